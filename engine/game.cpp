@@ -1,0 +1,72 @@
+#include "game.h"
+
+namespace tarvelo {
+
+TGame::TGame(TableHost& host) : Host(host) { ResetAnchors(); }
+
+void TGame::CountColumns() {
+  TColumnCounts& counts = Table.ColumnCounts;
+  counts.fill(0);
+  for (const TCard& c : Table.PlayerMelds.Live()) ++counts[CountPlayerMelds + ColumnOf(c.X)];
+  for (const TCard& c : Table.PlayerHand.Live()) ++counts[CountPlayerHand + c.Rank];
+  for (const TCard& c : Table.OpponentHand.Live()) ++counts[CountOpponentHand + c.Rank];
+  for (const TCard& c : Table.OpponentMelds.Live()) ++counts[CountOpponentMelds + ColumnOf(c.X)];
+}
+
+int TGame::MeldValueOf(Seat seat, bool allColumns) const {
+  const TCardArea& melds = Table.MeldsOf(seat);
+  std::array<int, ColumnCount> perColumn{};
+  for (const TCard& c : melds.Live()) ++perColumn[ColumnOf(c.X)];
+  int value = 0;
+  for (const TCard& c : melds.Live())
+    if (allColumns || perColumn[ColumnOf(c.X)] >= 3) value += c.Value;
+  return value;
+}
+
+void TGame::ResetAnchors() {
+  for (int c = 0; c < ColumnCount; ++c) {
+    const int x = Layout.ColumnX(c);
+    Table.PlayerHand.Columns[c] = {x, Layout.PlayerHandY};
+    Table.PlayerMelds.Columns[c] = {x, Layout.PlayerMeldY};
+    Table.OpponentMelds.Columns[c] = {x, Layout.OpponentMeldY};
+  }
+}
+
+namespace {
+// Keeps every card and anchor of an area in its column and at the same distance
+// from the area's base line.
+void Relayout(TCardArea& area, const TLayout& from, const TLayout& to, int fromBase, int toBase) {
+  auto moveX = [&](int x) { return from.ColumnOf(x) * to.ColumnStep + to.LeftMargin; };
+  for (TCard& c : area.Live()) {
+    c.X = moveX(c.X);
+    c.Y += toBase - fromBase;
+  }
+  for (int c = 0; c < ColumnCount; ++c) {
+    area.Columns[c].X = to.ColumnX(c);
+    area.Columns[c].Y += toBase - fromBase;
+  }
+}
+
+void PlaceAll(TCardArea& area, int x, int y) {
+  for (TCard& c : area.Live()) {
+    c.X = x;
+    c.Y = y;
+  }
+}
+}  // namespace
+
+void TGame::ApplyLayout(const TLayout& to) {
+  const TLayout from = Layout;
+  Relayout(Table.PlayerHand, from, to, from.PlayerHandY, to.PlayerHandY);
+  Relayout(Table.PlayerMelds, from, to, from.PlayerMeldY, to.PlayerMeldY);
+  Relayout(Table.OpponentMelds, from, to, from.OpponentMeldY, to.OpponentMeldY);
+  // The snapshot copies move too, so that a restored turn lands on the new table.
+  Relayout(Table.UndoPlayerHand, from, to, from.PlayerHandY, to.PlayerHandY);
+  Relayout(Table.UndoPlayerMelds, from, to, from.PlayerMeldY, to.PlayerMeldY);
+  PlaceAll(Table.Stock, to.LeftMargin, to.StockY);
+  PlaceAll(Table.DiscardPile, to.LeftMargin, to.DiscardY);
+  PlaceAll(Table.UndoDiscardPile, to.LeftMargin, to.DiscardY);
+  Layout = to;
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,163 @@
+#pragma once
+
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "game_state.h"
+#include "host.h"
+#include "layout.h"
+#include "rules.h"
+#include "scoring_types.h"
+
+namespace tarvelo {
+
+// What a point of the table is: the result of HitTest. Values are the click targets.
+enum HitTarget {
+  HitNothing = 0,
+  HitStock = 1,
+  HitPile = 2,
+  HitHandNatural = 3,
+  HitMeld = 4,          // a card of PlayerMelds outside the threes
+  HitThree = 5,         // a card of column 2 of PlayerMelds
+  HitHandWildcard = 6
+};
+struct THit {
+  int Target = HitNothing;
+  int Index = -1;  // the card's index in its area
+  bool operator==(const THit&) const = default;
+};
+
+enum class MouseButton { Left, Right };
+struct ShiftState {
+  bool Shift = false;
+  bool Ctrl = false;
+  bool Alt = false;
+};
+
+// Keys of PlayerKey: printable keys are their upper-case ASCII codes.
+enum TableKey : int {
+  KeyEscape = 27,
+  KeyF6 = 0x1006,
+  KeyF7 = 0x1007,
+  KeyF8 = 0x1008,
+  KeyF9 = 0x1009,
+  KeyF10 = 0x100A,
+  KeyF11 = 0x100B
+};
+
+// One card laid into the melds this turn, with the column step then in force,
+// so that its column can be found even after the window changed size.
+struct TUndoRecord {
+  TCard Card;
+  int Step = 0;
+};
+
+// The game engine: the table state, the rules and every rule of play. All
+// contact with the outside world goes through the host.
+class TGame {
+ public:
+  explicit TGame(TableHost& host);
+
+  TableHost& Host;
+  TTableState Table;
+  TRuleSettings Rules;
+  TLayout Layout;
+  int RightClicks = 0;  // 0: one right click discards; 1: two right clicks
+  std::vector<TUndoRecord> UndoStack;
+  std::string LastDealString;  // the deal string of the latest shuffle
+
+  // --- Cards and table state
+  void CountColumns();
+  // Value of a seat's melds; without allColumns only columns of three or more cards count.
+  int MeldValueOf(Seat seat, bool allColumns) const;
+  int MeldValue(bool allColumns) const { return MeldValueOf(Seat::Player, allColumns); }
+  int ColumnOf(int x) const { return Layout.ColumnOf(x); }
+  // Column anchors of the hand and both meld areas at the start of a hand.
+  void ResetAnchors();
+  // Moves every card and anchor to a new layout, each card staying in its column.
+  void ApplyLayout(const TLayout& newLayout);
+
+  // --- Rules
+  void LoadRules() { Rules = tarvelo::LoadRules(Host); }
+
+  // --- Dealing
+  static int InitialMeldFor(int score);
+  void ChooseFirstDrawer();  // once at program start
+  void DealHand(bool atStartUp);
+  void NewGame();
+  // Fills the stock with a random permutation of the 108 cards; returns the deal string.
+  std::string Shuffle();
+
+  // --- Meld legality (the player's side)
+  bool ValidateMelds();
+  bool ValidateForDiscard();
+  bool CheckCanasta(Seat seat, int columnX);
+  bool UpdateMayMeldBlackThrees();
+  bool MustPassDiscard();
+  bool IsPileTakeComplete();
+
+  // --- Turn controller
+  void ShowPhase(int phase);
+  void ShowStatus(int error);
+  std::string PhaseText(int phase) const;
+  std::string ErrorText(int error) const;
+  THit HitTest(int x, int y);
+  void PlayerClick(MouseButton button, int x, int y, ShiftState shift);
+  void PlayerKey(int key, ShiftState shift);
+  void DrawFromStock();
+  void EndOfDraw();
+  bool IsPileFrozen(Seat seat) const;
+  bool IsPileFrozen() const { return IsPileFrozen(Table.OpponentToMove ? Seat::Opponent : Seat::Player); }
+  bool MayTakePile(bool allowForced);
+  bool IsForcedToTake();
+  void TakePile();
+  void CompletePileTake();
+  void TakeRestOfPile();
+  void PassDiscard();
+  void EndHand();
+  void ToggleOpponentCards();  // Ctrl+F11
+  void SetStockExhausted(bool exhausted);
+
+  // --- End of hand and scoring
+  bool CheckHandEnd();
+  THandScore ScoreSeat(Seat seat) const;
+  std::pair<int, int> ScoreHand();
+  std::string OpponentCaption() const;   // "Computer" or the peer's name
+  std::string OpponentInSentence() const;  // "the computer" or the peer's name
+
+  // --- Undo
+  void UndoMeld();
+  void UndoAll();
+  void UndoTakePile();
+  void SaveTurnSnapshot();
+  void RestoreTurnSnapshot();
+  void ClearUndo();
+
+  // --- Melding and discarding
+  void MeldNatural(int index, ShiftState shift);
+  void AddWildcard(int column);
+  void WildcardToMeld(int index, ShiftState shift);
+  void BuildWildcardCanasta(ShiftState shift);
+  void DiscardFromHand(int index);
+  void DiscardRedThree(int index);
+  void AfterMeld(bool autoWildcardAdded);
+  bool DiscardCheck(const TCard& card);
+
+ private:
+  // Sends a message to the peer; outside a network game nothing is sent.
+  void Send(std::string_view token, const std::string& payload);
+  void ShowCanastaTopCard(TCardArea& melds, int columnX, int kind);
+  void DealSeats();
+  void TurnUpcard();
+  void StartFirstTurn();
+  bool HandHasEnded();
+  // Ends a game: verdict, statistics, and the question of another game.
+  // False when the player declined and the program is quitting.
+  bool GameOver();
+  void LayHandCardIntoMelds(int handIndex);
+  // Moves a card that has just been laid face down or taken: repaint and animate.
+  void AnimateMove(const TCard& from, const TCard& to);
+};
+
+}  // namespace tarvelo

@@ -1,0 +1,71 @@
+#pragma once
+
+#include <map>
+#include <string>
+
+#include "host.h"
+#include "random_source.h"
+
+namespace tarvelo {
+
+// A host that shows nothing, never pauses and answers questions with a fixed
+// choice: for headless play, and the base of the tests' recording host.
+// Settings live in memory; the random source is seeded.
+class TSilentHost : public TableHost {
+ public:
+  explicit TSilentHost(std::uint32_t seed = 1) : Random(seed) {}
+
+  TRandomSource Random;
+  std::map<std::string, std::string> Settings;  // path -> stored text
+  bool QuestionAnswer = true;
+  bool PlayAnotherGame = true;
+  bool Network = false;
+  bool Deals = true;
+  std::string Peer = "Opponent";
+  std::string Name = "Player";
+
+  void ShowStatusText(const std::string&, bool) override {}
+  void SetEndHandButton(bool, bool) override {}
+  void SetUndoEnabled(bool) override {}
+  void SetRulesHint(const std::string&) override {}
+  void SetBusy(bool) override {}
+  void Information(const std::string&) override {}
+  void Warning(const std::string&) override {}
+  bool Question(const std::string&) override { return QuestionAnswer; }
+  void ShowWhoseTurn(const std::string&) override {}
+  void ShowHandResults(const THandResults&) override {}
+  void RecordHandScore(int) override {}
+  void RecordMatch(const TGameOverInfo&) override {}
+  bool AskPlayAnotherGame(const TGameOverInfo&) override { return PlayAnotherGame; }
+  void DeleteAutoSave() override {}
+  void QuitApplication() override {}
+  void PlaySound(std::string_view) override {}
+  bool NetworkGameActive() const override { return Network; }
+  std::string PeerName() const override { return Peer; }
+  std::string PlayerName() const override { return Name; }
+  void SendToPeer(std::string_view, const std::string&) override {}
+  void PostNetworkDispatch() override {}
+  bool LocalSideDeals() const override { return Deals; }
+  void PlayComputerTurn() override {}
+  void Pause(int) override {}
+  int ComputerMeldDelay() const override { return 0; }
+  void AnimateCard(const TCard&, const TCard&) override {}
+  bool AnimationBusy() const override { return false; }
+  void RepaintRect(int, int, int, int) override {}
+  void Repaint() override {}
+
+  int ReadInt(std::string_view path, int defaultValue) override;
+  bool ReadBool(std::string_view path, bool defaultValue) override;
+  std::string ReadString(std::string_view path, const std::string& defaultValue) override;
+  void WriteInt(std::string_view path, int value) override { Settings[Key(path)] = std::to_string(value); }
+  void WriteBool(std::string_view path, bool value) override { Settings[Key(path)] = value ? "1" : "0"; }
+
+  int RandomInt(int n) override { return Random.Int(n); }
+  double RandomReal() override { return Random.Real(); }
+
+ protected:
+  // Stored names are matched without regard to case.
+  static std::string Key(std::string_view path);
+};
+
+}  // namespace tarvelo

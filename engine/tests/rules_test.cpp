@@ -1,0 +1,66 @@
+#include <gtest/gtest.h>
+
+#include "recording_host.h"
+#include "rules.h"
+
+using namespace tarvelo;
+
+namespace {
+std::string Joined(std::initializer_list<const char*> fields) {
+  std::string s;
+  for (const char* f : fields) {
+    if (!s.empty()) s += static_cast<char>(0xFE);
+    s += f;
+  }
+  return s;
+}
+}  // namespace
+
+TEST(Rules, DefaultsWhenNothingIsStored) {
+  TRecordingHost host;
+  const TRuleSettings rules = LoadRules(host);
+  EXPECT_EQ(rules, TRuleSettings{});
+  EXPECT_EQ(RuleString(rules), Joined({"F", "1", "1", "T", "T", "T", "T", "T", "F", "F", "T", "T", "F"}));
+}
+
+TEST(Rules, StoredValuesAreReadWhateverTheCaseOfTheirNames) {
+  TRecordingHost host;
+  host.Settings["settings\\canasta required"] = "1";
+  host.Settings["settings\\number of canastas"] = "2";
+  host.Settings["settings\\number of cards"] = "7";  // not 1 or 2: the larger count
+  host.Settings["settings\\initial block for both"] = "0";
+  host.Settings["settings\\wildcard canasta"] = "0";
+  const TRuleSettings rules = LoadRules(host);
+  EXPECT_TRUE(rules.CanastaRequired);
+  EXPECT_EQ(rules.NumberOfCanastas, 2);
+  EXPECT_EQ(rules.NumberOfCards, 2);
+  EXPECT_FALSE(rules.InitialBlockForBoth);
+  EXPECT_FALSE(rules.WildcardCanasta);
+  EXPECT_EQ(RuleString(rules), Joined({"T", "2", "2", "T", "T", "T", "T", "T", "F", "F", "F", "F", "F"}));
+}
+
+TEST(Rules, StoreThenLoadGivesTheSameRules) {
+  TRecordingHost host;
+  TRuleSettings rules = HoyleRules();
+  rules.ThreeBlock = true;
+  rules.AddExistingMeld = true;
+  StoreRules(host, rules);
+  EXPECT_EQ(LoadRules(host), rules);
+}
+
+TEST(Rules, HoylePreset) {
+  const TRuleSettings r = HoyleRules();
+  EXPECT_FALSE(r.AddToCanasta);
+  EXPECT_TRUE(r.TopCardCounts);
+  EXPECT_TRUE(r.InitialBlock);
+  EXPECT_TRUE(r.InitialBlockForBoth);
+  EXPECT_FALSE(r.NaturalPair);
+  EXPECT_FALSE(r.AddExistingMeld);
+  EXPECT_TRUE(r.DrawExtra);
+  EXPECT_FALSE(r.ThreeBlock);
+  EXPECT_FALSE(r.CanastaRequired);
+  EXPECT_FALSE(r.BonusCounts);
+  EXPECT_FALSE(r.WildcardCanasta);
+  EXPECT_EQ(r.NumberOfCanastas, 2);
+  EXPECT_EQ(r.NumberOfCards, 2);
+}
