@@ -1,0 +1,18 @@
+#include "rule_changes.h"
+
+#include "game.h"
+
+namespace tarvelo {
+
+void ApplyRuleChange(TGame& game, const TRuleSettings& rules) {
+  const bool freezeChanged = rules.InitialBlock != game.Rules.InitialBlock;
+  game.Rules = rules;
+  if (freezeChanged) {
+    game.Table.PileFrozen = rules.InitialBlock;
+    const TLayout& l = game.Layout;
+    game.Host.RepaintRect(0, l.DiscardY, l.CardWidth + 8, l.CardHeight + 40);
+  }
+  if (game.Host.NetworkGameActive()) game.Host.SendToPeer("RULES", RuleString(rules));
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,14 @@
+#pragma once
+
+#include "rules.h"
+
+namespace tarvelo {
+
+class TGame;
+
+// Puts confirmed rules into force: the game's record takes them, a change of the
+// initial freeze freezes or thaws the pile at once, and a network peer is told.
+// The caller has stored them already (StoreRules).
+void ApplyRuleChange(TGame& game, const TRuleSettings& rules);
+
+}  // namespace tarvelo
