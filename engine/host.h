@@ -5,12 +5,13 @@
 
 #include "card.h"
 #include "scoring_types.h"
+#include "settings_access.h"
 
 namespace tarvelo {
 
 // Everything the engine and the computer player need from the world outside the
 // rules: the window implements it, tests record it, the self-play tool silences it.
-class TableHost {
+class TableHost : public TSettingsAccess {
  public:
   virtual ~TableHost() = default;
 
@@ -59,12 +60,7 @@ class TableHost {
   virtual void RepaintRect(int x, int y, int width, int height) = 0;
   virtual void Repaint() = 0;
 
-  // Stored settings by their backslash paths.
-  virtual int ReadInt(std::string_view path, int defaultValue) = 0;
-  virtual bool ReadBool(std::string_view path, bool defaultValue) = 0;
-  virtual std::string ReadString(std::string_view path, const std::string& defaultValue) = 0;
-  virtual void WriteInt(std::string_view path, int value) = 0;
-  virtual void WriteBool(std::string_view path, bool value) = 0;
+  // Stored settings: the reads and writes of TSettingsAccess.
 
   // The process-wide random source: an integer in 0..n-1, a real in [0, 1).
   virtual int RandomInt(int n) = 0;

@@ -59,6 +59,7 @@ class TSilentHost : public TableHost {
   std::string ReadString(std::string_view path, const std::string& defaultValue) override;
   void WriteInt(std::string_view path, int value) override { Settings[Key(path)] = std::to_string(value); }
   void WriteBool(std::string_view path, bool value) override { Settings[Key(path)] = value ? "1" : "0"; }
+  void WriteString(std::string_view path, const std::string& value) override { Settings[Key(path)] = value; }
 
   int RandomInt(int n) override { return Random.Int(n); }
   double RandomReal() override { return Random.Real(); }
