@@ -4,6 +4,7 @@
 #include <string>
 
 #include "host.h"
+#include "memory_settings.h"
 #include "random_source.h"
 
 namespace tarvelo {
@@ -16,7 +17,8 @@ class TSilentHost : public TableHost {
   explicit TSilentHost(std::uint32_t seed = 1) : Random(seed) {}
 
   TRandomSource Random;
-  std::map<std::string, std::string> Settings;  // path -> stored text
+  TMemorySettings Memory;
+  std::map<std::string, std::string>& Settings = Memory.Values;  // lower-case path -> stored text
   bool QuestionAnswer = true;
   bool PlayAnotherGame = true;
   bool Network = false;
@@ -54,19 +56,18 @@ class TSilentHost : public TableHost {
   void RepaintRect(int, int, int, int) override {}
   void Repaint() override {}
 
-  int ReadInt(std::string_view path, int defaultValue) override;
-  bool ReadBool(std::string_view path, bool defaultValue) override;
-  std::string ReadString(std::string_view path, const std::string& defaultValue) override;
-  void WriteInt(std::string_view path, int value) override { Settings[Key(path)] = std::to_string(value); }
-  void WriteBool(std::string_view path, bool value) override { Settings[Key(path)] = value ? "1" : "0"; }
-  void WriteString(std::string_view path, const std::string& value) override { Settings[Key(path)] = value; }
+  int ReadInt(std::string_view path, int defaultValue) override { return Memory.ReadInt(path, defaultValue); }
+  bool ReadBool(std::string_view path, bool defaultValue) override { return Memory.ReadBool(path, defaultValue); }
+  std::string ReadString(std::string_view path, const std::string& defaultValue) override {
+    return Memory.ReadString(path, defaultValue);
+  }
+  void WriteInt(std::string_view path, int value) override { Memory.WriteInt(path, value); }
+  void WriteBool(std::string_view path, bool value) override { Memory.WriteBool(path, value); }
+  void WriteString(std::string_view path, const std::string& value) override { Memory.WriteString(path, value); }
 
   int RandomInt(int n) override { return Random.Int(n); }
   double RandomReal() override { return Random.Real(); }
 
- protected:
-  // Stored names are matched without regard to case.
-  static std::string Key(std::string_view path);
 };
 
 }  // namespace tarvelo
