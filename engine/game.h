@@ -158,6 +158,35 @@ class TGame {
   void LayHandCardIntoMelds(int handIndex);
   // Moves a card that has just been laid face down or taken: repaint and animate.
   void AnimateMove(const TCard& from, const TCard& to);
+
+  // --- Turn helpers
+  // The player may act: it is not the opponent's turn and the hand is not over.
+  bool PlayerOnTurn() const;
+  // The player has drawn and is still melding: a chain of meld actions goes on only while this holds.
+  bool PlayerMelding() const;
+  void SetPlayingRulesHint();
+  // Right-click counting names a hand card by index; it starts afresh whenever the indices shift.
+  void ForgetDiscardClicks();
+  // Lays a card into its rank column of the hand, or a red three into the player's threes.
+  void LayIntoHand(TCard card);
+  void LayRedThree(TCard card);
+  void PlaceOnPile(TCard card);
+  // The turn passes to the opponent: the computer plays now, a peer plays on its side.
+  void HandTurnToOpponent();
+  // The column's closed canasta was completed by the card about to leave it: uncount it
+  // and stack its cards open again.
+  void ReopenCanasta(int column);
+  // Takes a card out of the player's melds, reopening or keeping a canasta as needed.
+  TCard TakeCardFromMelds(int index);
+  void PushUndo(const TCard& card);
+  // The automatic wildcard of a natural meld that has just become a pair.
+  bool AutoWildcardDue(int rank);
+  void AddWildcards(int column, int count);
+  bool PileTakeIsConditional(bool frozen, int columnBefore) const;
+  void GiveBackPile();
+  // Would discarding this hand card leave legal melds (and, emptying the hand, go out)?
+  bool MayDiscard(const TCard& card);
+  void RunKeyPhaseClick(int key, ShiftState shift);
 };
 
 }  // namespace tarvelo

@@ -159,4 +159,20 @@ TTableBuilder& TTableBuilder::PlayerHasDrawn() {
   return *this;
 }
 
+TTableBuilder& TTableBuilder::StockHolds(int count) {
+  TTableState& t = game_.Table;
+  const int below = t.Stock.Count - count;
+  for (int i = 0; i < below; ++i) {
+    TCard card = t.Stock.Cards[i];
+    card.X = game_.Layout.LeftMargin + t.CardOverlap * t.OpponentHand.Count;
+    card.Y = 5;
+    card.FaceUp = t.OpponentCardsShown ? 1 : 0;
+    AddCard(t.OpponentHand, card);
+  }
+  for (int i = 0; i < count; ++i) t.Stock.Cards[i] = t.Stock.Cards[below + i];
+  t.Stock.Count = static_cast<std::uint8_t>(count);
+  game_.SetStockExhausted(count == 0);
+  return *this;
+}
+
 }  // namespace tarvelo

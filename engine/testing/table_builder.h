@@ -29,6 +29,9 @@ class TTableBuilder {
   TTableBuilder& PlayerToDraw();
   // The player has drawn and may meld or discard.
   TTableBuilder& PlayerHasDrawn();
+  // Leaves only the top `count` cards in the stock (an empty stock is exhausted);
+  // the cards below them go to the end of the opponent's hand.
+  TTableBuilder& StockHolds(int count);
 
   // The card a name stands for (first pack), without placing it.
   static TCard Card(std::string_view name);

@@ -1,0 +1,69 @@
+#include "game.h"
+
+namespace tarvelo {
+
+namespace {
+bool Inside(int x, int y, int left, int top, int width, int height) {
+  return x >= left && x <= left + width && y >= top && y <= top + height;
+}
+
+// The first card of an area under the point. A card shows its full height only
+// when it is the last of its column; the others show a 12-pixel strip.
+template <typename ColumnOfCard>
+int CardAt(const TCardArea& area, int x, int y, const TLayout& layout, ColumnOfCard columnOf) {
+  for (int i = 0; i < area.Count; ++i) {
+    const TCard& card = area.Cards[i];
+    const bool lastOfColumn = card.Y == area.Columns[columnOf(card)].Y;
+    if (Inside(x, y, card.X, card.Y, layout.CardWidth, lastOfColumn ? layout.CardHeight : StackStep)) return i;
+  }
+  return -1;
+}
+}  // namespace
+
+THit TGame::HitTest(int x, int y) {
+  const TTableState& t = Table;
+  const TLayout& l = Layout;
+  if (t.Phase == PhaseHandOver) return {};
+  THit hit;
+  if (!t.StockExhausted && Inside(x, y, l.LeftMargin, l.StockY, l.CardWidth, l.CardHeight)) {
+    hit = {HitStock, -1};
+  } else if (Inside(x, y, l.LeftMargin, l.DiscardY, l.CardWidth, l.CardHeight)) {
+    hit = {HitPile, -1};
+  } else if (const int i = CardAt(t.PlayerHand, x, y, l, [](const TCard& c) { return c.Rank; }); i >= 0) {
+    hit = {IsWildcard(t.PlayerHand.Cards[i]) ? HitHandWildcard : HitHandNatural, i};
+  } else if (const int m = CardAt(t.PlayerMelds, x, y, l, [this](const TCard& c) { return ColumnOf(c.X); });
+             m >= 0) {
+    hit = {ColumnOf(t.PlayerMelds.Cards[m].X) == RankThree ? HitThree : HitMeld, m};
+  }
+  if (hit.Target == HitStock || hit.Target == HitPile || hit.Target == HitHandNatural) Table.GameInProgress = true;
+  return hit;
+}
+
+void TGame::PlayerClick(MouseButton button, int x, int y, ShiftState shift) {
+  if (Table.OpponentToMove) return;
+  if (button == MouseButton::Left && Table.DiscardSpread) {
+    Table.DiscardSpread = false;
+    Host.Repaint();  // the fanned pile closes up
+  }
+  const THit hit = HitTest(x, y);
+  if (button == MouseButton::Left) {
+    switch (hit.Target) {
+      case HitStock: DrawFromStock(); break;
+      case HitPile: TakePile(); break;
+      case HitHandNatural: MeldNatural(hit.Index, shift); break;
+      case HitMeld: WildcardToMeld(hit.Index, shift); break;
+      case HitHandWildcard: BuildWildcardCanasta(shift); break;
+      default: break;
+    }
+  } else if (hit.Target == HitHandNatural || hit.Target == HitHandWildcard) {
+    DiscardFromHand(hit.Index);
+  } else if (hit.Target == HitThree) {
+    DiscardRedThree(hit.Index);
+  }
+}
+
+bool TGame::PlayerOnTurn() const { return !Table.OpponentToMove && Table.Phase != PhaseHandOver; }
+
+bool TGame::PlayerMelding() const { return PlayerOnTurn() && Table.HasDrawn; }
+
+}  // namespace tarvelo

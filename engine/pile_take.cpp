@@ -1,0 +1,148 @@
+#include "game.h"
+
+#include <algorithm>
+
+namespace tarvelo {
+
+bool TGame::IsPileFrozen(Seat seat) const {
+  if (Table.PileFrozen) return true;
+  // Under the initial freeze for both seats the pile stays frozen for a seat until it has melded.
+  if (!Rules.InitialBlock || !Rules.InitialBlockForBoth) return false;
+  return seat == Seat::Player ? MeldValue(false) == 0 : Table.OpponentMeldValue == 0;
+}
+
+bool TGame::MayTakePile(bool allowForced) {
+  const TTableState& t = Table;
+  if (t.DiscardPile.Empty()) return false;
+  CountColumns();
+  const TColumnCounts& n = t.ColumnCounts;
+  const int r = t.DiscardPile.Top().Rank;
+  const int k = n[CountPlayerMelds + r];  // cards already melded in the top card's column
+  const int h = n[CountPlayerHand + r];   // naturals of its rank in hand
+  const int w = n[CountPlayerHand + RankJoker] + n[CountPlayerHand + RankTwo];
+  bool ok;
+  if (h >= 2) ok = k >= 7 ? Rules.AddToCanasta : true;
+  else if (IsPileFrozen()) ok = false;
+  else if (k >= 3) ok = !Rules.AddExistingMeld && (k < 7 || Rules.AddToCanasta);
+  else ok = !Rules.NaturalPair && h == 1 && w > 0;
+  if (allowForced && t.StockExhausted && IsForcedToTake()) ok = true;
+  ok = ok && r >= RankFour;  // a wildcard or a three on top is never taken
+  // A new meld from the pile must leave cards to go on with.
+  const int mustExceed = t.PlayerCanastas.Count < Rules.NumberOfCanastas ? 3 : 0;
+  if (k == 0 && t.PlayerHand.Count + t.DiscardPile.Count <= mustExceed) ok = false;
+  if (t.DiscardPile.Count == 1 && t.PlayerHand.Count == 1) ok = false;
+  return ok;
+}
+
+bool TGame::IsForcedToTake() {
+  const TTableState& t = Table;
+  if (t.DiscardPile.Empty() || t.PileFrozen) return false;
+  const int r = t.DiscardPile.Top().Rank;
+  if (r < RankFour || (t.DiscardPile.Count == 1 && t.PlayerHand.Count == 1)) return false;
+  CountColumns();
+  const int k = t.ColumnCounts[CountPlayerMelds + r];
+  return (k >= 3 && k <= 6) || (Rules.AddToCanasta && (k == 7 || k == 8));
+}
+
+bool TGame::PileTakeIsConditional(bool frozen, int columnBefore) const {
+  return frozen || columnBefore < 1 || (Rules.NaturalPair && Rules.AddExistingMeld);
+}
+
+void TGame::TakePile() {
+  TTableState& t = Table;
+  if (!PlayerOnTurn()) return;
+  if (!t.MayDraw) {
+    if (t.PileTakeOpen) GiveBackPile();
+    else ShowStatus(3);
+    return;
+  }
+  if (!MayTakePile(true)) {
+    ShowStatus(t.DiscardPile.Count == 1 && t.PlayerHand.Count == 1 ? 9 : 5);
+    return;
+  }
+  const bool onlyForced = !MayTakePile(false);
+  const bool frozen = IsPileFrozen();
+  SetPlayingRulesHint();
+  t.MayDraw = false;
+  if (t.DiscardPile.Count > 12) Host.PlaySound("Take Huge Pile");
+  ForgetDiscardClicks();
+
+  // The top card goes into the melds first; the rest follows once it is legally melded.
+  CountColumns();
+  t.TopCardPending = true;
+  TCard top = PopTop(t.DiscardPile);
+  const TCard from = top;
+  const int r = top.Rank;
+  const int k = t.ColumnCounts[CountPlayerMelds + r];
+  PlaceInColumn(t.PlayerMelds, true, t.PlayerCanastas.Kind[r] != NoCanasta, top);
+  AddCard(t.PlayerMelds, top);
+  t.PileTopCard = top;
+  AnimateMove(from, top);
+  Send("DRAWPILETOP", "");
+  CheckCanasta(Seat::Player, top.X);
+  t.HasDrawn = true;
+
+  if (onlyForced) {
+    EndOfDraw();  // forced: only the top card is taken, the rest of the pile stays
+  } else if (PileTakeIsConditional(frozen, k)) {
+    ShowPhase(PhaseTakePile);
+    t.PileTakeOpen = true;
+    t.PileTakeRank = static_cast<std::uint8_t>(r);
+    if (!Rules.TopCardCounts) t.InitialMeldMinimum += top.Value;
+    t.PileTakeColumnBase = k;
+    t.PileTakeHandBase = static_cast<int>(std::count_if(t.PlayerMelds.Live().begin(), t.PlayerMelds.Live().end(),
+                                                        [r](const TCard& c) { return c.Rank == r; })) - 1;
+    t.PileTakeNeedsHand = frozen || Rules.NaturalPair;
+  } else {
+    Send("DRAWPILEREST", "");
+    ShowPhase(PhaseMeld);
+    t.PileFrozen = false;
+    t.TopCardPending = false;
+    t.PileTakeOpen = false;
+    TakeRestOfPile();
+  }
+  SaveTurnSnapshot();
+  PassDiscard();
+  Host.Repaint();
+}
+
+void TGame::CompletePileTake() {
+  TTableState& t = Table;
+  CountColumns();
+  if (!IsPileTakeComplete()) return;
+  ShowPhase(PhaseMeld);
+  t.PileFrozen = false;
+  t.PileTakeOpen = false;
+  t.TopCardPending = false;
+  t.MayDraw = false;
+  Send("DRAWPILEREST", "");
+  TakeRestOfPile();
+  // The melds made for the take can no longer be taken back one by one.
+  ClearUndo();
+}
+
+void TGame::TakeRestOfPile() {
+  TTableState& t = Table;
+  while (!t.DiscardPile.Empty()) {
+    const TCard card = PopTop(t.DiscardPile);
+    if (IsRedThree(card)) {
+      LayRedThree(card);
+    } else {
+      LayIntoHand(card);
+      AddCard(t.pickupMemory, card);  // the opponent saw it go into the hand
+    }
+  }
+}
+
+// A click on the pile while a conditional take is open gives the pile back.
+void TGame::GiveBackPile() {
+  TTableState& t = Table;
+  ShowPhase(PhaseDraw);
+  if (!Rules.TopCardCounts) t.InitialMeldMinimum -= t.PileTopCard.Value;
+  UndoTakePile();
+  t.TopCardPending = false;
+  t.PileTakeOpen = false;
+  t.MayDraw = true;
+}
+
+}  // namespace tarvelo

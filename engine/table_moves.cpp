@@ -1,0 +1,54 @@
+#include "game.h"
+
+namespace tarvelo {
+
+void TGame::AnimateMove(const TCard& from, const TCard& to) {
+  const int w = Layout.CardWidth, h = Layout.CardHeight;
+  Host.AnimateCard(from, to);
+  Host.RepaintRect(from.X, from.Y, w, h);
+  Host.RepaintRect(to.X, to.Y, w, h);
+}
+
+void TGame::LayIntoHand(TCard card) {
+  const TCard from = card;
+  card.FaceUp = 1;
+  PlaceInColumn(Table.PlayerHand, true, false, card);
+  AddCard(Table.PlayerHand, card);
+  AnimateMove(from, card);
+}
+
+void TGame::LayRedThree(TCard card) {
+  const TCard from = card;
+  card.FaceUp = 1;
+  PlaceInColumn(Table.PlayerMelds, true, false, card);
+  AddCard(Table.PlayerMelds, card);
+  AnimateMove(from, card);
+}
+
+void TGame::PlaceOnPile(TCard card) {
+  const TCard from = card;
+  card.FaceUp = 1;
+  card.X = Layout.LeftMargin;
+  card.Y = Layout.DiscardY;
+  AddCard(Table.DiscardPile, card);
+  AnimateMove(from, card);
+}
+
+void TGame::HandTurnToOpponent() {
+  // Set before the computer moves, so that nothing of the player's turn can run
+  // while the opponent is on turn; a peer's moves clear it again.
+  Table.OpponentToMove = true;
+  ShowPhase(PhaseOpponent);
+  if (!Host.NetworkGameActive()) Host.PlayComputerTurn();
+}
+
+void TGame::SetPlayingRulesHint() {
+  Host.SetRulesHint(" Changing the rules is only possible when starting a new game");
+}
+
+void TGame::ForgetDiscardClicks() {
+  Table.DiscardClickCard = -1;
+  Table.DiscardClicks = 0;
+}
+
+}  // namespace tarvelo

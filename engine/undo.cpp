@@ -1,0 +1,93 @@
+#include "game.h"
+
+#include <algorithm>
+
+namespace tarvelo {
+
+void TGame::PushUndo(const TCard& card) {
+  UndoStack.push_back({card, Layout.ColumnStep});
+  Host.SetUndoEnabled(true);
+}
+
+void TGame::ReopenCanasta(int column) {
+  TTableState& t = Table;
+  --t.PlayerCanastas.Count;
+  t.PlayerCanastas.Kind[column] = NoCanasta;
+  t.PlayerCanastas.Naturals[column] = 0;
+  int y = Layout.PlayerMeldY + StackStep;
+  for (TCard& card : t.PlayerMelds.Live()) {
+    if (ColumnOf(card.X) != column) continue;
+    card.Y = y;
+    y += StackStep;
+  }
+  t.PlayerMelds.Columns[column].Y = y - StackStep;  // the anchor marks the last card
+}
+
+TCard TGame::TakeCardFromMelds(int index) {
+  TTableState& t = Table;
+  const int column = ColumnOf(t.PlayerMelds.At(index).X);
+  CountColumns();
+  const bool closed = t.PlayerCanastas.Kind[column] != NoCanasta;
+  // A canasta of exactly seven falls apart without this card; a bigger one stays closed.
+  const bool reopen = closed && t.ColumnCounts[CountPlayerMelds + column] == 7;
+  const TCard card = RemoveAt(t.PlayerMelds, index, 1, closed, column);
+  if (reopen) ReopenCanasta(column);
+  CheckCanasta(Seat::Player, t.PlayerMelds.Columns[column].X);
+  Host.Repaint();
+  return card;
+}
+
+void TGame::UndoMeld() {
+  TTableState& t = Table;
+  if (Host.AnimationBusy() || UndoStack.empty() || !PlayerOnTurn()) return;
+  const TUndoRecord record = UndoStack.back();
+  UndoStack.pop_back();
+  // The column as it was when the card was laid, whatever the window's size is now.
+  const int step = record.Step > 0 ? record.Step : Layout.ColumnStep;
+  const int column = std::clamp((record.Card.X - Layout.LeftMargin) / step, 0, ColumnCount - 1);
+  // The newest card of that identity in that column: with two packs an id can be melded twice.
+  const int index = FindLast(t.PlayerMelds, [&](const TCard& c) {
+    return c.Id == record.Card.Id && c.Deck == record.Card.Deck && ColumnOf(c.X) == column;
+  });
+  if (index >= 0) {
+    const TCard card = TakeCardFromMelds(index);
+    AddCard(t.pickupMemory, card);  // the opponent has seen it
+    LayIntoHand(card);
+  }
+  if (UndoStack.empty()) Host.SetUndoEnabled(false);
+  if (index >= 0) Send("UN", {static_cast<char>(record.Card.Id + 32), static_cast<char>(column + 32)});
+}
+
+void TGame::UndoAll() {
+  while (!UndoStack.empty()) {
+    const size_t before = UndoStack.size();
+    UndoMeld();
+    if (UndoStack.size() == before) return;  // held back, e.g. by a running animation
+  }
+}
+
+void TGame::UndoTakePile() {
+  TTableState& t = Table;
+  t.TopCardPending = false;
+  t.PileTakeOpen = false;
+  t.HasDrawn = false;
+  // Back to the table just after the top card was laid into the melds.
+  RestoreTurnSnapshot();
+  ClearUndo();  // the melds made since the take are gone with it
+  ForgetDiscardClicks();
+  const TCard& top = t.PileTopCard;
+  // Found by identity: a column the top card closed into a canasta no longer shows
+  // it where it was laid.
+  const int index = FindLast(t.PlayerMelds, [&](const TCard& c) { return c.Id == top.Id && c.Deck == top.Deck; });
+  if (index < 0) {
+    Host.Warning("An error occurred while undoing taking the discard pile. A new hand will be dealt.");
+    DealHand(false);
+    return;
+  }
+  PlaceOnPile(TakeCardFromMelds(index));
+  t.PlayerScore -= 50;  // giving back a taken pile costs 50 points
+  Host.Repaint();
+  Send("UNDOPILE", "");
+}
+
+}  // namespace tarvelo
