@@ -184,9 +184,10 @@ void SchoolOfFish(QPainter& painter) {
   for (int i = 0; i < 4; ++i) painter.drawPolygon(QPolygonF({QPointF(8 + i * 26, 0), QPointF(22 + i * 26, 0),
                                                                  QPointF(4 + i * 26, Height), QPointF(-8 + i * 26, Height)}));
   const QColor orange(0xff, 0x80, 0x10), white(0xff, 0xff, 0xff);
+  // Rows of three between rows of four that run off both edges, like a wallpaper.
   for (int row = 0; row < 6; ++row)
-    for (int col = 0; col < 3; ++col) {
-      const qreal x = 18 + col * 32 + (row % 2) * 14, y = 14 + row * 25;
+    for (int col = 0; col < 4 - (row + 1) % 2; ++col) {
+      const qreal x = (row % 2 ? 2 : 18) + col * 32, y = 14 + row * 25;
       DrawFish(painter, QPointF(x, y), 24, orange, white);
     }
   Bubbles(painter, {{90, 30}, {86, 22}, {91, 12}, {10, 90}, {6, 80}, {11, 70}});

@@ -1,7 +1,11 @@
 // Writes every card picture, and every back pattern, as PNG sheets under the build
-// folder's artifacts/cards, for a person to look over. Checks that each sheet was written whole.
+// folder's artifacts/cards, for a person to look over, with the two back dialogs.
+// Checks that each sheet was written whole.
 #include "back_patterns.h"
 #include "card_images.h"
+#include "deck_dialog.h"
+#include "fake_back_settings.h"
+#include "pattern_dialog.h"
 #include "qt_application.h"
 
 #include <QCoreApplication>
@@ -44,7 +48,7 @@ QImage Sheet(int sizeIndex, qreal dpr) {
 }
 
 TEST(CardSheets, WritesEverySizeForReview) {
-  testing::EnsureQtApplication();
+  uitest::EnsureQtApplication();
   const QString folder = SheetFolder();
   for (int size = 0; size < 3; ++size)
     for (const qreal dpr : {1.0, 2.0}) {
@@ -53,6 +57,23 @@ TEST(CardSheets, WritesEverySizeForReview) {
       ASSERT_TRUE(sheet.save(path)) << path.toStdString();
       EXPECT_EQ(QImage(path).size(), sheet.size()) << path.toStdString();
     }
+}
+
+TEST(CardSheets, WritesTheBackDialogsForReview) {
+  uitest::EnsureQtApplication();
+  const QString folder = SheetFolder();
+  uitest::TFakeBackSettings store;
+  store.values = {{"Cardback\\Type0", 1}, {"Cardback\\Pattern0", 8}};
+  TfmDeck deck(store.reader(), store.writer());
+  TfmPattern pattern(8);
+  for (QDialog* dialog : {static_cast<QDialog*>(&deck), static_cast<QDialog*>(&pattern)}) {
+    dialog->show();
+    const QPixmap shot = dialog->grab();
+    const QString path = folder + (dialog == &deck ? "/deck-dialog.png" : "/pattern-dialog.png");
+    ASSERT_TRUE(shot.save(path)) << path.toStdString();
+    EXPECT_EQ(QImage(path).size(), dialog->size() * shot.devicePixelRatio());
+    dialog->hide();
+  }
 }
 
 }  // namespace

@@ -2,7 +2,7 @@
 
 #include <QApplication>
 
-namespace tarvelo::testing {
+namespace tarvelo::uitest {
 
 // The one QApplication of the test run, made on first use; every Qt test calls this
 // before it touches a pixmap or a widget.
@@ -14,4 +14,4 @@ inline void EnsureQtApplication() {
   new QApplication(argc, argv);  // lives until the process ends
 }
 
-}  // namespace tarvelo::testing
+}  // namespace tarvelo::uitest
