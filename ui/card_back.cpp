@@ -68,9 +68,9 @@ QPixmap MakePictureBack(const QString& fileName, QSize size, qreal devicePixelRa
   const QImage picture = reader.read();
   if (picture.isNull()) return {};
   // Shrinking once with area sampling keeps a large photo free of jagged edges.
-  const QImage fitted = picture.scaled(QSize(int(std::ceil(size.width() * devicePixelRatio)),
-                                             int(std::ceil(size.height() * devicePixelRatio))),
-                                       Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+  const QImage fitted = picture.scaled(
+      QSize(int(std::ceil(size.width() * devicePixelRatio)), int(std::ceil(size.height() * devicePixelRatio))),
+      Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
   return PaintPixmap(size, devicePixelRatio, [&](QPainter& p) {
     const QPainterPath outline = CardOutline(size);
     p.setClipPath(outline);

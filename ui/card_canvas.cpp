@@ -24,13 +24,9 @@ QPainterPath CardOutline(QSizeF size) {
   return path;
 }
 
-QColor ColorFromBgr(int bgr) {
-  return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF);
-}
+QColor ColorFromBgr(int bgr) { return QColor(bgr & 0xFF, (bgr >> 8) & 0xFF, (bgr >> 16) & 0xFF); }
 
-int BgrFromColor(const QColor& color) {
-  return color.red() | (color.green() << 8) | (color.blue() << 16);
-}
+int BgrFromColor(const QColor& color) { return color.red() | (color.green() << 8) | (color.blue() << 16); }
 
 QPixmap SelectedStyle(const QPixmap& source, const QColor& tint) {
   QPixmap result = source;

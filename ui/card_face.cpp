@@ -55,8 +55,7 @@ void DrawIndex(QPainter& painter, QSizeF size, int imageIndex) {
     return;
   }
   const int suit = imageIndex / 13, rank = imageIndex % 13;
-  const qreal right = DrawIndexText(painter, QString::fromLatin1(RankIndexText(rank)), left, top, cap,
-                                    SuitColor(suit));
+  const qreal right = DrawIndexText(painter, QString::fromLatin1(RankIndexText(rank)), left, top, cap, SuitColor(suit));
   const qreal suitSize = cap;
   DrawSuit(painter, suit, QRectF(right + 1.0, top, suitSize * 0.9, suitSize));
 }
@@ -78,7 +77,10 @@ QRectF CentreField(QSizeF size) {
 }
 
 // Pip places of the number cards: column 0 left, 1 middle, 2 right; row from 0 (top) to 1.
-struct Pip { int column; qreal row; };
+struct Pip {
+  int column;
+  qreal row;
+};
 const std::array<std::vector<Pip>, 9> PipLayouts = {{
     {{1, 0}, {1, 1}},
     {{1, 0}, {1, 0.5}, {1, 1}},
@@ -88,8 +90,16 @@ const std::array<std::vector<Pip>, 9> PipLayouts = {{
     {{0, 0}, {2, 0}, {1, 0.25}, {0, 0.5}, {2, 0.5}, {0, 1}, {2, 1}},
     {{0, 0}, {2, 0}, {1, 0.25}, {0, 0.5}, {2, 0.5}, {1, 0.75}, {0, 1}, {2, 1}},
     {{0, 0}, {2, 0}, {0, 1.0 / 3}, {2, 1.0 / 3}, {1, 0.5}, {0, 2.0 / 3}, {2, 2.0 / 3}, {0, 1}, {2, 1}},
-    {{0, 0}, {2, 0}, {1, 1.0 / 6}, {0, 1.0 / 3}, {2, 1.0 / 3}, {0, 2.0 / 3}, {2, 2.0 / 3}, {1, 5.0 / 6},
-     {0, 1}, {2, 1}},
+    {{0, 0},
+     {2, 0},
+     {1, 1.0 / 6},
+     {0, 1.0 / 3},
+     {2, 1.0 / 3},
+     {0, 2.0 / 3},
+     {2, 2.0 / 3},
+     {1, 5.0 / 6},
+     {0, 1},
+     {2, 1}},
 }};
 
 void DrawPips(QPainter& painter, QSizeF size, int suit, int rank) {

@@ -92,7 +92,8 @@ std::vector<QPixmap> BuildCardImages(int sizeIndex, const TCardBacks& backs, qre
   const int size = ClampSize(sizeIndex);
   std::vector<QPixmap> images;
   images.reserve(CardImageCount);
-  for (int face = 0; face <= JokerImage; ++face) images.push_back(ImageByName(FaceImageName(face, size), devicePixelRatio));
+  for (int face = 0; face <= JokerImage; ++face)
+    images.push_back(ImageByName(FaceImageName(face, size), devicePixelRatio));
   for (const TCardBack& back : backs) images.push_back(MakeBackImage(back, CardSizeOf(size), devicePixelRatio));
   return images;
 }

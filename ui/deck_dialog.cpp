@@ -36,7 +36,10 @@ QPushButton* MakeButton(const QString& text, const char* name, int topic, QWidge
 }
 
 // A titled group of radio buttons, numbered from 0 in the order given.
-struct Radio { const char* name; const char* caption; };
+struct Radio {
+  const char* name;
+  const char* caption;
+};
 QGroupBox* RadioGroup(const QString& title, const char* name, std::initializer_list<Radio> radios, int topic,
                       QButtonGroup*& group, QWidget* parent) {
   auto* box = new QGroupBox(title, parent);

@@ -1,11 +1,15 @@
 // The drawn designs among the backs: the trellis, the rosette and the robot.
 #include "pattern_art.h"
 
+#include "art_paths.h"
+
 #include <QLinearGradient>
 
 #include <cmath>
 
 namespace tarvelo::pattern_art {
+
+using namespace art;
 
 void Trellis(QPainter& painter) {
   const QColor red(0xb0, 0x14, 0x24), light(0xff, 0xe8, 0xd8);
@@ -39,22 +43,21 @@ void Rosette(QPainter& painter) {
     painter.drawLine(centre, centre + QPointF(std::cos(a), std::sin(a)) * 120);
   }
   // Rings of petals, each ring turned half a petal against the one inside it.
-  const struct { qreal radius, length, width; int count; QColor colour; } rings[] = {
-      {38, 18, 7, 16, blue}, {26, 16, 7, 12, pale}, {14, 14, 6, 8, blue}};
+  const struct {
+    qreal radius, length, width;
+    int count;
+    QColor colour;
+  } rings[] = {{38, 18, 7, 16, blue}, {26, 16, 7, 12, pale}, {14, 14, 6, 8, blue}};
   for (int r = 0; r < 3; ++r) {
     for (int i = 0; i < rings[r].count; ++i) {
       painter.save();
       painter.translate(centre);
       painter.rotate(i * 360.0 / rings[r].count + r * 180.0 / rings[r].count);
-      QPainterPath petal;
-      petal.addEllipse(QPointF(rings[r].radius, 0), rings[r].length / 2, rings[r].width / 2);
-      Fill(painter, petal, rings[r].colour, navy, 1);
+      Fill(painter, Ellipse({rings[r].radius, 0}, rings[r].length / 2, rings[r].width / 2), rings[r].colour, navy, 1);
       painter.restore();
     }
   }
-  QPainterPath heart;
-  heart.addEllipse(centre, 7, 7);
-  Fill(painter, heart, QColor(0xf0, 0xc8, 0x40), navy, 1);
+  Fill(painter, Ellipse(centre, 7, 7), QColor(0xf0, 0xc8, 0x40), navy, 1);
   painter.setPen(QPen(pale, 1.5));
   painter.setBrush(Qt::NoBrush);
   painter.drawEllipse(centre, 47, 47);
@@ -75,9 +78,7 @@ void Robot(QPainter& painter) {
   for (qreal y = 0; y < Height; y += 10) painter.drawLine(QPointF(0, y), QPointF(Width, y));
   const QColor metal(0xb8, 0xc4, 0xd0), dark(0x30, 0x38, 0x48);
   auto box = [&](const QRectF& r, const QColor& c, qreal radius) {
-    QPainterPath p;
-    p.addRoundedRect(r, radius, radius);
-    Fill(painter, p, c, dark, 1.4);
+    Fill(painter, RoundedRect(r, radius), c, dark, 1.4);
   };
   painter.setPen(QPen(metal, 2.5));
   painter.drawLine(QPointF(50, 30), QPointF(50, 18));  // antenna
@@ -90,8 +91,8 @@ void Robot(QPainter& painter) {
   box(QRectF(54, 120, 12, 26), metal.darker(110), 3);
   box(QRectF(28, 144, 20, 8), dark.lighter(150), 3);
   box(QRectF(52, 144, 20, 8), dark.lighter(150), 3);
-  box(QRectF(26, 74, 48, 50), metal, 6);  // body
-  box(QRectF(30, 30, 40, 36), metal, 7);  // head
+  box(QRectF(26, 74, 48, 50), metal, 6);             // body
+  box(QRectF(30, 30, 40, 36), metal, 7);             // head
   box(QRectF(45, 66, 10, 8), metal.darker(120), 1);  // neck
   for (qreal x : {41.0, 59.0}) {
     painter.setPen(QPen(dark, 1.2));

@@ -18,7 +18,7 @@ namespace {
 
 constexpr int Gap = 5;
 constexpr int Columns = 5;
-const QSize PatternSize(53, 81);  // the 800x600 card size
+const QSize PatternSize(53, 81);                  // the 800x600 card size
 const QSize GridSize(297, Gap + 2 * (81 + Gap));  // the dialog's width
 
 }  // namespace

@@ -1,6 +1,8 @@
 // The plant backs: green leaves, autumn leaves and the rose.
 #include "pattern_art.h"
 
+#include "art_paths.h"
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -9,15 +11,17 @@
 namespace tarvelo::pattern_art {
 namespace {
 
+using namespace art;
+
 // An oval leaf with its midrib and veins, pointing along `angle` degrees.
 void OvalLeaf(QPainter& painter, QPointF centre, qreal length, qreal angle, const QColor& colour) {
   painter.save();
   painter.translate(centre);
   painter.rotate(angle);
-  QPainterPath leaf;
-  leaf.moveTo(-length / 2, 0);
-  leaf.cubicTo(-length / 4, -length * 0.32, length / 4, -length * 0.3, length / 2, 0);
-  leaf.cubicTo(length / 4, length * 0.3, -length / 4, length * 0.32, -length / 2, 0);
+  const qreal half = length / 2, quarter = length / 4;
+  const QPainterPath leaf =
+      Outline({-half, 0}, {CubicTo({-quarter, -length * 0.32}, {quarter, -length * 0.3}, {half, 0}),
+                           CubicTo({quarter, length * 0.3}, {-quarter, length * 0.32}, {-half, 0})});
   Fill(painter, leaf, colour, colour.darker(180), 1);
   painter.setPen(QPen(colour.lighter(150), 0.9));
   painter.drawLine(QPointF(-length / 2 - 3, 0), QPointF(length / 2 - 2, 0));
@@ -31,19 +35,14 @@ void OvalLeaf(QPainter& painter, QPointF centre, qreal length, qreal angle, cons
 
 // A five-lobed maple leaf with a stalk, its tip pointing along `angle` degrees from straight up.
 void MapleLeaf(QPainter& painter, QPointF centre, qreal size, qreal angle, const QColor& colour) {
-  static const QPointF outline[] = {
-      {0, -1.0},     {0.12, -0.62}, {0.34, -0.74}, {0.3, -0.34},  {0.78, -0.52}, {0.66, -0.28}, {0.92, -0.12},
-      {0.5, 0.12},   {0.58, 0.34},  {0.12, 0.24},  {0.04, 0.5},   {-0.04, 0.5},  {-0.12, 0.24}, {-0.58, 0.34},
-      {-0.5, 0.12},  {-0.92, -0.12}, {-0.66, -0.28}, {-0.78, -0.52}, {-0.3, -0.34}, {-0.34, -0.74}, {-0.12, -0.62}};
+  static const QPainterPath leaf = Polygon(
+      {{0, -1.0},    {0.12, -0.62},  {0.34, -0.74},  {0.3, -0.34},   {0.78, -0.52}, {0.66, -0.28},  {0.92, -0.12},
+       {0.5, 0.12},  {0.58, 0.34},   {0.12, 0.24},   {0.04, 0.5},    {-0.04, 0.5},  {-0.12, 0.24},  {-0.58, 0.34},
+       {-0.5, 0.12}, {-0.92, -0.12}, {-0.66, -0.28}, {-0.78, -0.52}, {-0.3, -0.34}, {-0.34, -0.74}, {-0.12, -0.62}});
   painter.save();
   painter.translate(centre);
   painter.rotate(angle);
   painter.scale(size, size);
-  QPolygonF polygon;
-  for (const QPointF& p : outline) polygon << p;
-  QPainterPath leaf;
-  leaf.addPolygon(polygon);
-  leaf.closeSubpath();
   Fill(painter, leaf, colour, colour.darker(170), 0.05);
   painter.setPen(QPen(colour.darker(140), 0.04));
   painter.drawLine(QPointF(0, 0.85), QPointF(0, -0.8));
@@ -61,17 +60,12 @@ void RosePetals(QPainter& painter, QPointF centre) {
     painter.save();
     painter.translate(centre);
     painter.rotate(i * 72 + 18);
-    QPainterPath petal;
-    petal.moveTo(0, 0);
-    petal.cubicTo(-16, -4, -18, -22, 0, -24);
-    petal.cubicTo(18, -22, 16, -4, 0, 0);
-    Fill(painter, petal, shade, edge, 1);
+    Fill(painter, Outline({0, 0}, {CubicTo({-16, -4}, {-18, -22}, {0, -24}), CubicTo({18, -22}, {16, -4}, {0, 0})}),
+         shade, edge, 1);
     painter.restore();
   }
   // The tight heart of the bloom: arcs wound inward.
-  QPainterPath bud;
-  bud.addEllipse(centre, 11, 10);
-  Fill(painter, bud, QColor(0xc0, 0x10, 0x2c), edge, 1);
+  Fill(painter, Ellipse(centre, 11, 10), QColor(0xc0, 0x10, 0x2c), edge, 1);
   painter.setPen(QPen(edge, 1.3, Qt::SolidLine, Qt::RoundCap));
   painter.setBrush(Qt::NoBrush);
   for (int i = 0; i < 4; ++i) {
@@ -115,20 +109,14 @@ void Rose(QPainter& painter) {
   painter.fillRect(QRectF(0, 0, Width, Height), backdrop);
   painter.setPen(QPen(QColor(0xc8, 0xa8, 0x78), 0.8));
   for (qreal y = 6; y < Height; y += 12) painter.drawLine(QPointF(0, y), QPointF(Width, y - 12));
-  QPainterPath stem;
-  stem.moveTo(48, 66);
-  stem.cubicTo(44, 94, 56, 118, 50, Height);
-  stem.lineTo(54, Height);
-  stem.cubicTo(60, 118, 48, 94, 52, 66);
-  stem.closeSubpath();
-  Fill(painter, stem, QColor(0x2a, 0x7a, 0x2a), QColor(0x10, 0x40, 0x10), 1);
+  Fill(painter,
+       Outline({48, 66}, {CubicTo({44, 94}, {56, 118}, {50, Height}), LineTo({54, Height}),
+                          CubicTo({60, 118}, {48, 94}, {52, 66})}),
+       QColor(0x2a, 0x7a, 0x2a), QColor(0x10, 0x40, 0x10), 1);
   for (const QPointF& thorn : {QPointF(48, 90), QPointF(55, 112)}) {
-    QPainterPath spike;
     const qreal side = thorn.x() < 50 ? -5 : 5;
-    spike.moveTo(thorn + QPointF(0, -2.5));
-    spike.lineTo(thorn + QPointF(side, -4));
-    spike.lineTo(thorn + QPointF(0, 2.5));
-    Fill(painter, spike, QColor(0x2a, 0x7a, 0x2a), QColor(0x10, 0x40, 0x10), 0.8);
+    Fill(painter, Polygon({thorn + QPointF(0, -2.5), thorn + QPointF(side, -4), thorn + QPointF(0, 2.5)}),
+         QColor(0x2a, 0x7a, 0x2a), QColor(0x10, 0x40, 0x10), 0.8);
   }
   OvalLeaf(painter, QPointF(34, 100), 26, -30, QColor(0x38, 0x90, 0x38));
   OvalLeaf(painter, QPointF(68, 124), 26, 210, QColor(0x38, 0x90, 0x38));

@@ -1,6 +1,8 @@
 // The seaside backs: the beach, the two fish pictures and the shell.
 #include "pattern_art.h"
 
+#include "art_paths.h"
+
 #include <QLinearGradient>
 #include <QRadialGradient>
 
@@ -8,6 +10,8 @@
 
 namespace tarvelo::pattern_art {
 namespace {
+
+using namespace art;
 
 void WaterBackground(QPainter& painter, const QColor& top, const QColor& bottom) {
   QLinearGradient water(0, 0, 0, Height);
@@ -33,19 +37,17 @@ void Waves(QPainter& painter, qreal top, qreal bottom, qreal step) {
     QPainterPath wave;
     const qreal shift = std::fmod(y * 7, 20);
     wave.moveTo(shift - 20, y);
-    for (qreal x = shift - 20; x < Width + 20; x += 20) wave.quadTo(x + 5, y - 3, x + 10, y), wave.quadTo(x + 15, y + 3, x + 20, y);
+    for (qreal x = shift - 20; x < Width + 20; x += 20)
+      wave.quadTo(x + 5, y - 3, x + 10, y), wave.quadTo(x + 15, y + 3, x + 20, y);
     painter.drawPath(wave);
   }
 }
 
 void PalmTree(QPainter& painter) {
-  QPainterPath trunk;
-  trunk.moveTo(20, 140);
-  trunk.cubicTo(22, 110, 28, 84, 38, 62);
-  trunk.lineTo(43, 64);
-  trunk.cubicTo(34, 86, 29, 112, 29, 140);
-  trunk.closeSubpath();
-  Fill(painter, trunk, QColor(0x8a, 0x5a, 0x2a), QColor(0x4a, 0x2a, 0x10), 1);
+  Fill(painter,
+       Outline({20, 140},
+               {CubicTo({22, 110}, {28, 84}, {38, 62}), LineTo({43, 64}), CubicTo({34, 86}, {29, 112}, {29, 140})}),
+       QColor(0x8a, 0x5a, 0x2a), QColor(0x4a, 0x2a, 0x10), 1);
   painter.setPen(QPen(QColor(0x5a, 0x36, 0x14), 1));
   for (qreal t = 0.12; t < 1; t += 0.11) {
     const qreal y = 140 - t * 78, x = 20 + t * 18 + t * t * 2;
@@ -54,12 +56,9 @@ void PalmTree(QPainter& painter) {
   const QPointF crown(40, 62);
   const QPointF tips[5] = {{8, 74}, {14, 48}, {42, 36}, {70, 48}, {74, 72}};
   for (const QPointF& tip : tips) {
-    QPainterPath frond;
     const QPointF mid = (crown + tip) / 2 + QPointF(0, -10);
-    frond.moveTo(crown);
-    frond.quadTo(mid + QPointF(0, -5), tip);
-    frond.quadTo(mid + QPointF(0, 5), crown);
-    Fill(painter, frond, QColor(0x2e, 0x9a, 0x3c), QColor(0x16, 0x5a, 0x20), 1);
+    Fill(painter, Outline(crown, {QuadTo(mid + QPointF(0, -5), tip), QuadTo(mid + QPointF(0, 5), crown)}),
+         QColor(0x2e, 0x9a, 0x3c), QColor(0x16, 0x5a, 0x20), 1);
   }
   painter.setPen(QPen(QColor(0x4a, 0x2a, 0x10), 0.8));
   painter.setBrush(QColor(0x6a, 0x42, 0x1a));
@@ -68,31 +67,19 @@ void PalmTree(QPainter& painter) {
 }
 
 void Sailboat(QPainter& painter, QPointF base) {
-  QPainterPath hull;
-  hull.moveTo(base + QPointF(-10, 0));
-  hull.lineTo(base + QPointF(10, 0));
-  hull.lineTo(base + QPointF(6, 4));
-  hull.lineTo(base + QPointF(-6, 4));
-  hull.closeSubpath();
-  Fill(painter, hull, QColor(0x8a, 0x2a, 0x1a), QColor(0x40, 0x10, 0x08), 0.8);
-  QPainterPath sail;
-  sail.moveTo(base + QPointF(0, -1));
-  sail.lineTo(base + QPointF(0, -20));
-  sail.lineTo(base + QPointF(9, -1));
-  sail.closeSubpath();
-  Fill(painter, sail, Qt::white, QColor(0x60, 0x60, 0x60), 0.8);
+  Fill(painter, Polygon({base + QPointF(-10, 0), base + QPointF(10, 0), base + QPointF(6, 4), base + QPointF(-6, 4)}),
+       QColor(0x8a, 0x2a, 0x1a), QColor(0x40, 0x10, 0x08), 0.8);
+  Fill(painter, Polygon({base + QPointF(0, -1), base + QPointF(0, -20), base + QPointF(9, -1)}), Qt::white,
+       QColor(0x60, 0x60, 0x60), 0.8);
 }
 
 void Umbrella(QPainter& painter, QPointF top) {
   painter.setPen(QPen(QColor(0x50, 0x40, 0x30), 1.5));
   painter.drawLine(top, top + QPointF(3, 30));
   for (int i = 0; i < 4; ++i) {
-    QPainterPath panel;
     const qreal a = -18 + i * 9, b = a + 9;
-    panel.moveTo(top);
-    panel.lineTo(top + QPointF(a, 10));
-    panel.quadTo(top + QPointF((a + b) / 2, 7), top + QPointF(b, 10));
-    panel.closeSubpath();
+    const QPainterPath panel =
+        Outline(top, {LineTo(top + QPointF(a, 10)), QuadTo(top + QPointF((a + b) / 2, 7), top + QPointF(b, 10))});
     Fill(painter, panel, i % 2 ? QColor(0xf4, 0xf4, 0xf4) : QColor(0xe0, 0x30, 0x30), QColor(0x80, 0x20, 0x20), 0.8);
   }
 }
@@ -110,17 +97,8 @@ void DrawFish(QPainter& painter, QPointF centre, qreal length, const QColor& bod
   painter.save();
   painter.translate(centre);
   painter.scale(facingLeft ? -length / 20 : length / 20, length / 20);
-  QPainterPath tail;
-  tail.moveTo(-6, 0);
-  tail.lineTo(-11, -5);
-  tail.lineTo(-10, 0);
-  tail.lineTo(-11, 5);
-  tail.closeSubpath();
-  Fill(painter, tail, body.darker(120), body.darker(220), 0.5);
-  QPainterPath fish;
-  fish.moveTo(10, 0);
-  fish.cubicTo(6, -6, -4, -6, -7, 0);
-  fish.cubicTo(-4, 6, 6, 6, 10, 0);
+  Fill(painter, Polygon({{-6, 0}, {-11, -5}, {-10, 0}, {-11, 5}}), body.darker(120), body.darker(220), 0.5);
+  const QPainterPath fish = Outline({10, 0}, {CubicTo({6, -6}, {-4, -6}, {-7, 0}), CubicTo({-4, 6}, {6, 6}, {10, 0})});
   Fill(painter, fish, body, body.darker(220), 0.5);
   painter.save();
   painter.setClipPath(fish);
@@ -161,12 +139,8 @@ void Beach(QPainter& painter) {
   painter.fillRect(QRectF(0, 76, Width, 40), sea);
   Waves(painter, 86, 110, 9);
   Sailboat(painter, QPointF(70, 86));
-  QPainterPath sand;
-  sand.moveTo(0, 112);
-  sand.cubicTo(30, 102, 60, 118, Width, 106);
-  sand.lineTo(Width, Height);
-  sand.lineTo(0, Height);
-  sand.closeSubpath();
+  const QPainterPath sand =
+      Outline({0, 112}, {CubicTo({30, 102}, {60, 118}, {Width, 106}), LineTo({Width, Height}), LineTo({0, Height})});
   QLinearGradient sandColour(0, 104, 0, Height);
   sandColour.setColorAt(0, QColor(0xf6, 0xde, 0x9a));
   sandColour.setColorAt(1, QColor(0xe0, 0xb8, 0x6a));
@@ -181,8 +155,9 @@ void SchoolOfFish(QPainter& painter) {
   WaterBackground(painter, QColor(0x18, 0x70, 0xc0), QColor(0x06, 0x22, 0x5a));
   painter.setPen(Qt::NoPen);
   painter.setBrush(QColor(255, 255, 255, 28));
-  for (int i = 0; i < 4; ++i) painter.drawPolygon(QPolygonF({QPointF(8 + i * 26, 0), QPointF(22 + i * 26, 0),
-                                                                 QPointF(4 + i * 26, Height), QPointF(-8 + i * 26, Height)}));
+  for (int i = 0; i < 4; ++i)
+    painter.drawPolygon(QPolygonF(
+        {QPointF(8 + i * 26, 0), QPointF(22 + i * 26, 0), QPointF(4 + i * 26, Height), QPointF(-8 + i * 26, Height)}));
   const QColor orange(0xff, 0x80, 0x10), white(0xff, 0xff, 0xff);
   // Rows of three between rows of four that run off both edges, like a wallpaper.
   for (int row = 0; row < 6; ++row)
@@ -196,36 +171,22 @@ void SchoolOfFish(QPainter& painter) {
 void Angelfish(QPainter& painter) {
   WaterBackground(painter, QColor(0x30, 0xc0, 0xb8), QColor(0x0c, 0x50, 0x60));
   for (int i = 0; i < 5; ++i) {  // swaying weed
-    QPainterPath weed;
     const qreal x = 8 + i * 21;
-    weed.moveTo(x - 3, Height);
-    weed.cubicTo(x - 10, 135, x + 8, 125, x, 105 + (i % 2) * 10);
-    weed.cubicTo(x + 12, 125, x - 4, 135, x + 4, Height);
-    weed.closeSubpath();
+    const QPainterPath weed = Outline({x - 3, Height}, {CubicTo({x - 10, 135}, {x + 8, 125}, {x, 105.0 + (i % 2) * 10}),
+                                                        CubicTo({x + 12, 125}, {x - 4, 135}, {x + 4, Height})});
     Fill(painter, weed, QColor(0x30, 0x90, 0x30), QColor(0x10, 0x50, 0x10), 0.8);
   }
   painter.save();
   painter.translate(52, 66);
-  QPainterPath fins;  // the tall triangle of dorsal and anal fin
-  fins.moveTo(10, -4);
-  fins.cubicTo(4, -30, -10, -46, -12, -50);
-  fins.cubicTo(-14, -30, -20, -10, -24, 0);
-  fins.cubicTo(-20, 10, -14, 30, -12, 50);
-  fins.cubicTo(-10, 46, 4, 30, 10, 4);
-  fins.closeSubpath();
-  Fill(painter, fins, QColor(0xff, 0xe0, 0x40), QColor(0x50, 0x40, 0x00), 1);
-  QPainterPath tail;
-  tail.moveTo(-20, 0);
-  tail.lineTo(-36, -12);
-  tail.lineTo(-33, 0);
-  tail.lineTo(-36, 12);
-  tail.closeSubpath();
-  Fill(painter, tail, QColor(0xff, 0xe0, 0x40), QColor(0x50, 0x40, 0x00), 1);
-  QPainterPath body;
-  body.moveTo(26, 0);
-  body.cubicTo(20, -22, -10, -24, -22, 0);
-  body.cubicTo(-10, 24, 20, 22, 26, 0);
-  Fill(painter, body, QColor(0xff, 0xd0, 0x20), QColor(0x50, 0x40, 0x00), 1);
+  const QColor yellow(0xff, 0xe0, 0x40), edge(0x50, 0x40, 0x00);
+  const QPainterPath fins =  // the tall triangle of dorsal and anal fin
+      Outline({10, -4}, {CubicTo({4, -30}, {-10, -46}, {-12, -50}), CubicTo({-14, -30}, {-20, -10}, {-24, 0}),
+                         CubicTo({-20, 10}, {-14, 30}, {-12, 50}), CubicTo({-10, 46}, {4, 30}, {10, 4})});
+  Fill(painter, fins, yellow, edge, 1);
+  Fill(painter, Polygon({{-20, 0}, {-36, -12}, {-33, 0}, {-36, 12}}), yellow, edge, 1);
+  const QPainterPath body =
+      Outline({26, 0}, {CubicTo({20, -22}, {-10, -24}, {-22, 0}), CubicTo({-10, 24}, {20, 22}, {26, 0})});
+  Fill(painter, body, QColor(0xff, 0xd0, 0x20), edge, 1);
   painter.save();
   QPainterPath all = body.united(fins);
   painter.setClipPath(all);
@@ -276,9 +237,7 @@ void Shell(QPainter& painter) {
     const qreal angle = (200 + i * 140.0 / ribs) * M_PI / 180;
     painter.drawLine(hinge, hinge + QPointF(std::cos(angle), std::sin(angle)) * radius);
   }
-  QPainterPath ears;
-  ears.addRoundedRect(QRectF(38, 126, 24, 12), 3, 3);
-  Fill(painter, ears, QColor(0xf0, 0xa0, 0x88), QColor(0x90, 0x40, 0x30), 1.2);
+  Fill(painter, RoundedRect(QRectF(38, 126, 24, 12), 3), QColor(0xf0, 0xa0, 0x88), QColor(0x90, 0x40, 0x30), 1.2);
   // A small snail shell beside it.
   painter.save();
   painter.translate(80, 140);
@@ -287,9 +246,7 @@ void Shell(QPainter& painter) {
     const QPointF p(std::cos(t) * t * 0.7, std::sin(t) * t * 0.7);
     t == 0 ? spiral.moveTo(p) : spiral.lineTo(p);
   }
-  QPainterPath snail;
-  snail.addEllipse(QPointF(0, 0), 9, 9);
-  Fill(painter, snail, QColor(0xd8, 0xa0, 0x60), QColor(0x70, 0x40, 0x10), 1);
+  Fill(painter, Ellipse({0, 0}, 9, 9), QColor(0xd8, 0xa0, 0x60), QColor(0x70, 0x40, 0x10), 1);
   painter.setPen(QPen(QColor(0x70, 0x40, 0x10), 1.1));
   painter.setBrush(Qt::NoBrush);
   painter.drawPath(spiral);

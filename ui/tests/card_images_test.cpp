@@ -116,8 +116,11 @@ TEST_F(CardImages, PictureBackStretchesAReadableFileAndFallsBackToTheColourOther
   QFile(empty).open(QIODevice::WriteOnly);
 
   const QColor colour = ColorFromBgr(StoredBackDefault(0).Color);
-  const struct { QString file; QColor centre; } cases[] = {
-      {good, QColor(0, 200, 0)},        {garbage, colour}, {empty, colour},
+  const struct {
+    QString file;
+    QColor centre;
+  } cases[] = {
+      {good, QColor(0, 200, 0)},          {garbage, colour},   {empty, colour},
       {dir.filePath("gone.bmp"), colour}, {QString(), colour}, {dir.path(), colour},
   };
   for (const auto& c : cases) {
@@ -149,9 +152,12 @@ TEST_F(CardImages, PatternBacksAreTenDifferentPictures) {
 }
 
 TEST_F(CardImages, NamesFollowSuitRankAndSizeSuffix) {
-  const struct { int image, size; const char* name; } faces[] = {
-      {0, 0, "SPADE2640"},   {8, 0, "SPADE10640"},  {9, 1, "SPADEB800"},  {10, 1, "SPADEV800"},
-      {11, 2, "SPADEH1024"}, {21, 0, "CLUB10640"},  {26, 1, "DIAMOND2800"}, {51, 2, "HEARTA1024"},
+  const struct {
+    int image, size;
+    const char* name;
+  } faces[] = {
+      {0, 0, "SPADE2640"},   {8, 0, "SPADE10640"},        {9, 1, "SPADEB800"},    {10, 1, "SPADEV800"},
+      {11, 2, "SPADEH1024"}, {21, 0, "CLUB10640"},        {26, 1, "DIAMOND2800"}, {51, 2, "HEARTA1024"},
       {51, 3, "HEARTA1024"}, {JokerImage, 1, "JOKER800"},
   };
   for (const auto& c : faces) EXPECT_EQ(FaceImageName(c.image, c.size), QLatin1String(c.name));
@@ -191,8 +197,8 @@ TEST_F(CardImages, BackSettingsReadWithDefaultsAndRejectBadValues) {
   EXPECT_EQ(fresh[1].Type, BackColor);
   EXPECT_EQ(fresh[1].Pattern, 0);
 
-  store.values = {{"Cardback\\Type0", 7},         {"Cardback\\Color0", "red"}, {"Cardback\\Pattern0", 10},
-                  {"Cardback\\Type1", 2},         {"Cardback\\Color1", -5},    {"Cardback\\Pattern1", "3"},
+  store.values = {{"Cardback\\Type0", 7},          {"Cardback\\Color0", "red"}, {"Cardback\\Pattern0", 10},
+                  {"Cardback\\Type1", 2},          {"Cardback\\Color1", -5},    {"Cardback\\Pattern1", "3"},
                   {"Cardback\\Filename1", "a.bmp"}};
   const TCardBacks read = ReadCardBacks(store.reader());
   EXPECT_EQ(read[0], StoredBackDefault(0));

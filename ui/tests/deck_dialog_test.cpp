@@ -75,10 +75,19 @@ class DeckDialog : public ::testing::Test {
 TEST_F(DeckDialog, ShowsItsCaptionsAndKeepsItsSize) {
   auto dialog = Open();
   EXPECT_EQ(dialog->windowTitle(), QStringLiteral("Select Card Back"));
-  const struct { const char* name; const char* text; } captions[] = {
-      {"rbDeckOne", "Deck One"},       {"rbDeckTwo", "Deck Two"},         {"rbSolidColor", "&Solid Color"},
-      {"rbStandardPattern", "S&tandard Pattern"}, {"rbCustomPattern", "C&ustom Pattern"}, {"btChange", "&Change..."},
-      {"btOK", "OK"},                  {"btApply", "&Apply"},             {"btCancel", "Cancel"},
+  const struct {
+    const char* name;
+    const char* text;
+  } captions[] = {
+      {"rbDeckOne", "Deck One"},
+      {"rbDeckTwo", "Deck Two"},
+      {"rbSolidColor", "&Solid Color"},
+      {"rbStandardPattern", "S&tandard Pattern"},
+      {"rbCustomPattern", "C&ustom Pattern"},
+      {"btChange", "&Change..."},
+      {"btOK", "OK"},
+      {"btApply", "&Apply"},
+      {"btCancel", "Cancel"},
   };
   for (const auto& c : captions) EXPECT_EQ(Child<QAbstractButton>(*dialog, c.name)->text(), QLatin1String(c.text));
   EXPECT_EQ(Child<QGroupBox>(*dialog, "rgDeck")->title(), QStringLiteral("Select Deck"));
@@ -97,8 +106,8 @@ TEST_F(DeckDialog, OkOnAnEmptyStoreWritesTheDialogsDefaults) {
   auto dialog = Open();
   EXPECT_FALSE(ApplyEnabled(*dialog));
   Click(*dialog, "btOK");
-  const Writes expected = {{"Cardback\\Type0", 0}, {"Cardback\\Color0", 0x000080},
-                           {"Cardback\\Type1", 0}, {"Cardback\\Color1", 0x000080}};
+  const Writes expected = {
+      {"Cardback\\Type0", 0}, {"Cardback\\Color0", 0x000080}, {"Cardback\\Type1", 0}, {"Cardback\\Color1", 0x000080}};
   EXPECT_EQ(store.writes, expected);
   ASSERT_EQ(applied.size(), 1u);
   EXPECT_EQ(applied[0][1].Color, 0x000080);
@@ -107,16 +116,19 @@ TEST_F(DeckDialog, OkOnAnEmptyStoreWritesTheDialogsDefaults) {
 }
 
 TEST_F(DeckDialog, OkWritesOnlyTheValueOfEachDecksType) {
-  store.values = {{"Cardback\\Type0", 2}, {"Cardback\\Filename0", "/pictures/cat.bmp"}, {"Cardback\\Color0", 5},
-                  {"Cardback\\Type1", 1}, {"Cardback\\Pattern1", 6}, {"Cardback\\Filename1", "/x.bmp"}};
+  store.values = {{"Cardback\\Type0", 2},    {"Cardback\\Filename0", "/pictures/cat.bmp"},
+                  {"Cardback\\Color0", 5},   {"Cardback\\Type1", 1},
+                  {"Cardback\\Pattern1", 6}, {"Cardback\\Filename1", "/x.bmp"}};
   auto dialog = Open();
   EXPECT_TRUE(Child<QRadioButton>(*dialog, "rbCustomPattern")->isChecked());
   Click(*dialog, "rbDeckTwo");
   EXPECT_TRUE(Child<QRadioButton>(*dialog, "rbStandardPattern")->isChecked());
   EXPECT_FALSE(ApplyEnabled(*dialog)) << "choosing which deck to look at changes nothing";
   Click(*dialog, "btOK");
-  const Writes expected = {{"Cardback\\Type0", 2}, {"Cardback\\Filename0", "/pictures/cat.bmp"},
-                           {"Cardback\\Type1", 1}, {"Cardback\\Pattern1", 6}};
+  const Writes expected = {{"Cardback\\Type0", 2},
+                           {"Cardback\\Filename0", "/pictures/cat.bmp"},
+                           {"Cardback\\Type1", 1},
+                           {"Cardback\\Pattern1", 6}};
   EXPECT_EQ(store.writes, expected);
 }
 

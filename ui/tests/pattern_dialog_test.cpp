@@ -26,16 +26,22 @@ class PatternDialog : public ::testing::Test {
 };
 
 TEST_F(PatternDialog, PatternsLieInTwoRowsOfFive) {
-  const struct { int pattern; QRect rect; } cases[] = {
-      {0, QRect(5, 5, 53, 81)},  {1, QRect(63, 5, 53, 81)},  {4, QRect(237, 5, 53, 81)},
+  const struct {
+    int pattern;
+    QRect rect;
+  } cases[] = {
+      {0, QRect(5, 5, 53, 81)},  {1, QRect(63, 5, 53, 81)},   {4, QRect(237, 5, 53, 81)},
       {5, QRect(5, 91, 53, 81)}, {9, QRect(237, 91, 53, 81)},
   };
   for (const auto& c : cases) EXPECT_EQ(TPatternGrid::PatternRect(c.pattern), c.rect) << c.pattern;
 }
 
 TEST_F(PatternDialog, HitsOnlyInsideAPattern) {
-  const struct { QPoint at; int pattern; } cases[] = {
-      {{5, 5}, 0},   {{57, 85}, 0},  {{58, 40}, -1}, {{62, 40}, -1}, {{63, 40}, 1},  {{30, 86}, -1},
+  const struct {
+    QPoint at;
+    int pattern;
+  } cases[] = {
+      {{5, 5}, 0},   {{57, 85}, 0},   {{58, 40}, -1},   {{62, 40}, -1},  {{63, 40}, 1}, {{30, 86}, -1},
       {{30, 91}, 5}, {{289, 171}, 9}, {{290, 100}, -1}, {{30, 172}, -1}, {{4, 40}, -1}, {{-1, -1}, -1},
   };
   for (const auto& c : cases) EXPECT_EQ(TPatternGrid::PatternAt(c.at), c.pattern) << c.at.x() << "," << c.at.y();
@@ -55,7 +61,9 @@ TEST_F(PatternDialog, LeftClickOnAPatternChoosesIt) {
 
 TEST_F(PatternDialog, ArrowKeysMoveTheChoiceWithinTheGrid) {
   TfmPattern dialog(0);
-  const struct { int key, expected; } steps[] = {
+  const struct {
+    int key, expected;
+  } steps[] = {
       {Qt::Key_Left, 0}, {Qt::Key_Right, 1}, {Qt::Key_Down, 6}, {Qt::Key_Down, 6}, {Qt::Key_Up, 1},
   };
   for (const auto& s : steps) {
