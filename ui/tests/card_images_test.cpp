@@ -136,6 +136,16 @@ TEST_F(CardImages, PictureBackStretchesAReadableFileAndFallsBackToTheColourOther
   }
 }
 
+// A picture chosen for deck 1 and deleted since: the table shows deck 1's stored colour.
+TEST_F(CardImages, ADeletedPictureShowsTheDecksStoredColour) {
+  uitest::TFakeBackSettings store;
+  store.values = {{"Cardback\\Type1", 2}, {"Cardback\\Filename1", "/nowhere/deleted.bmp"},
+                  {"Cardback\\Color1", 0x00123456}};
+  const std::vector<QPixmap> images = BuildCardImages(2, ReadCardBacks(store.reader()), 1);
+  EXPECT_EQ(At(images[FirstBackImage + 1], {33, 52}), QColor(0x56, 0x34, 0x12));
+  EXPECT_EQ(At(images[FirstBackImage], {33, 52}), QColor(0x80, 0x00, 0x00)) << "deck 0 keeps the default colour";
+}
+
 TEST_F(CardImages, PatternBacksAreTenDifferentPictures) {
   for (int size = 0; size < 3; ++size) {
     const std::vector<QPixmap> patterns = BuildPatternImages(size, 1);
