@@ -17,19 +17,17 @@ QString Join(const QString& prefix, const QString& name) {
   return prefix.isEmpty() ? name : prefix + u'/' + name;
 }
 
-QStringList ChildGroups(QSettings& s, const QString& prefix) {
+// What list() (QSettings::childGroups or childKeys) gives under a group; "" is the root.
+using TChildList = QStringList (QSettings::*)() const;
+QStringList Children(QSettings& s, const QString& prefix, TChildList list) {
   s.beginGroup(prefix);
-  QStringList groups = s.childGroups();
+  QStringList children = (s.*list)();
   s.endGroup();
-  return groups;
+  return children;
 }
 
-QStringList ChildKeys(QSettings& s, const QString& prefix) {
-  s.beginGroup(prefix);
-  QStringList keys = s.childKeys();
-  s.endGroup();
-  return keys;
-}
+QStringList ChildGroups(QSettings& s, const QString& prefix) { return Children(s, prefix, &QSettings::childGroups); }
+QStringList ChildKeys(QSettings& s, const QString& prefix) { return Children(s, prefix, &QSettings::childKeys); }
 
 // The stored spelling of a name among its siblings: the very spelling when it
 // is stored, else the first that differs only in case; null when none.
@@ -76,16 +74,15 @@ TStoredKey ResolveValue(QSettings& s, const TRegistryPath& path) {
   return {Join(group.Prefix, stored), exists};
 }
 
-// The names that children() lists directly under a subkey of a file.
-QStringList NamesUnder(const QString& file, const QString& subkey,
-                       QStringList (*children)(QSettings&, const QString&)) {
+// The names that list() gives directly under a subkey of a file.
+QStringList NamesUnder(const QString& file, const QString& subkey, TChildList list) {
   const std::optional<QStringList> parts = TRegistryPath::ParseSubkey(subkey);
   if (!parts) return {};
   QSettings s(file, QSettings::IniFormat);
   const TStoredGroup group = ResolveGroup(s, *parts);
   if (!group.Exists) return {};
   QStringList names;
-  for (const QString& stored : children(s, group.Prefix)) names << DecodeName(stored);
+  for (const QString& stored : Children(s, group.Prefix, list)) names << DecodeName(stored);
   return names;
 }
 
@@ -195,11 +192,11 @@ bool TRegistryEnhanced::ValueExists(const QString& path) const {
 }
 
 QStringList TRegistryEnhanced::GetKeyNames(const QString& subkey) const {
-  return NamesUnder(UserFile_, subkey, ChildGroups);
+  return NamesUnder(UserFile_, subkey, &QSettings::childGroups);
 }
 
 QStringList TRegistryEnhanced::GetValueNames(const QString& subkey) const {
-  return NamesUnder(UserFile_, subkey, ChildKeys);
+  return NamesUnder(UserFile_, subkey, &QSettings::childKeys);
 }
 
 }  // namespace tarvelo

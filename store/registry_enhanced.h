@@ -11,7 +11,9 @@ namespace tarvelo {
 // there) with a machine-wide INI file as the read fallback. Value names are
 // backslash paths ("Settings\Sound", "Player Names\PlayerName1"); the part
 // before the last backslash names the subkey. Names are matched without regard
-// to case: a value keeps the spelling that first wrote it.
+// to case: a value keeps the spelling that first wrote it. In the file the
+// first subkey is the section: "Settings\Sound" is Sound= under [Settings],
+// "Deep\er\Path" is er\Path= under [Deep] (QSettings' own way of nesting).
 //
 // Every read gives a value: the default when the value is missing, unreadable
 // or of another kind. Every write reaches the file before it returns, so a
