@@ -176,6 +176,8 @@ class TGame {
   // The column's closed canasta was completed by the card about to leave it: uncount it
   // and stack its cards open again.
   void ReopenCanasta(int column);
+  // Seven cards or more, four of them naturals (any seven in the wildcard column).
+  bool IsCanastaColumn(int column) const;
   // Takes a card out of the player's melds, reopening or keeping a canasta as needed.
   TCard TakeCardFromMelds(int index);
   void PushUndo(const TCard& card);

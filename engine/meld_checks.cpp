@@ -76,7 +76,9 @@ bool TGame::CheckCanasta(Seat seat, int columnX) {
   if (n < 7 || (m < 4 && c != RankTwo)) return false;
 
   const std::uint8_t kind = c == RankTwo ? WildcardCanasta : n == m ? NaturalCanasta : MixedCanasta;
-  if (canastas.Kind[c] == NoCanasta && n == 7) {
+  // New the first time the column qualifies: with its wildcards laid first a
+  // column reaches four naturals only at eight cards or more.
+  if (canastas.Kind[c] == NoCanasta) {
     ++canastas.Count;
     canastas.Kind[c] = kind;
     if (seat == Seat::Player) Host.PlaySound(kind == MixedCanasta ? "Mixed Canasta" : "Natural Canasta");

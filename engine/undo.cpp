@@ -23,15 +23,24 @@ void TGame::ReopenCanasta(int column) {
   t.PlayerMelds.Columns[column].Y = y - StackStep;  // the anchor marks the last card
 }
 
+bool TGame::IsCanastaColumn(int column) const {
+  int n = 0, naturals = 0;
+  for (const TCard& card : Table.PlayerMelds.Live()) {
+    if (ColumnOf(card.X) != column) continue;
+    ++n;
+    if (!IsWildcard(card)) ++naturals;
+  }
+  return n >= 7 && (naturals >= 4 || column == RankTwo);
+}
+
 TCard TGame::TakeCardFromMelds(int index) {
   TTableState& t = Table;
   const int column = ColumnOf(t.PlayerMelds.At(index).X);
-  CountColumns();
   const bool closed = t.PlayerCanastas.Kind[column] != NoCanasta;
-  // A canasta of exactly seven falls apart without this card; a bigger one stays closed.
-  const bool reopen = closed && t.ColumnCounts[CountPlayerMelds + column] == 7;
   const TCard card = RemoveAt(t.PlayerMelds, index, 1, closed, column);
-  if (reopen) ReopenCanasta(column);
+  // A canasta of seven falls apart without this card, and so does a bigger one
+  // that is left with three naturals; any other stays closed.
+  if (closed && !IsCanastaColumn(column)) ReopenCanasta(column);
   CheckCanasta(Seat::Player, t.PlayerMelds.Columns[column].X);
   Host.Repaint();
   return card;

@@ -83,3 +83,16 @@ TEST_F(TurnTest, AnUndoWaitsForARunningAnimation) {
   g.UndoAll();  // returns rather than waiting forever
   EXPECT_EQ(g.UndoStack.size(), 3u);
 }
+
+TEST_F(TurnTest, AColumnReachingFourNaturalsAtEightCardsIsCountedAndUndoneAgain) {
+  Drawn("hand: 9H 4C 5C; melds: 9D 9C 9D JK>9 JK>9 2S>9 2H>9");
+  ASSERT_EQ(t.PlayerCanastas.Count, 0);
+  ClickHand("9H");
+  EXPECT_EQ(t.PlayerCanastas.Count, 1);
+  EXPECT_EQ(t.PlayerCanastas.Kind[RankNine], MixedCanasta);
+  // Without the fourth natural the eight cards are no canasta.
+  game.UndoMeld();
+  EXPECT_EQ(t.PlayerCanastas.Count, 0);
+  EXPECT_EQ(t.PlayerCanastas.Kind[RankNine], NoCanasta);
+  EXPECT_EQ(t.PlayerMelds.Columns[RankNine].Y, l.PlayerMeldY + 7 * StackStep);
+}
