@@ -3,7 +3,7 @@
 #include "card_face.h"
 #include "card_images.h"
 #include "fake_back_settings.h"
-#include "qt_application.h"
+#include "qt_test_app.h"
 
 #include <QFile>
 #include <QImage>
@@ -16,7 +16,7 @@ namespace {
 
 class CardImages : public ::testing::Test {
  protected:
-  void SetUp() override { uitest::EnsureQtApplication(); }
+  void SetUp() override { TestApp(); }
 
   static TCardBacks ColourBacks() { return {StoredBackDefault(0), StoredBackDefault(1)}; }
   static QImage Image(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
@@ -139,8 +139,8 @@ TEST_F(CardImages, PictureBackStretchesAReadableFileAndFallsBackToTheColourOther
 // A picture chosen for deck 1 and deleted since: the table shows deck 1's stored colour.
 TEST_F(CardImages, ADeletedPictureShowsTheDecksStoredColour) {
   uitest::TFakeBackSettings store;
-  store.values = {{"Cardback\\Type1", 2}, {"Cardback\\Filename1", "/nowhere/deleted.bmp"},
-                  {"Cardback\\Color1", 0x00123456}};
+  store.values = {
+      {"Cardback\\Type1", 2}, {"Cardback\\Filename1", "/nowhere/deleted.bmp"}, {"Cardback\\Color1", 0x00123456}};
   const std::vector<QPixmap> images = BuildCardImages(2, ReadCardBacks(store.reader()), 1);
   EXPECT_EQ(At(images[FirstBackImage + 1], {33, 52}), QColor(0x56, 0x34, 0x12));
   EXPECT_EQ(At(images[FirstBackImage], {33, 52}), QColor(0x80, 0x00, 0x00)) << "deck 0 keeps the default colour";

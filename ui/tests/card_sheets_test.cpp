@@ -6,7 +6,7 @@
 #include "deck_dialog.h"
 #include "fake_back_settings.h"
 #include "pattern_dialog.h"
-#include "qt_application.h"
+#include "qt_test_app.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -48,7 +48,7 @@ QImage Sheet(int sizeIndex, qreal dpr) {
 }
 
 TEST(CardSheets, WritesEverySizeForReview) {
-  uitest::EnsureQtApplication();
+  TestApp();
   const QString folder = SheetFolder();
   for (int size = 0; size < 3; ++size)
     for (const qreal dpr : {1.0, 2.0}) {
@@ -60,7 +60,7 @@ TEST(CardSheets, WritesEverySizeForReview) {
 }
 
 TEST(CardSheets, WritesTheBackDialogsForReview) {
-  uitest::EnsureQtApplication();
+  TestApp();
   const QString folder = SheetFolder();
   uitest::TFakeBackSettings store;
   store.values = {{"Cardback\\Type0", 1}, {"Cardback\\Pattern0", 8}};

@@ -2,7 +2,7 @@
 #include "card_images.h"
 #include "deck_dialog.h"
 #include "fake_back_settings.h"
-#include "qt_application.h"
+#include "qt_test_app.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -44,7 +44,7 @@ class TScriptedDeck : public TfmDeck {
 
 class DeckDialog : public ::testing::Test {
  protected:
-  void SetUp() override { uitest::EnsureQtApplication(); }
+  void SetUp() override { TestApp(); }
 
   std::unique_ptr<TScriptedDeck> Open() {
     auto dialog = std::make_unique<TScriptedDeck>(store.reader(), store.writer());

@@ -1,9 +1,10 @@
 #include "back_patterns.h"
 #include "pattern_dialog.h"
-#include "qt_application.h"
+#include "qt_test_app.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>
+#include <QPointingDevice>
 #include <QPushButton>
 
 #include <gtest/gtest.h>
@@ -13,16 +14,31 @@ namespace {
 
 class PatternDialog : public ::testing::Test {
  protected:
-  void SetUp() override { uitest::EnsureQtApplication(); }
+  void SetUp() override { TestApp(); }
 
-  static void Press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
-    QMouseEvent event(QEvent::MouseButtonPress, at, widget->mapToGlobal(at), button, button, Qt::NoModifier);
+  // The events come from devices of the test's own, which go before the application does:
+  // Qt's default devices would outlive it and crash the program's exit.
+  void Press(QWidget* widget, QPoint at, Qt::MouseButton button = Qt::LeftButton) {
+    QMouseEvent event(QEvent::MouseButtonPress, at, at, widget->mapToGlobal(at), button, button, Qt::NoModifier,
+                      &mouse_);
     QCoreApplication::sendEvent(widget, &event);
   }
-  static void Key(QWidget* widget, int key) {
-    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier);
-    QCoreApplication::sendEvent(widget, &event);
+  // Straight to the widget: the application would first send a shortcut check of its own
+  // from Qt's default keyboard.
+  void Key(QWidget* widget, int key) {
+    QKeyEvent event(QEvent::KeyPress, key, Qt::NoModifier, 0, 0, 0, QString(), false, 1, &keyboard_);
+    static_cast<QObject*>(widget)->event(&event);
   }
+
+ private:
+  QPointingDevice mouse_{QStringLiteral("test mouse"),
+                         1001,
+                         QInputDevice::DeviceType::Mouse,
+                         QPointingDevice::PointerType::Generic,
+                         QInputDevice::Capability::Position,
+                         1,
+                         3};
+  QInputDevice keyboard_{QStringLiteral("test keyboard"), 1002, QInputDevice::DeviceType::Keyboard};
 };
 
 TEST_F(PatternDialog, PatternsLieInTwoRowsOfFive) {
