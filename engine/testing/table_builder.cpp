@@ -69,6 +69,7 @@ TTableBuilder& TTableBuilder::Build(std::string_view description) {
     for (const std::string& token : Words(part.substr(colon + 1))) Place(Trim(part.substr(0, colon)), token);
   }
   FillStock();
+  game_.SetStockExhausted(false);
   game_.CountColumns();
   return *this;
 }
@@ -140,6 +141,9 @@ void TTableBuilder::FillStock() {
 TTableBuilder& TTableBuilder::PlayerToDraw() {
   TTableState& t = game_.Table;
   t.OpponentToMove = false;
+  t.TopCardPending = false;
+  t.PileTakeOpen = false;
+  game_.ClearUndo();
   t.MayDraw = true;
   t.HasDrawn = false;
   t.StockDraws = 0;
@@ -151,6 +155,9 @@ TTableBuilder& TTableBuilder::PlayerToDraw() {
 TTableBuilder& TTableBuilder::PlayerHasDrawn() {
   TTableState& t = game_.Table;
   t.OpponentToMove = false;
+  t.TopCardPending = false;
+  t.PileTakeOpen = false;
+  game_.ClearUndo();
   t.MayDraw = false;
   t.HasDrawn = true;
   t.StockDraws = 0;

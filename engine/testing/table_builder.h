@@ -25,9 +25,9 @@ class TTableBuilder {
   explicit TTableBuilder(TGame& game) : game_(game) {}
 
   TTableBuilder& Build(std::string_view description);
-  // The player is to draw: the start of the player's turn.
+  // The player is to draw: the start of the player's turn, nothing taken, nothing to undo.
   TTableBuilder& PlayerToDraw();
-  // The player has drawn and may meld or discard.
+  // The player has drawn from the stock and may meld or discard.
   TTableBuilder& PlayerHasDrawn();
   // Leaves only the top `count` cards in the stock (an empty stock is exhausted);
   // the cards below them go to the end of the opponent's hand.
