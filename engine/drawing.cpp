@@ -20,13 +20,13 @@ void TGame::DrawFromStock() {
     card.FaceUp = 1;
     Send("DRAWNEW", "");
     if (IsRedThree(card)) {
-      LayRedThree(card);
+      LayInColumn(Table.PlayerMelds, card);
       if (Rules.DrawExtra && !t.Stock.Empty()) {
         --t.StockDraws;
         continue;
       }
     } else {
-      LayIntoHand(card);
+      LayInColumn(Table.PlayerHand, card);
     }
     if (t.StockDraws >= Rules.NumberOfCards) break;
     if (!t.Stock.Empty()) ShowPhase(PhaseSecondDraw);

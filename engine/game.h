@@ -167,9 +167,10 @@ class TGame {
   void SetPlayingRulesHint();
   // Right-click counting names a hand card by index; it starts afresh whenever the indices shift.
   void ForgetDiscardClicks();
-  // Lays a card into its rank column of the hand, or a red three into the player's threes.
-  void LayIntoHand(TCard card);
-  void LayRedThree(TCard card);
+  // Lays a card face up into its rank column of the hand, or a red three into the player's melds.
+  void LayInColumn(TCardArea& area, TCard card);
+  // The player may meld now; before the draw the refusal is shown.
+  bool ReadyToMeld();
   void PlaceOnPile(TCard card);
   // The turn passes to the opponent: the computer plays now, a peer plays on its side.
   void HandTurnToOpponent();

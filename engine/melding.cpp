@@ -10,6 +10,12 @@ int WildcardsIn(const TColumnCounts& counts) {
 }
 }  // namespace
 
+bool TGame::ReadyToMeld() {
+  if (!PlayerOnTurn()) return false;
+  if (!Table.HasDrawn) ShowStatus(1);
+  return Table.HasDrawn;
+}
+
 void TGame::LayHandCardIntoMelds(int handIndex) {
   TTableState& t = Table;
   const TCard from = t.PlayerHand.At(handIndex);
@@ -25,11 +31,7 @@ void TGame::LayHandCardIntoMelds(int handIndex) {
 
 void TGame::MeldNatural(int index, ShiftState shift) {
   TTableState& t = Table;
-  if (!PlayerOnTurn() || index < 0 || index >= t.PlayerHand.Count) return;
-  if (!t.HasDrawn) {
-    ShowStatus(1);
-    return;
-  }
+  if (index < 0 || index >= t.PlayerHand.Count || !ReadyToMeld()) return;
   if (t.Phase != PhaseTakePile) ShowPhase(PhaseMeld);
   const TCard card = t.PlayerHand.Cards[index];
   const int r = card.Rank;
@@ -113,11 +115,7 @@ void TGame::AddWildcards(int column, int count) {
 
 void TGame::WildcardToMeld(int index, ShiftState shift) {
   TTableState& t = Table;
-  if (!PlayerOnTurn() || index < 0 || index >= t.PlayerMelds.Count) return;
-  if (!t.HasDrawn) {
-    ShowStatus(1);
-    return;
-  }
+  if (index < 0 || index >= t.PlayerMelds.Count || !ReadyToMeld()) return;
   const int c = ColumnOf(t.PlayerMelds.Cards[index].X);
   CountColumns();
   const int size = t.ColumnCounts[CountPlayerMelds + c];
@@ -133,11 +131,7 @@ void TGame::WildcardToMeld(int index, ShiftState shift) {
 
 void TGame::BuildWildcardCanasta(ShiftState shift) {
   TTableState& t = Table;
-  if (!PlayerOnTurn()) return;
-  if (!t.HasDrawn) {
-    ShowStatus(1);
-    return;
-  }
+  if (!ReadyToMeld()) return;
   if (!Rules.WildcardCanasta) {
     ShowStatus(8);
     return;

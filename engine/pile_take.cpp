@@ -126,9 +126,9 @@ void TGame::TakeRestOfPile() {
   while (!t.DiscardPile.Empty()) {
     const TCard card = PopTop(t.DiscardPile);
     if (IsRedThree(card)) {
-      LayRedThree(card);
+      LayInColumn(Table.PlayerMelds, card);
     } else {
-      LayIntoHand(card);
+      LayInColumn(Table.PlayerHand, card);
       AddCard(t.pickupMemory, card);  // the opponent saw it go into the hand
     }
   }

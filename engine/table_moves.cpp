@@ -9,19 +9,11 @@ void TGame::AnimateMove(const TCard& from, const TCard& to) {
   Host.RepaintRect(to.X, to.Y, w, h);
 }
 
-void TGame::LayIntoHand(TCard card) {
+void TGame::LayInColumn(TCardArea& area, TCard card) {
   const TCard from = card;
   card.FaceUp = 1;
-  PlaceInColumn(Table.PlayerHand, true, false, card);
-  AddCard(Table.PlayerHand, card);
-  AnimateMove(from, card);
-}
-
-void TGame::LayRedThree(TCard card) {
-  const TCard from = card;
-  card.FaceUp = 1;
-  PlaceInColumn(Table.PlayerMelds, true, false, card);
-  AddCard(Table.PlayerMelds, card);
+  PlaceInColumn(area, true, false, card);
+  AddCard(area, card);
   AnimateMove(from, card);
 }
 

@@ -61,7 +61,7 @@ void TGame::UndoMeld() {
   if (index >= 0) {
     const TCard card = TakeCardFromMelds(index);
     AddCard(t.pickupMemory, card);  // the opponent has seen it
-    LayIntoHand(card);
+    LayInColumn(Table.PlayerHand, card);
   }
   if (UndoStack.empty()) Host.SetUndoEnabled(false);
   if (index >= 0) Send("UN", {static_cast<char>(record.Card.Id + 32), static_cast<char>(column + 32)});
