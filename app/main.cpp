@@ -1,38 +1,22 @@
-// Until the table window exists, the program deals one hand and prints the table.
-#include <chrono>
-#include <iostream>
+#include <QApplication>
 
-#include "game.h"
-#include "silent_host.h"
+#include "datamod.h"
+#include "store_settings.h"
+#include "tvlmain.h"
 
-namespace {
-std::string Name(const tarvelo::TCard& c) {
-  if (c.Id == tarvelo::JokerId) return "JK";
-  const int index = (c.Id - 1) % 13;
-  const int suit = (c.Id - 1) / 13;
-  return std::string(1, "23456789TJQKA"[index]) + "SCDH"[suit];
-}
+int main(int argc, char* argv[]) {
+  QApplication app(argc, argv);
+  QApplication::setOrganizationName("Tarvelo Group");
+  QApplication::setApplicationName("Tarvelo");
+  QApplication::setApplicationDisplayName("Tarvelo");
 
-void Print(const char* title, const tarvelo::TCardArea& area) {
-  std::cout << title << " (" << int(area.Count) << "):";
-  for (const tarvelo::TCard& c : area.Live()) std::cout << ' ' << Name(c);
-  std::cout << '\n';
-}
-}  // namespace
+  // The data module comes first: the window reads its settings at creation,
+  // after settings of an older generation have been brought in once.
+  tarvelo::TdmMain dmMain;
+  dmMain.rfMain.MigrateSettings();
+  tarvelo::TStoreSettings settings(dmMain.rfMain);
 
-int main() {
-  const auto seed = static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-  tarvelo::TSilentHost host(seed);
-  tarvelo::TGame game(host);
-  game.LoadRules();
-  game.ChooseFirstDrawer();
-  game.DealHand(true);
-  const tarvelo::TTableState& t = game.Table;
-  Print("Your hand", t.PlayerHand);
-  Print("Your melds", t.PlayerMelds);
-  Print("Computer's melds", t.OpponentMelds);
-  Print("Discard pile", t.DiscardPile);
-  std::cout << "Stock: " << int(t.Stock.Count) << " cards\n"
-            << "Pile frozen: " << (t.PileFrozen ? "yes" : "no") << '\n'
-            << "Status: " << game.PhaseText(t.Phase) << '\n';
+  tarvelo::TfmTvlMain window(settings, QApplication::arguments().mid(1));
+  window.show();
+  return QApplication::exec();
 }

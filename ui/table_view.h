@@ -1,0 +1,77 @@
+#pragma once
+
+#include <vector>
+
+#include <QPixmap>
+#include <QWidget>
+
+#include "game.h"
+
+namespace tarvelo {
+
+// The green table: paints the game state and turns mouse-ups into the
+// engine's clicks. It never decides what is legal.
+class TTableView : public QWidget {
+  Q_OBJECT
+ public:
+  TTableView(TGame& game, QWidget* parent = nullptr);
+
+  // The 55 card images: faces 0..51 (id - 1), the joker 52, the backs 53 and 54.
+  void SetCardImages(std::vector<QPixmap> images);
+  void SetPaintingAllowed(bool allowed);
+  bool PaintingAllowed() const { return paintingAllowed_; }
+  void SetTableColor(const QColor& color);
+  // The opponent's cards show their faces only outside a network game.
+  void SetNetworkConnected(bool connected) { networkConnected_ = connected; }
+  int SpreadExtent() const { return spreadExtent_; }
+
+  // Moves a card image from one point to another in `steps` moves (none when
+  // steps is 0), then flashes it at its end point for 400 ms when asked.
+  // A request made while a move is shown returns at once.
+  void AnimateCard(const TCard& card, QPoint from, QPoint to, int steps, bool highlight);
+  bool AnimationBusy() const { return animationBusy_; }
+
+ signals:
+  void tableClicked();   // any mouse-up the engine handled
+  void mouseMovedOverTable();
+
+ protected:
+  void paintEvent(QPaintEvent* event) override;
+  void mouseReleaseEvent(QMouseEvent* event) override;
+  void mouseMoveEvent(QMouseEvent* event) override;
+
+ private:
+  const QPixmap& ImageOf(const TCard& card, bool faceUp) const;
+  void DrawCard(QPainter& p, const TCard& card, bool faceUp) const;
+  void PaintPiles(QPainter& p);
+  void PaintOpponentHand(QPainter& p) const;
+  void PaintFrame(QPainter& p) const;
+  void PaintCounters(QPainter& p) const;
+  void PaintCanastaLabels(QPainter& p);
+  void PaintLabel(QPainter& p, const QFont& font, int column, int kind, int counts, int naturals, bool player) const;
+  QFont LabelFont() const;
+
+  TGame& game_;
+  std::vector<QPixmap> images_;
+  QPixmap blank_;
+  QColor tableColor_{0, 128, 0};
+  bool paintingAllowed_ = false;
+  bool networkConnected_ = false;
+  int spreadExtent_ = 0;
+  bool animationBusy_ = false;
+  struct TFloating {
+    bool Shown = false;
+    QPixmap Image;
+    QPoint At;
+    bool Highlight = false;
+  } floating_;
+};
+
+// The four number panels of the status bar: the player's meld (with the
+// minimum while it is not reached), the opponent's meld, and both scores.
+struct TPanelTexts {
+  QString PlayerMeld, OpponentMeld, PlayerScore, OpponentScore;
+};
+TPanelTexts PanelTexts(const TGame& game);
+
+}  // namespace tarvelo

@@ -1,0 +1,119 @@
+#include <gtest/gtest.h>
+
+#include <QAction>
+#include <QApplication>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QTabWidget>
+#include <QTimer>
+
+#include "memory_settings.h"
+#include "qt_test_app.h"
+#include "rules_dialog.h"
+#include "status_bar.h"
+#include "tvlmain.h"
+
+using namespace tarvelo;
+
+namespace {
+struct MainWindow : ::testing::Test {
+  MainWindow() { TestApp(); }
+  TMemorySettings settings;
+  std::vector<std::string> sounds;
+
+  std::unique_ptr<TfmTvlMain> Start() {
+    TWindowHooks hooks;
+    hooks.Sound = [this](std::string_view event) { sounds.emplace_back(event); };
+    auto window = std::make_unique<TfmTvlMain>(settings, QStringList{}, hooks);
+    window->show();
+    window->EndStartUp();
+    return window;
+  }
+};
+}  // namespace
+
+TEST_F(MainWindow, StartsWithTheCaptionTheDealAndTheMenus) {
+  settings.WriteString("Settings\\Resolution", "0,0,640x480");
+  auto window = Start();
+  EXPECT_EQ(window->windowTitle(), "Tarvelo 5.0");
+  EXPECT_EQ(window->size(), QSize(640, 480));
+  EXPECT_EQ(window->Game.Table.PlayerHand.Count, 15);
+  EXPECT_EQ(window->Game.Layout.PlayerHandY, 323);
+  const std::string phase = window->Game.PhaseText(window->Game.Table.Phase);
+  EXPECT_EQ(window->StatusBar()->Text().toStdString(), phase);
+  EXPECT_EQ(window->EndHandButton()->pos(), QPoint(640 - 75 - 10, 2));
+  EXPECT_FALSE(window->EndHandButton()->isVisible());
+
+  struct Item { const char* name; const char* caption; QKeySequence shortcut; bool enabled; };
+  const Item items[] = {
+      {"New1", "&New", QKeySequence(Qt::Key_F2), true},
+      {"UndoMeld1", "&Undo Meld", QKeySequence(Qt::Key_Delete), false},
+      {"UndoAll1", "Undo &All", QKeySequence(Qt::CTRL | Qt::Key_Delete), false},
+      {"Rules1", "&Rules...", QKeySequence(), true},
+      {"HelpTopics1", "&Help Topics", QKeySequence(Qt::Key_F1), true},
+      {"Disconnect1", "&Disconnect", QKeySequence(), false},
+      {"RuleDifferences1", "&Rule Differences...", QKeySequence(), false},
+  };
+  for (const Item& item : items) {
+    QAction* action = window->Action(item.name);
+    ASSERT_NE(action, nullptr) << item.name;
+    EXPECT_EQ(action->text(), item.caption);
+    EXPECT_EQ(action->shortcut(), item.shortcut) << item.name;
+    EXPECT_EQ(action->isEnabled(), item.enabled) << item.name;
+  }
+  EXPECT_EQ(window->Action("UndoAll1")->statusTip(),
+            "Undo all melds since your last discard or taking of the discard pile, if any");
+  EXPECT_FALSE(window->Action("Ladder1")->isVisible());
+  EXPECT_TRUE(window->Action("ChatOnTop1")->isChecked());
+}
+
+TEST_F(MainWindow, GarbageResolutionOpensTheSmallestSize) {
+  settings.WriteString("Settings\\Resolution", "not,a,size");
+  auto window = Start();
+  EXPECT_EQ(window->SizeIndex, 0);
+  EXPECT_EQ(window->size(), QSize(640, 480));
+}
+
+TEST_F(MainWindow, ResolutionIsWrittenAtClose) {
+  settings.WriteString("Settings\\Resolution", "0,0,640x480");
+  auto window = Start();
+  window->close();
+  EXPECT_NE(settings.ReadString("Settings\\Resolution", "").find(",640x480"), std::string::npos);
+  EXPECT_EQ(sounds.back(), "Exit");
+}
+
+TEST_F(MainWindow, HelpSoundsRotate) {
+  auto window = Start();
+  sounds.clear();
+  for (int i = 0; i < 4; ++i) window->Action("HelpTopics1")->trigger();
+  EXPECT_EQ(sounds, (std::vector<std::string>{"Help (1st)", "Help (2nd)", "Help (3rd)", "Help (1st)"}));
+}
+
+TEST_F(MainWindow, CommandMessageOpensTheRulesOnTheAskedPage) {
+  auto window = Start();
+  int page = -1;
+  QTimer::singleShot(0, [&] {
+    auto* dialog = qobject_cast<TfmRules*>(QApplication::activeModalWidget());
+    ASSERT_NE(dialog, nullptr);
+    page = dialog->findChild<QTabWidget*>()->currentIndex();
+    dialog->reject();
+  });
+  TCommandEvent command(3);
+  QApplication::sendEvent(window.get(), &command);
+  EXPECT_EQ(page, TfmRules::PageCanastas);
+}
+
+TEST_F(MainWindow, ErrorIsRedUntilTheLightGoesOut) {
+  auto window = Start();
+  window->ShowStatusText("You have already drawn", true);
+  EXPECT_TRUE(window->StatusBar()->ShowsError());
+  EXPECT_TRUE(window->StatusBar()->tmLED.isActive());
+  EXPECT_EQ(window->StatusBar()->tmLED.interval(), 600);
+}
+
+TEST(AnimationSteps, RoundedToEven) {
+  EXPECT_EQ(AnimationSteps(10), 9);
+  EXPECT_EQ(AnimationSteps(7), 12);  // 12.5 rounds to 12
+  EXPECT_EQ(AnimationSteps(0), 100);
+  EXPECT_EQ(AnimationSteps(199), 0);  // 0.5 rounds to 0
+}

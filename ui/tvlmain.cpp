@@ -1,0 +1,177 @@
+#include "tvlmain.h"
+
+#include <chrono>
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
+#include <QFile>
+#include <QGuiApplication>
+#include <QPushButton>
+#include <QScreen>
+#include <QStandardPaths>
+#include <QVBoxLayout>
+
+#include "card_canvas.h"
+#include "help_window.h"
+#include "screen_fit.h"
+#include "small_windows.h"
+#include "status_bar.h"
+#include "table_view.h"
+
+namespace tarvelo {
+
+namespace {
+std::uint32_t ClockSeed() {
+  return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+}  // namespace
+
+TfmTvlMain::TfmTvlMain(TSettingsAccess& settings, const QStringList& arguments, TWindowHooks hooks, QWidget* parent)
+    : QMainWindow(parent), Hooks(std::move(hooks)), settings_(settings), arguments_(arguments), random_(ClockSeed()) {
+  splash_ = std::make_unique<TfmSplash>();
+  splash_->show();
+  splash_->repaint();
+  QApplication::setApplicationDisplayName("Tarvelo");
+  FormCreate();
+}
+
+TfmTvlMain::~TfmTvlMain() = default;
+
+void TfmTvlMain::FormCreate() {
+  setWindowTitle("Tarvelo 5.0");
+  SetBusy(true);
+  Game.Table.CardOverlap = 10;
+  Game.Table.OpponentCardsShown = false;
+  Game.Table.PlayerScore = 0;
+  Game.Table.OpponentScore = 0;
+
+  view_ = new TTableView(Game, this);
+  setCentralWidget(view_);
+  status_ = new TStatusBar(this);
+  setStatusBar(status_);
+  bnEndHand_ = new QPushButton("End Hand", view_);
+  bnEndHand_->setObjectName("bnEndHand");
+  bnEndHand_->setFixedSize(75, 25);
+  bnEndHand_->hide();
+  bnEndHand_->setFocusPolicy(Qt::NoFocus);
+  connect(bnEndHand_, &QPushButton::clicked, this, [this] { GuardEngine([this] { Game.EndHand(); }); });
+  connect(view_, &TTableView::tableClicked, this, &TfmTvlMain::UpdatePanels);
+  BuildMenus();
+  ReadSettings();
+  SizeWindow();
+
+  tmWhoseTurn.setSingleShot(true);
+  tmWhoseTurn.setInterval(1500);
+  connect(&tmWhoseTurn, &QTimer::timeout, this, [this] {
+    if (whoseTurn_) whoseTurn_->close();
+    if (resultWindow_) resultWindow_->raise();
+  });
+  tmSplash.setSingleShot(true);
+  tmSplash.setInterval(2000);
+  connect(&tmSplash, &QTimer::timeout, this, &TfmTvlMain::EndStartUp);
+  SetBusy(false);
+  tmSplash.start();
+}
+
+void TfmTvlMain::ReadSettings() {
+  view_->SetTableColor(ColorFromBgr(ReadInt("Settings\\Background Color", 0x008000)));
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
+  MaxSizeIndex = tarvelo::MaxSizeIndex(screen ? screen->geometry() : available, available);
+  Game.RightClicks = ReadString("Settings\\Mouse options", "Single Right Click") == "Single Right Click" ? 0 : 1;
+  Game.LoadRules();
+  status_->setVisible(ReadBool("Settings\\Show Statusbar", true));
+  const QString stored =
+      QString::fromStdString(ReadString("Settings\\Resolution", DefaultResolutionText(MaxSizeIndex).toStdString()));
+  const TResolution resolution = ParseResolution(stored, available.size(), MaxSizeIndex);
+  SizeIndex = resolution.SizeIndex;
+  startPosition_ = QPoint(resolution.Left, resolution.Top);
+}
+
+void TfmTvlMain::SizeWindow() {
+  const TWindowSize& size = WindowSizes[SizeIndex];
+  const QScreen* screen = QGuiApplication::primaryScreen();
+  const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, size.Width, size.Height);
+  if (screen && size.Width == screen->geometry().width()) {
+    setMinimumSize(0, 0);
+    setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
+    setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    setWindowState(Qt::WindowMaximized);
+  } else {
+    setWindowFlags((windowFlags() | Qt::WindowMinimizeButtonHint) & ~Qt::WindowMaximizeButtonHint);
+    setWindowState(Qt::WindowNoState);
+    setFixedSize(size.Width, size.Height);
+    move(KeepOnScreen(startPosition_, QSize(size.Width, size.Height), available));
+  }
+  PlaceEndHandButton();
+}
+
+void TfmTvlMain::PlaceEndHandButton() { bnEndHand_->move(WindowSizes[SizeIndex].Width - 75 - 10, 2); }
+
+void TfmTvlMain::EndStartUp() {
+  tmSplash.stop();
+  if (splash_) splash_->close();
+  splash_.reset();
+  Game.ApplyLayout(ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width));
+  Game.ResetAnchors();
+  ApplyBacks();
+  const bool loaded = Hooks.StartSavedGame && Hooks.StartSavedGame();
+  view_->SetPaintingAllowed(true);
+  if (!loaded) {
+    Game.ChooseFirstDrawer();
+    GuardEngine([this] { Game.DealHand(true); });
+  }
+  UpdatePanels();
+}
+
+void TfmTvlMain::ApplySize(int newSizeIndex) {
+  newSizeIndex = qBound(0, newSizeIndex, MaxSizeIndex);
+  SetBusy(true);
+  if (newSizeIndex != SizeIndex) {
+    SizeIndex = newSizeIndex;
+    startPosition_ = pos();
+    SizeWindow();
+    Game.ApplyLayout(ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width));
+    ApplyBacks();
+  }
+  status_->setVisible(ReadBool("Settings\\Show Statusbar", true));
+  SetBusy(false);
+}
+
+void TfmTvlMain::UpdatePanels() { status_->SetPanels(PanelTexts(Game)); }
+
+void TfmTvlMain::GuardEngine(const std::function<void()>& action) {
+  try {
+    action();
+  } catch (const TRangeFault& fault) {
+    // A broken invariant is a program fault: report it and keep the program running.
+    Warning(std::string("An internal error stopped this move: ") + fault.what());
+  }
+  UpdatePanels();
+}
+
+bool TfmTvlMain::event(QEvent* event) {
+  if (event->type() == CommandEventType) {
+    const int parameter = static_cast<TCommandEvent*>(event)->Parameter;
+    if (parameter == 0 || parameter == 1) {
+      if (Hooks.Customize) Hooks.Customize(parameter);
+    } else if (parameter >= 2 && parameter <= 4) {
+      const int pages[] = {1, 2, 0};  // Red Threes, Canastas, Discard Pile
+      EditRules(pages[parameter - 2]);
+    }
+    return true;
+  }
+  return QMainWindow::event(event);
+}
+
+void TfmTvlMain::closeEvent(QCloseEvent* event) {
+  if (Hooks.AutoSaveAtExit) Hooks.AutoSaveAtExit();
+  if (!quitting_) PlaySound("Exit");
+  if (help_) help_->close();
+  const TResolution r{qMax(0, pos().x()), qMax(0, pos().y()), SizeIndex};
+  WriteString("Settings\\Resolution", ResolutionText(r).toStdString());
+  event->accept();
+}
+
+}  // namespace tarvelo

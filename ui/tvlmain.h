@@ -1,0 +1,166 @@
+#pragma once
+
+#include <functional>
+#include <memory>
+#include <string>
+
+#include <QEvent>
+#include <QMainWindow>
+#include <QPointer>
+#include <QTimer>
+
+#include "card_back.h"
+#include "game.h"
+#include "random_source.h"
+
+class QAction;
+class QPushButton;
+
+namespace tarvelo {
+
+class TStatusBar;
+class TTableView;
+class TfmSplash;
+class TfmWhoseTurn;
+class THelpWindow;
+
+// The window command message: its parameter opens the customise dialog on the
+// "Players" (0) or "General" (1) page, or the rules dialog on "Red Threes" (2),
+// "Canastas" (3) or "Discard Pile" (4). The code is kept from the design.
+constexpr QEvent::Type CommandEventType = static_cast<QEvent::Type>(9999);
+class TCommandEvent : public QEvent {
+ public:
+  explicit TCommandEvent(int parameter) : QEvent(CommandEventType), Parameter(parameter) {}
+  int Parameter;
+};
+
+// What later parts of the program plug into the window: each item or event
+// whose subsystem is not built in does nothing (and its menu item is disabled).
+struct TWindowHooks {
+  std::function<void()> ComputerTurn;                 // the computer opponent plays its turn
+  std::function<void(std::string_view)> Sound;        // a sound event
+  std::function<void()> Load, Save, Hiscores, WinRatio, MatchHistory;
+  std::function<void(int page)> Customize;            // returns after the dialog; the window applies the size
+  std::function<void()> SoundOptions, Lobby, RuleDifferences, Disconnect, ProxySettings, CheckUpgrade,
+      HomePage;
+  std::function<bool()> StartSavedGame;               // at start-up: true when a saved game was loaded
+  std::function<void()> AutoSaveAtExit;
+  std::function<void(int difference)> RecordHandScore;
+  std::function<void(const TGameOverInfo&)> RecordMatch;
+  std::function<std::string()> PlayerName;            // the current profile's name
+};
+
+// The table window: owns the game, paints it through the table view, and is
+// the engine's host.
+class TfmTvlMain : public QMainWindow, public TableHost {
+  Q_OBJECT
+ public:
+  // settings: the store; arguments: the command line after the program name.
+  TfmTvlMain(TSettingsAccess& settings, const QStringList& arguments, TWindowHooks hooks = {},
+             QWidget* parent = nullptr);
+  ~TfmTvlMain() override;
+
+  TGame Game{*this};
+  TWindowHooks Hooks;
+  int SizeIndex = 0;
+  int MaxSizeIndex = 0;
+
+  // Start-up runs in two steps: the constructor shows the splash window and
+  // starts tmSplash; EndStartUp (its timeout) deals or loads the first game.
+  void EndStartUp();
+  void ApplySize(int newSizeIndex);
+  void ApplyBacks();
+  QTimer tmSplash, tmWhoseTurn;
+  TTableView* View() const { return view_; }
+  TStatusBar* StatusBar() const { return status_; }
+  QPushButton* EndHandButton() const { return bnEndHand_; }
+  QAction* Action(const QString& objectName) const;
+  int HelpPresses() const { return helpPresses_; }
+
+  // --- TableHost
+  void ShowStatusText(const std::string& text, bool isError) override;
+  void SetEndHandButton(bool visible, bool enabled) override;
+  void SetUndoEnabled(bool enabled) override;
+  void SetRulesHint(const std::string& hint) override;
+  void SetBusy(bool busy) override;
+  void Information(const std::string& text) override;
+  void Warning(const std::string& text) override;
+  bool Question(const std::string& text) override;
+  void ShowWhoseTurn(const std::string& text) override;
+  void ShowHandResults(const THandResults& results) override;
+  void RecordHandScore(int difference) override;
+  void RecordMatch(const TGameOverInfo& info) override;
+  bool AskPlayAnotherGame(const TGameOverInfo& info) override;
+  void DeleteAutoSave() override;
+  void QuitApplication() override;
+  void PlaySound(std::string_view event) override;
+  bool NetworkGameActive() const override { return false; }
+  std::string PeerName() const override { return ""; }
+  std::string PlayerName() const override;
+  void SendToPeer(std::string_view, const std::string&) override {}
+  void PostNetworkDispatch() override {}
+  bool LocalSideDeals() const override { return true; }
+  void PlayComputerTurn() override;
+  void Pause(int milliseconds) override;
+  int ComputerMeldDelay() const override;
+  void AnimateCard(const TCard& from, const TCard& to) override;
+  bool AnimationBusy() const override;
+  void RepaintRect(int x, int y, int width, int height) override;
+  void Repaint() override;
+  int ReadInt(std::string_view path, int defaultValue) override { return settings_.ReadInt(path, defaultValue); }
+  bool ReadBool(std::string_view path, bool defaultValue) override { return settings_.ReadBool(path, defaultValue); }
+  std::string ReadString(std::string_view path, const std::string& defaultValue) override {
+    return settings_.ReadString(path, defaultValue);
+  }
+  void WriteInt(std::string_view path, int value) override { settings_.WriteInt(path, value); }
+  void WriteBool(std::string_view path, bool value) override { settings_.WriteBool(path, value); }
+  void WriteString(std::string_view path, const std::string& value) override { settings_.WriteString(path, value); }
+  int RandomInt(int n) override { return random_.Int(n); }
+  double RandomReal() override { return random_.Real(); }
+
+ protected:
+  void keyPressEvent(QKeyEvent* event) override;
+  void closeEvent(QCloseEvent* event) override;
+  bool event(QEvent* event) override;
+
+ private:
+  void FormCreate();
+  void ReadSettings();
+  void BuildMenus();
+  QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
+                   const QKeySequence& shortcut, std::function<void()> action);
+  void SizeWindow();
+  void PlaceEndHandButton();
+  void UpdatePanels();
+  void HelpTopics();
+  void EditRules(int page = -1);
+  void EditDecks();
+  SettingsReader Reader();
+  SettingsWriter Writer();
+  void ShowDetails(const THandResults& results);
+  void GuardEngine(const std::function<void()>& action);
+
+  TSettingsAccess& settings_;
+  QStringList arguments_;
+  TRandomSource random_;
+  TTableView* view_ = nullptr;
+  TStatusBar* status_ = nullptr;
+  QPushButton* bnEndHand_ = nullptr;
+  std::unique_ptr<TfmSplash> splash_;
+  QPointer<TfmWhoseTurn> whoseTurn_;
+  QPointer<THelpWindow> help_;
+  QPointer<QWidget> resultWindow_;
+  int helpPresses_ = 0;
+  int busyDepth_ = 0;
+  bool quitting_ = false;
+  QPoint startPosition_;
+  TCardBacks backs_{};
+};
+
+// A key of the table as the engine knows it, or 0 for a key it does not take.
+int TableKeyOf(int qtKey);
+// Steps of the card-move animation for a speed setting: 100 / (speed + 1),
+// rounded to the nearest integer with halves to even.
+int AnimationSteps(int speed);
+
+}  // namespace tarvelo

@@ -1,0 +1,186 @@
+// The table window as the engine's host.
+#include <cmath>
+
+#include <QAction>
+#include <QApplication>
+#include <QDir>
+#include <QFile>
+#include <QKeyEvent>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QStandardPaths>
+
+#include "gameover_dialog.h"
+#include "pause.h"
+#include "scoring_dialog.h"
+#include "small_windows.h"
+#include "status_bar.h"
+#include "table_view.h"
+#include "tvlmain.h"
+
+namespace tarvelo {
+
+void TfmTvlMain::ShowStatusText(const std::string& text, bool isError) {
+  status_->ShowText(QString::fromStdString(text), isError);
+  if (isError) QApplication::beep();
+}
+
+void TfmTvlMain::SetEndHandButton(bool visible, bool enabled) {
+  bnEndHand_->setVisible(visible);
+  bnEndHand_->setEnabled(enabled);
+}
+
+void TfmTvlMain::SetUndoEnabled(bool enabled) {
+  Action("UndoMeld1")->setEnabled(enabled);
+  Action("UndoAll1")->setEnabled(enabled);
+}
+
+void TfmTvlMain::SetRulesHint(const std::string& hint) {
+  // The long hint follows "|"; a hint without one is shown whole.
+  const QString text = QString::fromStdString(hint);
+  Action("Rules1")->setStatusTip(text.contains('|') ? text.section('|', 1) : text.trimmed());
+}
+
+void TfmTvlMain::SetBusy(bool busy) {
+  if (busy) {
+    if (busyDepth_++ == 0) QApplication::setOverrideCursor(Qt::WaitCursor);
+  } else if (busyDepth_ > 0 && --busyDepth_ == 0) {
+    QApplication::restoreOverrideCursor();
+  }
+}
+
+void TfmTvlMain::Information(const std::string& text) {
+  QMessageBox::information(this, "Tarvelo", QString::fromStdString(text));
+}
+
+void TfmTvlMain::Warning(const std::string& text) {
+  QMessageBox::warning(this, "Tarvelo", QString::fromStdString(text));
+}
+
+bool TfmTvlMain::Question(const std::string& text) {
+  return QMessageBox::question(this, "Tarvelo", QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No) ==
+         QMessageBox::Yes;
+}
+
+void TfmTvlMain::ShowWhoseTurn(const std::string& text) {
+  if (!ReadBool("Settings\\Show Turns", true) || !isActiveWindow()) return;
+  if (whoseTurn_) whoseTurn_->close();
+  whoseTurn_ = new TfmWhoseTurn(QString::fromStdString(text), this);
+  whoseTurn_->show();
+  tmWhoseTurn.start();
+}
+
+void TfmTvlMain::ShowHandResults(const THandResults& results) {
+  UpdatePanels();
+  TfmScoring dialog(results, [this, results] { ShowDetails(results); }, this);
+  resultWindow_ = &dialog;
+  dialog.exec();
+}
+
+void TfmTvlMain::ShowDetails(const THandResults& results) {
+  // The opponent's cards are shown while the details are, outside a network game.
+  const bool reveal = !NetworkGameActive() && !Game.Table.OpponentCardsShown;
+  if (reveal) Game.ToggleOpponentCards();
+  TfmDetails details(results, this);
+  resultWindow_ = &details;
+  details.exec();
+  if (reveal) Game.ToggleOpponentCards();
+}
+
+void TfmTvlMain::RecordHandScore(int difference) {
+  if (Hooks.RecordHandScore) Hooks.RecordHandScore(difference);
+}
+
+void TfmTvlMain::RecordMatch(const TGameOverInfo& info) {
+  if (Hooks.RecordMatch) Hooks.RecordMatch(info);
+}
+
+bool TfmTvlMain::AskPlayAnotherGame(const TGameOverInfo& info) {
+  TfmGameover dialog(info, this);
+  resultWindow_ = &dialog;
+  return dialog.exec() == QDialog::Accepted;
+}
+
+void TfmTvlMain::DeleteAutoSave() {
+  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
+  QFile::remove(QDir(folder).filePath("autosave.tvl"));
+}
+
+void TfmTvlMain::QuitApplication() {
+  quitting_ = true;
+  close();
+  QApplication::quit();
+}
+
+void TfmTvlMain::PlaySound(std::string_view event) {
+  if (Hooks.Sound) Hooks.Sound(event);
+}
+
+std::string TfmTvlMain::PlayerName() const {
+  const std::string name = Hooks.PlayerName ? Hooks.PlayerName() : std::string();
+  return name.empty() ? "Player" : name;
+}
+
+void TfmTvlMain::PlayComputerTurn() {
+  // Run from the event loop rather than inside the move that ended the
+  // player's turn, so that hand after hand never nests deeper.
+  if (Hooks.ComputerTurn) QTimer::singleShot(0, this, [this] { GuardEngine(Hooks.ComputerTurn); });
+}
+
+void TfmTvlMain::Pause(int milliseconds) { PauseFor(milliseconds); }
+
+int TfmTvlMain::ComputerMeldDelay() const {
+  return const_cast<TfmTvlMain*>(this)->ReadInt("Settings\\Delay", 300);
+}
+
+int AnimationSteps(int speed) {
+  const double exact = 100.0 / (qMax(0, speed) + 1);
+  return static_cast<int>(std::nearbyint(exact));  // the default rounding mode rounds halves to even
+}
+
+void TfmTvlMain::AnimateCard(const TCard& from, const TCard& to) {
+  const int steps = ReadBool("Settings\\Card Movement", true) ? AnimationSteps(ReadInt("Settings\\Card Speed", 10)) : 0;
+  view_->AnimateCard(to, QPoint(from.X, from.Y), QPoint(to.X, to.Y), steps, false);
+}
+
+bool TfmTvlMain::AnimationBusy() const { return view_->AnimationBusy(); }
+
+void TfmTvlMain::RepaintRect(int x, int y, int width, int height) {
+  view_->repaint(QRect(x, y, width, height));
+  UpdatePanels();
+}
+
+void TfmTvlMain::Repaint() {
+  view_->repaint();
+  UpdatePanels();
+}
+
+int TableKeyOf(int key) {
+  if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;  // ASCII
+  switch (key) {
+    case Qt::Key_Escape: return KeyEscape;
+    case Qt::Key_F6: return KeyF6;
+    case Qt::Key_F7: return KeyF7;
+    case Qt::Key_F8: return KeyF8;
+    case Qt::Key_F9: return KeyF9;
+    case Qt::Key_F10: return KeyF10;
+    case Qt::Key_F11: return KeyF11;
+    default: return 0;
+  }
+}
+
+void TfmTvlMain::keyPressEvent(QKeyEvent* event) {
+  const int key = TableKeyOf(event->key());
+  if (key == 0 || !view_->PaintingAllowed() || view_->AnimationBusy()) {
+    QMainWindow::keyPressEvent(event);
+    return;
+  }
+  ShiftState shift;
+  shift.Shift = event->modifiers() & Qt::ShiftModifier;
+  shift.Ctrl = event->modifiers() & Qt::ControlModifier;
+  shift.Alt = event->modifiers() & Qt::AltModifier;
+  GuardEngine([&] { Game.PlayerKey(key, shift); });
+  view_->update();
+}
+
+}  // namespace tarvelo
