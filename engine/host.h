@@ -46,9 +46,9 @@ class TableHost : public TSettingsAccess {
   virtual std::string PeerName() const = 0;
   virtual std::string PlayerName() const = 0;  // the current profile's name, or "Player"
   virtual void SendToPeer(std::string_view token, const std::string& payload) = 0;
-  virtual void PostNetworkDispatch() = 0;
+  virtual void PostNetworkDispatch() = 0;  // handle peer messages that arrived meanwhile
   // False on the side of a network game that waits for the peer's deal.
-  virtual bool LocalSideDeals() const = 0;  // handle peer messages that arrived meanwhile
+  virtual bool LocalSideDeals() const = 0;
   // Starts the computer's turn; the host may run it at once or post it.
   virtual void PlayComputerTurn() = 0;
 
