@@ -114,3 +114,27 @@ TEST_F(TableView, PanelsShowMeldsScoresAndTheMinimumUntilReached) {
   builder.Build("melds: KH KS KD AH AS AD");
   EXPECT_EQ(PanelTexts(game).PlayerMeld, "90");
 }
+
+TEST_F(TableView, ClicksHitWhatIsPaintedThere) {
+  builder.Build("hand: 4H 4S 4D 4C 9H; melds: KH KS KD 3H");
+  game.Table.Phase = PhaseMeld;
+  const TLayout& l = game.Layout;
+  const QImage image = Picture();
+  const TCardArea& hand = game.Table.PlayerHand;
+  // Each card of the column of fours answers in its visible strip; the last one over its whole face.
+  for (int i = 0; i < 4; ++i) {
+    const TCard& c = hand.Cards[i];
+    const int y = i < 3 ? c.Y + 6 : c.Y + l.CardHeight - 3;
+    EXPECT_EQ(game.HitTest(c.X + l.CardWidth / 2, y), (THit{HitHandNatural, i})) << i;
+    EXPECT_NE(image.pixelColor(c.X + l.CardWidth / 2, y), QColor(0, 128, 0)) << "a card is painted there";
+  }
+  const TCard& last = hand.Cards[3];
+  EXPECT_EQ(game.HitTest(last.X + l.CardWidth / 2, last.Y + l.CardHeight + 3), THit{});
+  EXPECT_EQ(image.pixelColor(last.X + l.CardWidth / 2, last.Y + l.CardHeight + 3), QColor(0, 128, 0));
+  const TCard& king = game.Table.PlayerMelds.Cards[0];
+  EXPECT_EQ(game.HitTest(king.X + 2, king.Y + 2).Target, HitMeld);
+  const TCard& three = game.Table.PlayerMelds.Cards[3];
+  EXPECT_EQ(game.HitTest(three.X + 2, three.Y + 2).Target, HitThree);
+  EXPECT_EQ(game.HitTest(l.LeftMargin + 2, l.StockY + 2).Target, HitStock);
+  EXPECT_EQ(game.HitTest(l.LeftMargin + 2, l.DiscardY + 2).Target, HitPile);
+}

@@ -1,0 +1,35 @@
+#!/usr/bin/env bash
+# Starts the game on a 1600x1200 X screen with an empty home folder and checks
+# that its window "Tarvelo 5.0" comes up at 1280 x 1024, the largest size that fits.
+set -euo pipefail
+program="$1"
+home=$(mktemp -d)
+for display in $(seq 140 199); do
+  [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
+done
+Xvfb ":$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+xvfb=$!
+cleanup() { kill "${game:-}" "$xvfb" 2>/dev/null || true; rm -rf "$home"; }
+trap cleanup EXIT
+export DISPLAY=":$display"
+for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+
+start=$(date +%s%N)
+HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" "$program" &
+game=$!
+window=""
+for _ in $(seq 100); do  # ten seconds at most
+  window=$(xdotool search --name '^Tarvelo 5.0$' 2>/dev/null | head -n 1) || true
+  [ -n "$window" ] && break
+  sleep 0.1
+done
+[ -n "$window" ] || { echo "no window titled 'Tarvelo 5.0' appeared"; exit 1; }
+echo "window after $(( ($(date +%s%N) - start) / 1000000 )) ms"
+sleep 0.5
+geometry=$(xwininfo -id "$window")
+width=$(awk '/Width:/ {print $2}' <<<"$geometry")
+height=$(awk '/Height:/ {print $2}' <<<"$geometry")
+echo "window size ${width} x ${height}"
+[ "$width" = 1280 ] && [ "$height" = 1024 ] || { echo "expected 1280 x 1024"; exit 1; }
+kill -0 "$game" || { echo "the game exited"; exit 1; }
+echo "passed"
