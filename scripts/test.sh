@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, then runs the whole test suite: the engine under
-# AddressSanitizer and UndefinedBehaviorSanitizer first, then every test of
-# the normal build, whose ctest summary is the last thing printed.
+# AddressSanitizer and UndefinedBehaviorSanitizer first, then the saved-game
+# loader under libFuzzer for a minute, then every test of the normal build,
+# whose ctest summary is the last thing printed.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
@@ -11,6 +12,20 @@ bash "$root/scripts/setup.sh" "$root/build-sanitize" \
 echo "== engine tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+
+echo "== saved-game loader under libFuzzer (a minute) =="
+fuzz="$root/build-fuzz"
+cmake -S "$root/store/fuzz" -B "$fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$fuzz" --parallel "$jobs"
+rm -rf "$fuzz/corpus" && mkdir -p "$fuzz/corpus"
+"$fuzz/saved_game_seeds" "$fuzz/corpus"
+if ! (cd "$fuzz" && "$fuzz/saved_game_fuzzer" -max_total_time=60 -print_final_stats=1 \
+        -dict="$root/store/fuzz/saved_game.dict" "$fuzz/corpus" >"$fuzz/fuzz.log" 2>&1); then
+  tail -n 60 "$fuzz/fuzz.log"
+  echo "The saved-game fuzzer found a fault; the input is in $fuzz (crash-*)."
+  exit 1
+fi
+grep -E "^Done [0-9]+ runs" "$fuzz/fuzz.log"
 
 bash "$root/scripts/setup.sh" "$root/build"
 echo "== all tests =="
