@@ -17,6 +17,7 @@ int main(int argc, char* argv[]) {
   tarvelo::TStoreSettings settings(dmMain.rfMain);
 
   tarvelo::TfmTvlMain window(settings, QApplication::arguments().mid(1));
+  window.UseSavedGames(dmMain.rfMain.Locations().DataFolder);
   window.show();
   return QApplication::exec();
 }

@@ -48,6 +48,7 @@ struct TWindowHooks {
   std::function<void(int difference)> RecordHandScore;
   std::function<void(const TGameOverInfo&)> RecordMatch;
   std::function<std::string()> PlayerName;            // the current profile's name
+  std::function<void()> SendLoadedGame;               // a game just loaded goes to the peer ("LOADGAME")
 };
 
 // The table window: owns the game, paints it through the table view, and is
@@ -76,6 +77,24 @@ class TfmTvlMain : public QMainWindow, public TableHost {
   QPushButton* EndHandButton() const { return bnEndHand_; }
   QAction* Action(const QString& objectName) const;
   int HelpPresses() const { return helpPresses_; }
+
+  // --- Saved games (tvlmain_saved_games.cpp)
+  // Saving and loading with files in `dataFolder`: "&Save...", "&Load...", the
+  // saved game at start-up and the auto-save at exit.
+  void UseSavedGames(const QString& dataFolder);
+  QString DataFolder;  // autosave.tvl, parked network games, the folder the dialogs open in
+  // Not silent, the user picks the file; silent, it is `path`, or the auto-save
+  // file when that is empty. Returns the path written, or an empty text.
+  QString SaveGame(bool silent, const QString& path = {});
+  // Not silent, the user picks the file; silent, `path` has passed CheckSavedGame.
+  // True when the game was put on the table.
+  bool LoadGame(bool silent, const QString& path = {});
+  // The file exists and is a saved game; the message of another file is shown.
+  bool CheckSavedGame(const QString& path);
+  bool StartSavedGame();
+  void AutoSaveAtExit();
+  // A network game whose connection was lost, saved as local_remote.tvl: the path, or empty.
+  QString ParkNetworkGame(const std::string& localName, const std::string& remoteName);
 
   // --- TableHost
   void ShowStatusText(const std::string& text, bool isError) override;

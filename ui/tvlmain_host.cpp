@@ -101,11 +101,6 @@ bool TfmTvlMain::AskPlayAnotherGame(const TGameOverInfo& info) {
   return dialog.exec() == QDialog::Accepted;
 }
 
-void TfmTvlMain::DeleteAutoSave() {
-  const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-  QFile::remove(QDir(folder).filePath("autosave.tvl"));
-}
-
 void TfmTvlMain::QuitApplication() {
   quitting_ = true;
   close();
