@@ -1,0 +1,342 @@
+#include <gtest/gtest.h>
+
+#include <QAbstractButton>
+#include <QAction>
+#include <QApplication>
+#include <QFile>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QTemporaryDir>
+#include <QTimer>
+
+#include "memory_settings.h"
+#include "qt_test_app.h"
+#include "saved_game_file.h"
+#include "status_bar.h"
+#include "table_builder.h"
+#include "tvlmain.h"
+
+using namespace tarvelo;
+
+namespace {
+
+// Answers the modal windows as they open: message boxes are noted and closed
+// (a question with Yes), file dialogs are noted and get the next file name of
+// Files (an empty one cancels).
+class TModalAnswers {
+ public:
+  struct TBox {
+    QMessageBox::Icon Icon;
+    QString Text;
+  };
+  struct TDialog {
+    QString Title, Suffix, Directory;
+    QStringList Filters, Selected;
+    QFileDialog::AcceptMode Mode;
+    QFileDialog::FileMode FileMode;
+  };
+  std::vector<TBox> Boxes;
+  std::vector<TDialog> Dialogs;
+  QStringList Files;
+
+  TModalAnswers() {
+    timer_.setInterval(5);
+    QObject::connect(&timer_, &QTimer::timeout, [this] { Answer(); });
+    timer_.start();
+  }
+
+ private:
+  void Answer() {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* box = qobject_cast<QMessageBox*>(modal)) {
+      Boxes.push_back({box->icon(), box->text()});
+      QAbstractButton* button = box->button(QMessageBox::Yes);
+      (button ? button : box->buttons().first())->click();
+    } else if (auto* dialog = qobject_cast<QFileDialog*>(modal)) {
+      Dialogs.push_back({dialog->windowTitle(), dialog->defaultSuffix(), dialog->directory().absolutePath(),
+                         dialog->nameFilters(), dialog->selectedFiles(), dialog->acceptMode(), dialog->fileMode()});
+      const QString file = Files.isEmpty() ? QString() : Files.takeFirst();
+      if (file.isEmpty()) return dialog->reject();
+      dialog->selectFile(file);
+      QMetaObject::invokeMethod(dialog, "accept");  // as the dialog's own button does
+    }
+  }
+  QTimer timer_;
+};
+
+struct SavedGames : ::testing::Test {
+  SavedGames() { settings.WriteString("Settings\\Resolution", "0,0,640x480"); }
+  QApplication& app = TestApp();  // before the timer of the answers
+  TMemorySettings settings;
+  QTemporaryDir data;
+  std::vector<std::string> sounds;
+  std::string player;
+  TModalAnswers answers;
+
+  std::unique_ptr<TfmTvlMain> Start(const QStringList& arguments = {}) {
+    TWindowHooks hooks;
+    hooks.Sound = [this](std::string_view event) { sounds.emplace_back(event); };
+    hooks.PlayerName = [this] { return player; };
+    auto window = std::make_unique<TfmTvlMain>(settings, arguments, hooks);
+    window->UseSavedGames(data.path());
+    window->show();
+    window->EndStartUp();
+    return window;
+  }
+  QString AutoSave() const { return data.filePath("autosave.tvl"); }
+  // Every field of the file, with the same seeds.
+  static std::string FileOf(const TGame& game) {
+    return WriteSavedGame(game.Table, game.Layout.SizeIndex, [] { return 0; });
+  }
+  // A game in progress that a deal could not give.
+  static void LayGame(TGame& game) {
+    TTableBuilder(game).Build("hand: 7H 7S 4D; melds: KH KS KD 9C 9S 9D; oppmelds: 5H 5S 5D; pile: 8C").PlayerHasDrawn();
+    game.Table.GameInProgress = true;
+    game.Table.PlayerScore = 1230;
+  }
+  static QByteArray Bytes(const QString& path) {
+    QFile file(path);
+    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
+  }
+  static void Put(const QString& path, const QByteArray& bytes) {
+    QFile file(path);
+    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    file.write(bytes);
+  }
+};
+
+TEST_F(SavedGames, TheMenuItems) {
+  auto window = Start();
+  for (const auto& [name, caption, key] : {std::tuple{"Load1", "&Load...", Qt::Key_F3}, {"Save1", "&Save...", Qt::Key_F4}}) {
+    QAction* item = window->Action(name);
+    EXPECT_EQ(item->text(), caption);
+    EXPECT_EQ(item->shortcut(), QKeySequence(key));
+    EXPECT_TRUE(item->isEnabled());
+  }
+}
+
+TEST_F(SavedGames, TheSaveDialogProposesThePlayersFileInTheDataFolder) {
+  auto window = Start();
+  for (const auto& [name, file] : {std::pair{"A:B?", "AB.tvl"}, {"", "player.tvl"}}) {
+    player = name;
+    answers.Files = {""};
+    window->Action("Save1")->trigger();
+    ASSERT_FALSE(answers.Dialogs.empty());
+    const TModalAnswers::TDialog& d = answers.Dialogs.back();
+    EXPECT_EQ(d.Title, "Save Tarvelo Game");
+    EXPECT_EQ(d.Filters, (QStringList{"Tarvelo Games (*.tvl)", "All Files (*)"}));
+    EXPECT_EQ(d.Suffix, "tvl");
+    EXPECT_EQ(d.Mode, QFileDialog::AcceptSave);
+    EXPECT_EQ(d.Directory, QFileInfo(data.path()).absoluteFilePath());
+    EXPECT_EQ(d.Selected, QStringList{data.filePath(file)});
+  }
+  EXPECT_TRUE(QDir(data.path()).isEmpty());  // cancelled: nothing written
+}
+
+TEST_F(SavedGames, SavedAndLoadedThroughTheMenu) {
+  auto window = Start();
+  LayGame(window->Game);
+  const std::string saved = FileOf(window->Game);
+  answers.Files = {data.filePath("mine")};
+  window->Action("Save1")->trigger();
+  ASSERT_TRUE(QFileInfo::exists(data.filePath("mine.tvl")));  // the default extension
+  window->Game.NewGame();
+  ASSERT_NE(FileOf(window->Game), saved);
+  window->Game.UndoStack.push_back({});
+
+  answers.Files = {data.filePath("mine.tvl")};
+  window->Action("Load1")->trigger();
+  ASSERT_EQ(answers.Dialogs.size(), 2u);
+  EXPECT_EQ(answers.Dialogs[1].Title, "Load Tarvelo Game");
+  EXPECT_EQ(answers.Dialogs[1].FileMode, QFileDialog::ExistingFile);
+  EXPECT_EQ(answers.Dialogs[1].Filters, (QStringList{"Tarvelo Games (*.tvl)", "All Files (*)"}));
+  EXPECT_TRUE(answers.Boxes.empty());
+  EXPECT_EQ(FileOf(window->Game), saved);
+  EXPECT_TRUE(window->Game.Table.LoadedHand);
+  EXPECT_TRUE(window->Game.UndoStack.empty());
+  EXPECT_FALSE(window->Action("UndoMeld1")->isEnabled());
+  EXPECT_EQ(window->StatusBar()->Text().toStdString(), window->Game.PhaseText(PhaseMeld));
+}
+
+TEST_F(SavedGames, ASaveIsRefusedDuringATakeOfThePileAndWithIllegalMelds) {
+  auto window = Start();
+  struct Case {
+    const char* table;
+    bool takeOpen;
+    const char* message;
+  };
+  for (const Case& c : {Case{"hand: 7H", true, "A game cannot be saved while taking the discard pile"},
+                        Case{"melds: 7H 7S", false, "This game cannot be saved now because your meld is incorrect"}}) {
+    TTableBuilder(window->Game).Build(c.table).PlayerHasDrawn();
+    window->Game.Table.PileTakeOpen = c.takeOpen;
+    answers.Boxes.clear();
+    window->Action("Save1")->trigger();
+    ASSERT_EQ(answers.Boxes.size(), 1u);
+    EXPECT_EQ(answers.Boxes[0].Icon, QMessageBox::Information);
+    EXPECT_EQ(answers.Boxes[0].Text, c.message);
+  }
+  EXPECT_TRUE(answers.Dialogs.empty());
+  EXPECT_TRUE(QDir(data.path()).isEmpty());
+}
+
+TEST_F(SavedGames, AFileThatFailsLeavesTheGameOnTheTable) {
+  auto window = Start();
+  LayGame(window->Game);
+  ASSERT_EQ(window->SaveGame(true, data.filePath("good.tvl")), data.filePath("good.tvl"));
+  const QByteArray good = Bytes(data.filePath("good.tvl"));
+  window->Game.NewGame();
+  const std::string before = FileOf(window->Game);
+  QByteArray version = good, id54 = good;
+  version.replace(17, 3, "414");
+  const int pile = id54.indexOf("\r\n", id54.indexOf("\r\n") + 2) + 2;  // line 3: the pile's one card
+  id54.replace(pile, id54.indexOf("\r\n", pile) - pile, "100 1 9 38 3 204 10 1 0 4 6 ");
+  struct Case {
+    QString name;
+    QByteArray bytes;
+    QMessageBox::Icon icon;
+    QString message;
+  };
+  const Case cases[] = {
+      {"old.tvl", version, QMessageBox::Warning, "Version error. The file %1 cannot be read by Tarvelo."},
+      {"cut.tvl", good.left(good.size() / 2), QMessageBox::Critical,
+       "An error occurred while loading the file; the game cannot be opened."},
+      {"id54.tvl", id54, QMessageBox::Critical, "Range check error: line 3: discard pile card 1 id decodes to 54"},
+      {"letter.txt", "Dear Anna", QMessageBox::Information, "%2 : this file is not a Tarvelo saved game"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name.toStdString());
+    const QString path = data.filePath(c.name);
+    Put(path, c.bytes);
+    answers.Boxes.clear();
+    answers.Files = {path};
+    window->Action("Load1")->trigger();
+    ASSERT_EQ(answers.Boxes.size(), 1u);
+    EXPECT_EQ(answers.Boxes[0].Icon, c.icon);
+    EXPECT_EQ(answers.Boxes[0].Text, QString(c.message).replace("%1", path).replace("%2", path.toUpper()));
+    EXPECT_EQ(FileOf(window->Game), before);
+    EXPECT_FALSE(window->Game.Table.LoadedHand);
+  }
+}
+
+TEST_F(SavedGames, TheAutoSaveAtExit) {
+  struct Case {
+    const char* name;
+    bool autoSave, inProgress, illegalMelds;
+    enum { Written, Deleted, Kept } file;
+  };
+  const Case cases[] = {
+      {"a game in progress", true, true, false, Case::Written},
+      {"auto-save off", false, true, false, Case::Deleted},
+      {"no game in progress", true, false, false, Case::Deleted},
+      {"illegal melds", true, true, true, Case::Kept},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Put(AutoSave(), "from an earlier exit");
+    settings.WriteBool("Settings\\AutoSave", c.autoSave);
+    auto window = Start();
+    LayGame(window->Game);
+    if (c.illegalMelds) TTableBuilder(window->Game).Build("melds: 7H 7S; hand: 4D").PlayerHasDrawn();
+    window->Game.Table.GameInProgress = c.inProgress;
+    answers.Boxes.clear();
+    window->close();
+    EXPECT_TRUE(answers.Boxes.empty());
+    switch (c.file) {
+      case Case::Written: {
+        QString message;
+        ASSERT_TRUE(tarvelo::CheckSavedGame(AutoSave(), &message));
+        const TLoadOutcome loaded = ReadSavedGameFile(AutoSave(), TTableState{});
+        ASSERT_TRUE(loaded.Loaded);
+        EXPECT_EQ(WriteSavedGame(loaded.Game.Table, 0, [] { return 0; }), FileOf(window->Game));
+        break;
+      }
+      case Case::Deleted: EXPECT_FALSE(QFileInfo::exists(AutoSave())); break;
+      case Case::Kept: EXPECT_EQ(Bytes(AutoSave()), "from an earlier exit"); break;
+    }
+  }
+}
+
+TEST_F(SavedGames, TheGameAtStartUp) {
+  // A saved game of three cards in hand, where a deal gives fifteen.
+  std::string saved;
+  {
+    auto window = Start();
+    LayGame(window->Game);
+    saved = FileOf(window->Game);
+    ASSERT_FALSE(window->SaveGame(true).isEmpty());
+    ASSERT_FALSE(window->SaveGame(true, data.filePath("named.tvl")).isEmpty());
+    window->Game.Table.PlayerScore = 99;
+    ASSERT_FALSE(window->SaveGame(true, data.filePath("other.tvl")).isEmpty());
+  }
+  struct Case {
+    const char* name;
+    bool autoSave;
+    QStringList arguments;
+    bool loaded;
+    int playerScore;
+  };
+  const Case cases[] = {
+      {"the auto-save", true, {}, true, 1230},
+      {"auto-save off", false, {}, false, 0},
+      {"a file named on the command line", true, {data.filePath("other.tvl")}, true, 99},
+      {"the command line's file with auto-save off", false, {data.filePath("other.tvl")}, true, 99},
+      {"an argument that is no saved game", true, {"/setup"}, false, 0},
+      {"a file that is not there", true, {data.filePath("gone.tvl")}, false, 0},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    settings.WriteBool("Settings\\AutoSave", c.autoSave);
+    sounds.clear();
+    auto window = Start(c.arguments);
+    const TTableState& t = window->Game.Table;
+    EXPECT_EQ(t.PlayerHand.Count, c.loaded ? 3 : 15);
+    EXPECT_EQ(t.PlayerScore, c.playerScore);
+    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "Start"), 1);  // before the load, or by the deal
+    if (c.playerScore == 1230) {
+      EXPECT_EQ(FileOf(window->Game), saved);
+    }
+  }
+  EXPECT_TRUE(answers.Boxes.empty());
+}
+
+TEST_F(SavedGames, ABrokenAutoSaveIsReportedAndAHandIsDealt) {
+  Put(AutoSave(), "TarveloSavedGame 415 0 12 ");
+  auto window = Start();
+  ASSERT_EQ(answers.Boxes.size(), 1u);
+  EXPECT_EQ(answers.Boxes[0].Text, "An error occurred while loading the file; the game cannot be opened.");
+  EXPECT_EQ(window->Game.Table.PlayerHand.Count, 15);
+}
+
+TEST_F(SavedGames, AGameSavedAtAnotherSizeIsLaidOutForThisWindow) {
+  std::string saved640;
+  std::vector<int> columns;
+  {
+    auto window = Start();
+    LayGame(window->Game);
+    for (const TCard& c : window->Game.Table.PlayerMelds.Live()) columns.push_back(window->Game.ColumnOf(c.X));
+    ASSERT_FALSE(window->SaveGame(true).isEmpty());
+  }
+  settings.WriteString("Settings\\Resolution", "0,0,800x600");
+  auto window = Start();
+  ASSERT_EQ(window->SizeIndex, 1);
+  const TGame& game = window->Game;
+  EXPECT_EQ(game.Layout.SizeIndex, 1);
+  ASSERT_EQ(game.Table.PlayerMelds.Count, static_cast<int>(columns.size()));
+  for (int i = 0; i < game.Table.PlayerMelds.Count; ++i) {
+    const TCard& c = game.Table.PlayerMelds.Cards[i];
+    EXPECT_EQ(c.X, game.Layout.ColumnX(columns[i]));
+    EXPECT_GT(c.Y, game.Layout.PlayerMeldY);
+  }
+}
+
+TEST_F(SavedGames, AParkedNetworkGameIsSavedUnderBothNames) {
+  auto window = Start();
+  LayGame(window->Game);
+  const QString path = window->ParkNetworkGame("Anna", "B:o*b");
+  EXPECT_EQ(path, data.filePath("Anna_Bob.tvl"));
+  QString message;
+  EXPECT_TRUE(tarvelo::CheckSavedGame(path, &message));
+}
+
+}  // namespace
