@@ -11,15 +11,7 @@ namespace {
 
 // A file of a known table, and ways to spoil it. Items count from 0 within a
 // line; on line 0 the magic is not an item (item 0 is the format number).
-struct SavedGameFaults : ::testing::Test {
-  SavedGameFaults() {
-    TTableBuilder(game).Build("hand: 7H 7S; melds: QH QS QD; pile: KH").PlayerToDraw();
-    good = WriteSavedGame(game.Table, 0, FixedSeed(101));
-  }
-  TPlayHost host{3};
-  TGame game{host};
-  std::string good;
-
+struct SavedGameFaults : ::testing::Test, TKnownGame {
   static std::pair<size_t, size_t> ItemAt(const std::string& text, int line, int item) {
     size_t at = 0;
     for (int l = 0; l < line; ++l) at = text.find('\n', at) + 1;

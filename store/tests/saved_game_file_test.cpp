@@ -33,14 +33,7 @@ TEST(PlayerFileName, DropsWhatAFileNameCannotHold) {
   EXPECT_LE(PlayerFileName(QString(300, QChar(0x4E2D))).toUtf8().size(), 254);
 }
 
-struct SavedGameFile : TStoreTest {
-  SavedGameFile() {
-    TTableBuilder(game).Build("hand: 7H 7S; melds: QH QS QD; pile: KH").PlayerToDraw();
-    good = WriteSavedGame(game.Table, 0, FixedSeed(101));
-  }
-  TPlayHost host{3};
-  TGame game{host};
-  std::string good;
+struct SavedGameFile : TStoreTest, TKnownGame {
   QString Write(const QString& name, const std::string& text) {
     const QString path = PathOf(name);
     WriteFile(path, QByteArray::fromStdString(text));

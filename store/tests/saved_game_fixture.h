@@ -8,6 +8,7 @@
 #include "saved_game_items.h"
 #include "silent_host.h"
 #include "stub_opponent.h"
+#include "table_builder.h"
 
 namespace tarvelo {
 
@@ -50,6 +51,18 @@ class TPlayHost : public TDeferredTurns<TSilentHost> {
   using TDeferredTurns::TDeferredTurns;
   int Warnings = 0;
   void Warning(const std::string&) override { ++Warnings; }
+};
+
+// A small table the player is to draw at, and its file under seed 101 at 640x480:
+// the pile's one card, the king of hearts, is line 3.
+struct TKnownGame {
+  TKnownGame() {
+    TTableBuilder(game).Build("hand: 7H 7S; melds: QH QS QD; pile: KH").PlayerToDraw();
+    good = WriteSavedGame(game.Table, 0, FixedSeed(101));
+  }
+  TPlayHost host{3};
+  TGame game{host};
+  std::string good;
 };
 
 // Moves a game along by random clicks on its cards, the stock and the pile:
