@@ -18,7 +18,7 @@ namespace tarvelo {
 //               UndoPlayerMelds (long records)
 //   lines 10-12 PlayerCanastas, OpponentCanastas, UndoPlayerCanastas:
 //               Count Kind[1..13] Naturals[1..13]
-//   line 13     the 17 turn items of TSavedTurnItem's order
+//   line 13     the 17 turn items, in the order of TurnItems (saved_game_items.h)
 //
 //   short record: seed count { K/(Id+1) K/(Rank+1) X Y Value FaceUp Deck K%(Id+1) K%(Rank+1) } per card
 //   long record:  the same, then the 14 column anchors as X Y
