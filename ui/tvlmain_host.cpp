@@ -3,12 +3,9 @@
 
 #include <QAction>
 #include <QApplication>
-#include <QDir>
-#include <QFile>
 #include <QKeyEvent>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QStandardPaths>
 
 #include "gameover_dialog.h"
 #include "pause.h"
