@@ -1,0 +1,145 @@
+// The Advanced level: a turn with simple, partly random rules, going out with
+// the finishing steps shared with the other levels.
+#include "computer_player.h"
+
+#include <algorithm>
+
+namespace tarvelo {
+
+void TComputerPlayer::advancedTurn() {
+  beginTurn();
+  if (advancedPileDecision() && takePile(&TComputerPlayer::advancedMeldTakenCard)) {
+    // taken
+  } else if (stockExhausted()) {
+    if (!playExhaustedStock(&TComputerPlayer::layWholeRank)) return;
+  } else {
+    drawFromStock();
+  }
+  Game.Table.PendingPhase = PhaseMeld;
+  advancedMeldStep();
+  discardStep(&TComputerPlayer::advancedChooseDiscard);
+  endTurn();
+}
+
+void TComputerPlayer::layWholeRank(int rank) { meldNaturals(rank, 0); }
+
+void TComputerPlayer::advancedMeldTakenCard(const TCard& top) {
+  const int r = top.Rank;
+  const bool canasta = !hasMelded() && canastaFromHand() == r;
+  meldNaturals(r, 0);
+  if (canasta) {
+    // A canasta straight from the hand: the rank, then wildcards up to seven cards.
+    recountTallies();
+    for (int size = tally.ownMeld[r]; size < 7; ++size) meldWildcard(r);
+  }
+  advancedCompleteInitialMeld();
+}
+
+void TComputerPlayer::advancedMeldStep() {
+  layDownRedThrees();
+  if (!hasMelded()) {
+    const TMeldEstimate estimate = advancedInitialMeldEstimate();
+    // Two padded pairs are worth it only against a minimum above 50.
+    if (estimate.reachable &&
+        (estimate.pairsPadded < 2 || TGame::InitialMeldFor(Game.Table.OpponentScore) > 50))
+      guarded("the first meld", [this] { advancedCompleteInitialMeld(); });
+  }
+  if (hasMelded()) advancedBuildCanastas();
+  if (hasCanastasNeeded() || !Game.Rules.CanastaRequired) advancedGoOutStep();
+  recountTallies();
+  if (Game.Table.OpponentMelds.Count > 20 && hasCanastasNeeded() && blackThreesInHand() > 0) threeBlocking = true;
+}
+
+void TComputerPlayer::advancedGoOutStep() {
+  const TTableState& t = Game.Table;
+  if (!hasCanastasNeeded()) {
+    if (t.PlayerCanastas.Count >= Game.Rules.NumberOfCanastas && hasMelded() && t.PlayerHand.Count < 7)
+      layNaturals(t.OpponentHand.Count - 6);
+    return;
+  }
+  const double u = Game.Host.RandomReal();
+  const int playerCards = t.PlayerHand.Count;
+  const bool goOut = t.PlayerMelds.Count + playerCards > 30 ||
+                     (t.OpponentMelds.Count + t.OpponentHand.Count <= 6 && !threeBlocking) ||
+                     16.0 / (playerCards * playerCards + 1) > u || t.OpponentHand.Count == 2;
+  if (!goOut) return;
+  layNaturals(t.OpponentHand.Count);
+  guarded("going out", [this] { finishGoingOut(); });
+}
+
+bool TComputerPlayer::advancedPileDecision() {
+  const TTableState& t = Game.Table;
+  if (t.DiscardPile.Empty()) return false;
+  const TCard top = t.DiscardPile.Top();
+  const int r = top.Rank;
+  // The raised target stays for the whole turn, also when the pile is not taken.
+  if (!Game.Rules.TopCardCounts) initialMeldTarget += top.Value;
+  if (!canTakeDiscardPile(top, pileFrozenForComputer())) return false;
+
+  const THandProbe probe(*this, top);
+  const TMeldEstimate estimate = advancedInitialMeldEstimate();
+  const bool ok = hasMelded() || estimate.reachable;
+  const double pile = t.DiscardPile.Count;
+  if (!hasCanastasNeeded() && Game.Rules.CanastaRequired) {
+    if (!ok) return false;
+    if (canastaHuntQualifies(r, estimate.pairsPadded)) return true;
+    return 25.0 / (pile * pile) < Game.Host.RandomReal();
+  }
+  const double u = Game.Host.RandomReal();
+  recountTallies();
+  const int total = tally.ownHand[r] + tally.ownMeld[r] + tally.discardCount[r];
+  const bool pairInHand = tally.ownHand[r] >= 3;  // two naturals besides the top card
+  const bool meld = tally.ownMeld[r] >= 3;
+  if (total >= 4 && total + tally.WildcardsInHand() >= 7) return ok && (pairInHand || meld);
+  if (16.0 / (pile * pile) >= u) return ok && pairInHand;
+  return ok && (pairInHand || meld);
+}
+
+TMeldEstimate TComputerPlayer::advancedInitialMeldEstimate() {
+  const TMeldPoints m = initialMeldPoints();
+  const int allowedPairs = initialMeldTarget < 90 ? 0 : initialMeldTarget < 120 ? 1 : 99;
+  const bool reachable = m.points >= initialMeldTarget && m.cards < Game.Table.OpponentHand.Count - 6 &&
+                         m.pairsPadded <= allowedPairs;
+  return {reachable, m.pairsPadded};
+}
+
+int TComputerPlayer::canastaFromHand() {
+  recountTallies();
+  const int wild = tally.WildcardsInHand();
+  int jokers = tally.ownHand[RankJoker];
+  int found = 0;
+  for (int r = RankAce; r >= RankFour; --r) {
+    const int n = tally.ownHand[r];
+    if (n <= 3 || n + wild < 7) continue;
+    int points = RankValue(r) * n;
+    for (int missing = 7 - n; missing > 0; --missing) {
+      points += jokers > 0 ? 50 : 20;
+      if (jokers > 0) --jokers;  // a joker goes to one rank only
+    }
+    if (points >= initialMeldTarget) found = r;  // the scan runs downward: the lowest stays
+  }
+  return found;
+}
+
+void TComputerPlayer::advancedCompleteInitialMeld() {
+  completeInitialMeld(advancedInitialMeldEstimate().pairsPadded, &TComputerPlayer::layWholeRank);
+}
+
+void TComputerPlayer::advancedBuildCanastas() {
+  for (int r = RankAce; r >= RankFour; --r) {
+    recountTallies();
+    const int have = tally.ownHand[r] + tally.ownMeld[r];
+    const int wild = tally.WildcardsInHand();
+    if (have + wild < 7 || Game.Table.OpponentCanastas.Kind[r] != NoCanasta) continue;
+    const int need = std::max(0, 7 - have);
+    // A canasta may hold three wildcards at most, and a card must stay in the hand.
+    if (wild < need || need > 3 - wildcardsInMeld(r) || tally.ownHand[r] + need >= Game.Table.OpponentHand.Count)
+      continue;
+    guarded("a canasta with wildcards", [&] {
+      meldNaturals(r, 0);
+      for (int i = 0; i < need; ++i) meldWildcard(r);
+    });
+  }
+}
+
+}  // namespace tarvelo

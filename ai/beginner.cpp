@@ -1,0 +1,122 @@
+// The Beginner level: takes the pile only for an obvious gain, melds as soon
+// as it can and goes out as soon as it has the canastas it needs.
+#include "computer_player.h"
+
+namespace tarvelo {
+
+void TComputerPlayer::beginnerTurn() {
+  beginTurn();
+  if (beginnerPileDecision() && takePile(&TComputerPlayer::beginnerMeldTakenCard)) {
+    // taken
+  } else if (stockExhausted()) {
+    if (!playExhaustedStock(&TComputerPlayer::layRankOf)) return;
+  } else {
+    drawFromStock();
+  }
+  Game.Table.PendingPhase = PhaseMeld;
+  beginnerMeldStep();
+  discardStep(&TComputerPlayer::beginnerChooseDiscard);
+  endTurn();
+}
+
+void TComputerPlayer::beginnerMeldTakenCard(const TCard& top) {
+  layRankFromHand(top);
+  beginnerCompleteInitialMeld();
+}
+
+void TComputerPlayer::beginnerMeldStep() {
+  layDownRedThrees();
+  if (!hasMelded() && beginnerInitialMeldEstimate().reachable)
+    guarded("the first meld", [this] { beginnerCompleteInitialMeld(); });
+  if (hasMelded()) advancedBuildCanastas();
+  if (!hasCanastasNeeded()) return;
+  beginnerLayNaturals();
+  guarded("going out", [this] { beginnerFinishGoingOut(); });
+}
+
+void TComputerPlayer::layRankFromHand(const TCard& card) {
+  const int r = card.Rank;
+  for (int n = cardsToLay(r, 0); n > 0; --n) meldFromHand(findInHand(r));
+  recountTallies();
+  if (tally.ownMeld[r] == 2 && r >= RankFour) meldWildcard(r);
+}
+
+void TComputerPlayer::layRankOf(int rank) {
+  const int index = findInHand(rank);
+  if (index >= 0) layRankFromHand(Game.Table.OpponentHand.Cards[index]);
+}
+
+bool TComputerPlayer::beginnerPileDecision() {
+  const TTableState& t = Game.Table;
+  if (t.DiscardPile.Empty()) return false;
+  const TCard top = t.DiscardPile.Top();
+  const int r = top.Rank;
+  if (!Game.Rules.TopCardCounts) initialMeldTarget += top.Value;
+  if (!canTakeDiscardPile(top, pileFrozenForComputer())) return false;
+
+  const THandProbe probe(*this, top);
+  if (!hasCanastasNeeded()) {
+    // Short of canastas it takes the pile only when some rank could become one with it.
+    int wildcardsForMeld = 0;
+    if (!hasMelded() && !wildcardsToReachTarget(wildcardsForMeld)) return false;
+    return canastaHuntQualifies(r, wildcardsForMeld);
+  }
+  return tally.ownHand[r] >= 3 || (tally.ownMeld[r] >= 3 && t.DiscardPile.Count >= 3);
+}
+
+bool TComputerPlayer::wildcardsToReachTarget(int& wildcards) {
+  recountTallies();
+  int points = 0, naturals = 0;
+  for (int r = RankFour; r <= RankAce; ++r) {
+    if (tally.ownHand[r] < 3) continue;
+    points += RankValue(r) * tally.ownHand[r];
+    naturals += tally.ownHand[r];
+  }
+  // Jokers first; the triples carry no more wildcards than naturals, and a card must remain.
+  int jokers = tally.ownHand[RankJoker], twos = tally.ownHand[RankTwo];
+  for (wildcards = 0; points < initialMeldTarget && wildcards < naturals && jokers + twos > 0; ++wildcards)
+    points += jokers > 0 ? (--jokers, 50) : (--twos, 20);
+  return points >= initialMeldTarget && naturals + wildcards < Game.Table.OpponentHand.Count;
+}
+
+TMeldEstimate TComputerPlayer::beginnerInitialMeldEstimate() {
+  const TMeldPoints m = initialMeldPoints();
+  return {m.points >= initialMeldTarget && m.cards < Game.Table.OpponentHand.Count, m.pairsPadded};
+}
+
+void TComputerPlayer::beginnerCompleteInitialMeld() {
+  completeInitialMeld(beginnerInitialMeldEstimate().pairsPadded, &TComputerPlayer::layRankOf);
+  padFirstMeld();
+}
+
+void TComputerPlayer::padFirstMeld() {
+  // The pile decision counts the wildcards that lift the natural melds to the
+  // target: short of it, they go onto the melds, each as long as its naturals outnumber its wildcards.
+  for (int r = RankAce; r >= RankFour; --r) {
+    recountTallies();
+    const int room = tally.ownMeld[r] - 2 * wildcardsInMeld(r);
+    for (int i = 0; i < room && Game.Table.OpponentMeldValue < initialMeldTarget && hasWildcardInHand(); ++i)
+      meldWildcard(r);
+  }
+}
+
+void TComputerPlayer::beginnerLayNaturals() {
+  const int hand = Game.Table.OpponentHand.Count;
+  layNaturals(hasCanastasNeeded() ? hand : hand - 6, true);
+}
+
+void TComputerPlayer::beginnerFinishGoingOut() {
+  recountTallies();
+  const int pairs = pairsInHand();
+  const int spare = tally.WildcardsInHand() - pairs;
+  const int rest = Game.Table.OpponentHand.Count - 3 * pairs - spare;
+  if (spare < 0 || rest > 1) return;
+  for (int r = RankAce; r >= RankFour; --r) {
+    recountTallies();
+    if (tally.ownHand[r] == 2) layRankOf(r);  // the pair and a wildcard
+  }
+  // One card always stays to be discarded.
+  handOutWildcards(spare + rest - 1);
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,206 @@
+#pragma once
+
+#include <functional>
+#include <string>
+
+#include "computer_settings.h"
+#include "game.h"
+#include "rank_tally.h"
+
+namespace tarvelo {
+
+struct TPileTakeDemand;
+
+// What an initial-meld estimate found: whether the target can be reached, and
+// how many natural pairs it pads with a wildcard to get there.
+struct TMeldEstimate {
+  bool reachable = false;
+  int pairsPadded = 0;
+};
+
+// The counts behind an estimate: points reached, hand cards used, pairs padded.
+struct TMeldPoints {
+  int points = 0;
+  int cards = 0;
+  int pairsPadded = 0;
+};
+
+// The computer opponent on the second seat of a local game. One call plays a
+// whole turn; the levels share the turn's skeleton, the tallies and the moves
+// that take cards out of the computer's hand. It moves cards only through the
+// card areas and the engine's canasta check, and reads only what a player at
+// the table could see: its own cards, both sides' melds, the discard pile,
+// how many cards the stock and the player's hand hold, and the cards it saw
+// the player take with the pile.
+class TComputerPlayer {
+ public:
+  explicit TComputerPlayer(TGame& game) : Game(game) {}
+
+  TGame& Game;
+  TComputerSettings Settings;  // the level in force for the current game
+  // With CheckLegality each laying step is judged as the player's own turn
+  // would be; a step that would leave melds the player could not leave is
+  // undone and skipped, and MoveSkipped hears what and why.
+  bool CheckLegality = false;
+  std::function<void(const std::string&)> MoveSkipped;
+
+  // Strategy memory: shedRank and threeBlocking last for a hand, the others for a turn.
+  int shedRank = 0;
+  bool threeBlocking = false;
+  bool canastaProspect = false;
+  int plannedWildcards = 0;
+  int wildcardPlan = 0;
+  bool aggressiveTurn = false;
+
+  // Per turn.
+  int initialMeldTarget = 50;
+  TRankTally tally;
+
+  // Plays the computer's turn at the level in force; the network level plays nothing.
+  void playComputerTurn();
+
+  // --- Shared primitives
+  void recountTallies() { tally = CountRanks(Game); }
+  void addToComputerHand(TCard card, bool animate);
+  TCard removeFromComputerHand(int index);
+  void meldFromHand(int index);
+  void meldNaturals(int rank, int limit);
+  void meldWildcard(int rank);
+  void layDownRedThrees();
+  bool canTakeDiscardPile(const TCard& topCard, bool frozen);
+  int findInHand(int rank) const;
+  // canTakeDiscardPile without the exhausted stock's permission, which gives only the top card.
+  bool mayTakeWholePile(const TCard& topCard, bool frozen);
+
+  // --- Shared steps of the levels
+  bool hasMelded() const { return Game.Table.OpponentMeldValue > 0; }
+  bool hasCanastasNeeded() const { return Game.Table.OpponentCanastas.Count >= Game.Rules.NumberOfCanastas; }
+  bool pileFrozenForComputer() const { return Game.IsPileFrozen(Seat::Opponent); }
+  int wildcardsInMeld(int rank) const;
+  // The canasta hunt of a pile decision (the top card counted in the hand):
+  // some rank could become a canasta with the pile's cards.
+  bool canastaHuntQualifies(int topRank, int plannedWild);
+  // Lays naturals of ranks it has melded or holds three of, within a budget of
+  // cards; with keepOneBack a rank that would use the budget up exactly keeps one card.
+  void layNaturals(int budget, bool keepOneBack = false);
+  // Lays the last cards, pairs with a wildcard and spare wildcards, when the hand allows going out.
+  void finishGoingOut();
+  void advancedBuildCanastas();
+
+  // --- Advanced level
+  void advancedTurn();
+  bool advancedPileDecision();
+  TMeldEstimate advancedInitialMeldEstimate();
+  int canastaFromHand();  // the rank, or 0
+  void advancedCompleteInitialMeld();
+  int advancedChooseDiscard();  // a hand index
+
+  // --- Beginner level
+  void beginnerTurn();
+  bool beginnerPileDecision();
+  TMeldEstimate beginnerInitialMeldEstimate();
+  void layRankFromHand(const TCard& card);
+  void beginnerCompleteInitialMeld();
+  void beginnerLayNaturals();
+  void beginnerFinishGoingOut();
+  int beginnerChooseDiscard();  // a hand index, or -1 with nothing to discard
+
+ private:
+  friend class THandProbe;
+  using TChooseDiscard = int (TComputerPlayer::*)();
+  using TLayRank = void (TComputerPlayer::*)(int rank);
+  using TMeldTaken = void (TComputerPlayer::*)(const TCard& top);
+
+  // What a step may change, to be put back when the step is skipped.
+  struct TSeatSnapshot {
+    TCardArea hand, melds, pile;
+    TCanastaInfo canastas;
+    int meldValue = 0;
+    bool frozen = false;
+    bool tookPile = false;
+    TCard takenTop;
+  };
+
+  // --- Legality of the steps
+  // Runs a step; with CheckLegality, undoes it when it leaves a fault that was not
+  // there before (or a pile take the player could not complete). False when undone.
+  bool guarded(const char* what, const std::function<void()>& step,
+               const std::function<std::string()>& takeFault = {});
+  int turnMinimum() const;
+  TSeatSnapshot takeSnapshot() const;
+  void restoreSnapshot(const TSeatSnapshot& snapshot);
+  TPileTakeDemand pileTakeDemand(const TCard& top);
+
+  // --- The turn's skeleton
+  void forgetFinishedHand();
+  void setBusy(bool busy);
+  void beginTurn();
+  void drawFromStock();
+  bool stockExhausted() const;
+  // The top discard fits one of the computer's melds while the stock is exhausted.
+  bool stockExhaustedTest();
+  bool takeableTop(const TCard& topCard, bool frozen);  // not a wildcard or three, and leaves cards to go on with
+  // With the stock exhausted: the top discard laid onto its meld, or the hand
+  // ended. False when the hand has been ended and the turn is over.
+  bool playExhaustedStock(TLayRank layTaken);
+  // The taking step: the top card, the level's melds with it, the rest of the pile.
+  bool takePile(TMeldTaken meldTaken);
+  TCard takePileTop();
+  void takeRestOfPile();
+  void discardStep(TChooseDiscard choose);
+  void endTurn();
+  void handTurnBack();
+  void handTurnBackAfterFault();
+
+  // --- Steps of the levels
+  TMeldPoints initialMeldPoints();
+  void completeInitialMeld(int pairsPadded, TLayRank layRank);
+  int highestPairBelow(int rank);
+  int firstRankOfAtLeastThree();
+  void layWholeRank(int rank);
+  int cardsToLay(int rank, int limit);
+  void layRankOf(int rank);
+  void layBlackThrees();
+  void handOutWildcards(int count);
+  bool hasWildcardInHand() const;
+  int lowestCanastaTakingWildcard();
+  int blackThreesInHand() const;
+  int pairsInHand() const;  // from the tallies
+  void advancedMeldTakenCard(const TCard& top);
+  void advancedMeldStep();
+  void advancedGoOutStep();
+  int advancedDiscardOnBigPile();
+  int advancedDiscardOnSmallPile();
+  int wildcardToThrow() const;  // a two, else a joker
+  bool playerMeldTakesNoMore(int rank) const;
+  bool wildcardsToReachTarget(int& wildcards);
+  void beginnerMeldTakenCard(const TCard& top);
+  void beginnerMeldStep();
+  void padFirstMeld();
+  int beginnerSafeRank() const;
+
+  void animateMove(const TCard& from, const TCard& to);
+  void pause();
+
+  std::string handSeen_;  // the deal string of the hand the strategy memory belongs to
+  bool busy_ = false;
+  bool tookPile_ = false;  // this turn
+  bool takingPile_ = false;  // the top card is taken, the rest of the pile not yet
+  TCard takenTop_;
+  int meldValueAtTurnStart_ = 0;
+};
+
+// Adds a card to the computer's hand for a decision and takes it out again when it ends.
+class THandProbe {
+ public:
+  THandProbe(TComputerPlayer& computer, const TCard& card);
+  ~THandProbe();
+  THandProbe(const THandProbe&) = delete;
+  THandProbe& operator=(const THandProbe&) = delete;
+
+ private:
+  TComputerPlayer& computer_;
+  TCardArea saved_;
+};
+
+}  // namespace tarvelo

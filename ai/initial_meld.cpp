@@ -1,0 +1,61 @@
+// The first meld of a hand, shared by the Beginner and the Advanced level:
+// whether the hand can reach the target, and laying it.
+#include "computer_player.h"
+
+namespace tarvelo {
+
+TMeldPoints TComputerPlayer::initialMeldPoints() {
+  recountTallies();
+  const TRankTally& n = tally;
+  TMeldPoints m;
+  m.points = Game.Table.OpponentMeldValue;
+  // Natural triples first, from the low ranks up.
+  for (int r = RankFour; r <= RankAce && m.points < initialMeldTarget; ++r) {
+    if (n.ownHand[r] < 3) continue;
+    m.points += RankValue(r) * n.ownHand[r];
+    m.cards += n.ownHand[r];
+  }
+  // Then natural pairs padded with a wildcard, jokers first, from the high ranks down.
+  int jokers = n.ownHand[RankJoker], twos = n.ownHand[RankTwo];
+  for (int r = RankAce; r >= RankFour && m.points < initialMeldTarget && jokers + twos > 0 && !Game.Rules.NaturalPair;
+       --r) {
+    if (n.ownHand[r] != 2) continue;
+    m.points += 2 * RankValue(r) + (jokers > 0 ? 50 : 20);
+    (jokers > 0 ? jokers : twos)--;
+    m.cards += 3;
+    ++m.pairsPadded;
+  }
+  return m;
+}
+
+int TComputerPlayer::highestPairBelow(int rank) {
+  recountTallies();
+  for (int r = rank - 1; r >= RankFour; --r)
+    if (tally.ownHand[r] == 2) return r;
+  return 0;
+}
+
+int TComputerPlayer::firstRankOfAtLeastThree() {
+  recountTallies();
+  for (const TCard& c : Game.Table.OpponentHand.Live())
+    if (c.Rank >= RankFour && tally.ownHand[c.Rank] + tally.ownMeld[c.Rank] >= 3) return c.Rank;
+  return 0;
+}
+
+void TComputerPlayer::completeInitialMeld(int pairsPadded, TLayRank layRank) {
+  const TCardArea& hand = Game.Table.OpponentHand;
+  int below = RankAce + 1;
+  for (int i = 0; i < pairsPadded; ++i) {
+    const int r = highestPairBelow(below);
+    if (r == 0) break;
+    (this->*layRank)(r);
+    below = r;
+  }
+  while (!hand.Empty() && Game.Table.OpponentMeldValue < initialMeldTarget) {
+    const int r = firstRankOfAtLeastThree();
+    if (r == 0) return;
+    (this->*layRank)(r);
+  }
+}
+
+}  // namespace tarvelo

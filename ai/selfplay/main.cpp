@@ -1,0 +1,27 @@
+// tarvelo-selfplay: whole games between two computer levels, without a window.
+#include <iostream>
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "selfplay_options.h"
+#include "selfplay_report.h"
+
+int main(int argc, char* argv[]) {
+  using namespace tarvelo;
+  TSelfPlayOptions options;
+  try {
+    options = ParseSelfPlayOptions(std::vector<std::string>(argv + 1, argv + argc));
+  } catch (const std::invalid_argument& error) {
+    std::cerr << "tarvelo-selfplay: " << error.what() << "\n\n" << SelfPlayUsage;
+    return 2;
+  }
+  if (options.Help) {
+    std::cout << SelfPlayUsage;
+    return 0;
+  }
+  const TMatchResults results = PlayMatch(options.Match);
+  std::cout << SummaryText(options.Match, results);
+  if (options.Json) std::cout << JsonLine(options.Match, results) << '\n';
+  return 0;
+}

@@ -1,0 +1,49 @@
+#pragma once
+
+#include <array>
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "rules.h"
+
+namespace tarvelo {
+
+// The two sides of a self-play match: "player" and "opponent" name the levels
+// given for them, not places at the table, which change every turn.
+constexpr int SideCount = 2;
+constexpr int SidePlayer = 0;
+constexpr int SideOpponent = 1;
+
+struct TMatchSettings {
+  int Games = 1;
+  std::array<int, SideCount> Levels{};  // computer levels of the two sides
+  std::uint32_t Seed = 1;
+  TRuleSettings Rules;
+  int TurnLimit = 5000;  // turns of one game before it is given up as stuck
+};
+
+struct TViolationKind {
+  int Count = 0;
+  std::string Example;  // the first one seen, with the table it happened on
+};
+
+struct TMatchResults {
+  int Games = 0;
+  int Draws = 0;
+  int Hands = 0;
+  int Abandoned = 0;  // games stopped at the turn limit
+  std::array<int, SideCount> Wins{};
+  std::array<long long, SideCount> FinalScoreSum{};
+  int Violations = 0;
+  std::map<std::string, TViolationKind> Kinds;  // by what went wrong
+  double Seconds = 0;
+};
+
+// Plays whole games between two computer levels with the engine's rules and
+// no window: the seat that has just played is turned to the player's side of
+// the table, and the other seat plays the computer's next turn. Every turn is
+// checked; a move the checks would refuse is skipped and counted.
+TMatchResults PlayMatch(const TMatchSettings& settings);
+
+}  // namespace tarvelo

@@ -1,0 +1,105 @@
+#include "selfplay_options.h"
+
+#include <algorithm>
+#include <cctype>
+#include <charconv>
+#include <stdexcept>
+
+#include "computer_settings.h"
+
+namespace tarvelo {
+
+const char* const SelfPlayUsage =
+    "Usage: tarvelo-selfplay [options]\n"
+    "Plays whole games between two computer levels and prints the results.\n"
+    "\n"
+    "  --games N             games to play (default 1)\n"
+    "  --player LEVEL        level of the first side: beginner, advanced or expert (default advanced)\n"
+    "  --opponent LEVEL      level of the second side (default beginner)\n"
+    "  --seed S              seed of the random source; the same seed plays the same games (default 1)\n"
+    "  --json                end with one line of results in JSON\n"
+    "  --hoyle               start from the Hoyle rules instead of the default rules\n"
+    "\n"
+    "Rules (each after the preset; BOOL is on or off):\n"
+    "  --canasta-required BOOL      --canastas 1|2          --cards 1|2\n"
+    "  --add-to-canasta BOOL        --top-card-counts BOOL  --initial-block BOOL\n"
+    "  --initial-block-for-both BOOL                        --natural-pair BOOL\n"
+    "  --add-existing-meld BOOL     --draw-extra BOOL       --three-block BOOL\n"
+    "  --bonus-counts BOOL          --wildcard-canasta BOOL\n";
+
+namespace {
+std::string Lower(std::string text) {
+  for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return text;
+}
+
+long long Number(const std::string& option, const std::string& text, long long low, long long high) {
+  long long value = 0;
+  const auto [end, error] = std::from_chars(text.data(), text.data() + text.size(), value);
+  if (error != std::errc() || end != text.data() + text.size() || value < low || value > high)
+    throw std::invalid_argument(option + " needs a whole number from " + std::to_string(low) + " to " +
+                                std::to_string(high) + ", not \"" + text + "\"");
+  return value;
+}
+
+bool Switch(const std::string& option, const std::string& text) {
+  const std::string t = Lower(text);
+  if (t == "on" || t == "yes" || t == "true" || t == "1") return true;
+  if (t == "off" || t == "no" || t == "false" || t == "0") return false;
+  throw std::invalid_argument(option + " needs on or off, not \"" + text + "\"");
+}
+
+bool* RuleSwitch(TRuleSettings& r, const std::string& option) {
+  static const std::pair<const char*, bool TRuleSettings::*> switches[] = {
+      {"--canasta-required", &TRuleSettings::CanastaRequired},
+      {"--add-to-canasta", &TRuleSettings::AddToCanasta},
+      {"--top-card-counts", &TRuleSettings::TopCardCounts},
+      {"--initial-block", &TRuleSettings::InitialBlock},
+      {"--initial-block-for-both", &TRuleSettings::InitialBlockForBoth},
+      {"--natural-pair", &TRuleSettings::NaturalPair},
+      {"--add-existing-meld", &TRuleSettings::AddExistingMeld},
+      {"--draw-extra", &TRuleSettings::DrawExtra},
+      {"--three-block", &TRuleSettings::ThreeBlock},
+      {"--bonus-counts", &TRuleSettings::BonusCounts},
+      {"--wildcard-canasta", &TRuleSettings::WildcardCanasta},
+  };
+  for (const auto& [name, field] : switches)
+    if (option == name) return &(r.*field);
+  return nullptr;
+}
+}  // namespace
+
+int LevelFromName(const std::string& name) {
+  const std::string n = Lower(name);
+  if (n == "beginner") return LevelBeginner;
+  if (n == "advanced") return LevelAdvanced;
+  if (n == "expert") return LevelExpert;
+  throw std::invalid_argument("unknown level \"" + name + "\": beginner, advanced or expert");
+}
+
+TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments) {
+  TSelfPlayOptions o;
+  o.Match.Levels = {LevelAdvanced, LevelBeginner};
+  TMatchSettings& m = o.Match;
+  for (size_t i = 0; i < arguments.size(); ++i) {
+    const std::string& option = arguments[i];
+    if (option == "--json") o.Json = true;
+    else if (option == "--help" || option == "-h") o.Help = true;
+    else if (option == "--hoyle") m.Rules = HoyleRules();
+    else {
+      if (i + 1 >= arguments.size()) throw std::invalid_argument("unknown option " + option + " or its value is missing");
+      const std::string& value = arguments[++i];
+      if (option == "--games") m.Games = static_cast<int>(Number(option, value, 1, 100000000));
+      else if (option == "--seed") m.Seed = static_cast<std::uint32_t>(Number(option, value, 0, 4294967295LL));
+      else if (option == "--player") m.Levels[SidePlayer] = LevelFromName(value);
+      else if (option == "--opponent") m.Levels[SideOpponent] = LevelFromName(value);
+      else if (option == "--canastas") m.Rules.NumberOfCanastas = static_cast<int>(Number(option, value, 1, 2));
+      else if (option == "--cards") m.Rules.NumberOfCards = static_cast<int>(Number(option, value, 1, 2));
+      else if (bool* rule = RuleSwitch(m.Rules, option)) *rule = Switch(option, value);
+      else throw std::invalid_argument("unknown option " + option);
+    }
+  }
+  return o;
+}
+
+}  // namespace tarvelo

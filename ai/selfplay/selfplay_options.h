@@ -1,0 +1,25 @@
+#pragma once
+
+#include <string>
+#include <vector>
+
+#include "selfplay_match.h"
+
+namespace tarvelo {
+
+struct TSelfPlayOptions {
+  TMatchSettings Match;
+  bool Json = false;
+  bool Help = false;
+};
+
+// Reads the command line (without the program name). Throws std::invalid_argument
+// with a message for the user on anything it does not understand.
+TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments);
+
+// The level a name stands for: "beginner", "advanced" or "expert", in any case.
+int LevelFromName(const std::string& name);
+
+extern const char* const SelfPlayUsage;
+
+}  // namespace tarvelo

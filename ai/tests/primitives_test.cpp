@@ -1,0 +1,198 @@
+#include "ai_fixture.h"
+
+using namespace tarvelo;
+
+using Primitives = ComputerTest;
+
+TEST_F(Primitives, ACardJoinsTheHandAtTheRightEndOfTheRowAndIsAnimated) {
+  Lay("opp: KH 7D");
+  TCard card = TTableBuilder::Card("QS");
+  card.X = 100;
+  card.Y = 200;
+  computer.addToComputerHand(card, true);
+  const TCard& added = t.OpponentHand.Cards[2];
+  EXPECT_EQ(added.X, t.OpponentHand.Cards[1].X + t.CardOverlap);
+  EXPECT_EQ(added.Y, 5);
+  EXPECT_EQ(added.FaceUp, 0);
+  ASSERT_EQ(host.Animations.size(), 1u);
+  EXPECT_EQ(host.Animations[0].first.X, 100);
+  EXPECT_EQ(host.Animations[0].second, added);
+
+  game.ToggleOpponentCards();
+  computer.addToComputerHand(TTableBuilder::Card("2C"), false);
+  EXPECT_EQ(t.OpponentHand.Cards[3].FaceUp, 1);
+  EXPECT_EQ(host.Animations.size(), 1u);  // the look-ahead's cards are not animated
+}
+
+TEST_F(Primitives, ACardLeavingTheHandClosesTheGapAndABadIndexIsAFault) {
+  Lay("opp: KH 7D QS 5C");
+  const int x1 = t.OpponentHand.Cards[1].X;
+  EXPECT_EQ(CardName(computer.removeFromComputerHand(1)), "7D");
+  EXPECT_EQ(Hand(), "KH QS 5C");
+  EXPECT_EQ(t.OpponentHand.Cards[1].X, x1);
+  EXPECT_EQ(t.OpponentHand.Cards[2].X, x1 + t.CardOverlap);
+  for (const int bad : {-1, 3}) {
+    try {
+      computer.removeFromComputerHand(bad);
+      ADD_FAILURE() << bad;
+    } catch (const TRangeFault& fault) {
+      EXPECT_STREQ(fault.what(), "Internal Failure removing card from computer's hand");
+    }
+  }
+  EXPECT_EQ(Hand(), "KH QS 5C");
+}
+
+TEST_F(Primitives, MeldingStacksUpwardCountsPointsAndClosesASeventhCard) {
+  Lay("opp: KH KS 3D KD; oppmelds: KC KC KH 2S>K");
+  const int before = t.OpponentMeldValue;
+  computer.meldFromHand(0);
+  const TCard& laid = t.OpponentMelds.Top();
+  EXPECT_EQ(laid.X, game.Layout.ColumnX(RankKing));
+  EXPECT_EQ(laid.Y, game.Layout.OpponentMeldY - 5 * StackStep);
+  EXPECT_EQ(laid.FaceUp, 1);
+  EXPECT_EQ(t.OpponentMeldValue, before + 10);
+  computer.meldFromHand(1);  // the red three: no points
+  EXPECT_EQ(t.OpponentMeldValue, before + 10);
+  EXPECT_EQ(t.OpponentCanastas.Count, 0);
+  computer.meldFromHand(0);
+  computer.meldFromHand(0);
+  EXPECT_EQ(MeldSize(RankKing), 7);
+  EXPECT_EQ(t.OpponentCanastas.Count, 1);
+  EXPECT_EQ(t.OpponentCanastas.Kind[RankKing], MixedCanasta);
+  for (const TCard& c : t.OpponentMelds.Live()) {
+    if (game.ColumnOf(c.X) != RankKing) continue;
+    EXPECT_EQ(c.Y, game.Layout.OpponentMeldY - StackStep);
+  }
+}
+
+TEST_F(Primitives, MeldingNaturalsStartsWithTheLastCardAndPadsAPairWithAWildcard) {
+  Lay("opp: 2C 9H JK 9S 5D 9D");
+  computer.meldNaturals(RankNine, 2);
+  EXPECT_EQ(Melds(), "9D 9S JK");  // the last nine first, then the joker before the two
+  EXPECT_EQ(Hand(), "2C 9H 5D");
+  EXPECT_EQ(t.OpponentMeldValue, 70);
+  Lay("opp: 2C 9H JK 9S 5D 9D");
+  computer.meldNaturals(RankNine, 0);
+  EXPECT_EQ(Melds(), "9D 9S 9H");
+}
+
+TEST_F(Primitives, APairWithoutAWildcardToPadItReportsTheMeldError) {
+  Lay("opp: 9H 9S 5D");
+  computer.meldNaturals(RankNine, 0);
+  EXPECT_EQ(Melds(), "9S 9H");
+  ASSERT_EQ(host.Boxes.size(), 1u);
+  EXPECT_EQ(host.Boxes[0], "Meld error: Wildcard not found.");
+}
+
+TEST_F(Primitives, MeldingAWholeRankKeepsACardForTheDiscardWhileShortOfCanastas) {
+  Lay("opp: 9H 9S 9D 9C");
+  computer.meldNaturals(RankNine, 0);
+  EXPECT_EQ(Hand(), "9H");
+  Lay("opp: 9H 9S 9D 9C; oppmelds: 5S 5S 5D 5D 5C 5C 5H");
+  computer.meldNaturals(RankNine, 0);
+  EXPECT_EQ(Hand(), "");  // with the canasta it needs, the computer may meld out
+}
+
+TEST_F(Primitives, AWildcardGoesOnAMeldJokerFirstAndCompletesACanasta) {
+  Lay("opp: 2C JK 5D; oppmelds: 8S 8S 8D 8D 8C 8C");
+  computer.meldWildcard(RankEight);
+  EXPECT_EQ(Hand(), "2C 5D");
+  EXPECT_EQ(t.OpponentCanastas.Count, 1);
+  EXPECT_EQ(t.OpponentCanastas.Kind[RankEight], MixedCanasta);
+  computer.meldWildcard(RankEight);
+  EXPECT_EQ(Hand(), "5D");
+  EXPECT_EQ(MeldSize(RankEight), 8);
+  EXPECT_EQ(t.OpponentMelds.Top().Y, game.Layout.OpponentMeldY - StackStep);  // onto the closed pile
+  computer.meldWildcard(RankEight);
+  EXPECT_EQ(host.Boxes.back(), "Meld error: Wildcard not found.");
+  EXPECT_EQ(MeldSize(RankEight), 8);
+}
+
+TEST_F(Primitives, RedThreesAreLaidFirstInHandOrderWithTwoPausesEach) {
+  Lay("opp: 7S 3H 8S 3D");
+  host.Delay = 450;
+  computer.layDownRedThrees();
+  EXPECT_EQ(Melds(), "3H 3D");
+  EXPECT_EQ(Hand(), "7S 8S");
+  EXPECT_EQ(t.OpponentMeldValue, 0);
+  EXPECT_EQ(host.Pauses, std::vector<int>(4, 450));
+}
+
+TEST_F(Primitives, FindInHandGivesTheFirstCardOfARank) {
+  Lay("opp: 7S KD 7H");
+  EXPECT_EQ(computer.findInHand(RankSeven), 0);
+  EXPECT_EQ(computer.findInHand(RankKing), 1);
+  EXPECT_EQ(computer.findInHand(RankAce), -1);
+}
+
+TEST_F(Primitives, TalliesCountOnlyWhatATableCanShow) {
+  Lay("opp: 7S 7H JK; oppmelds: 9S 9D 9C 2S>9; melds: KS KD KH JK>K; pile: 7C 9H; hand: AS AS AH");
+  AddCard(t.pickupMemory, TTableBuilder::Card("QS"));
+  TRankTally n = CountRanks(game);
+  EXPECT_EQ(n.ownHand[RankSeven], 2);
+  EXPECT_EQ(n.WildcardsInHand(), 1);
+  EXPECT_EQ(n.ownMeld[RankNine], 4);  // the two counts in the nines' column
+  EXPECT_EQ(n.ownMeldNatural[RankNine], 3);
+  EXPECT_EQ(n.ownMeldNatural[RankTwo], 1);
+  EXPECT_EQ(n.oppMeld[RankKing], 4);
+  EXPECT_EQ(n.oppMeldNatural[RankJoker], 1);
+  EXPECT_EQ(n.discardCount[RankNine], 1);
+  EXPECT_EQ(n.oppTaken[RankQueen], 1);
+  EXPECT_EQ(n.oppTaken[RankAce], 0);
+  // The player's hand is not looked at.
+  TCard& hidden = t.PlayerHand.Cards[0];
+  hidden = TTableBuilder::Card("JS");
+  n = CountRanks(game);
+  EXPECT_EQ(n.oppTaken[RankJack] + n.oppMeld[RankJack] + n.oppMeldNatural[RankJack], 0);
+}
+
+struct TakeCase {
+  const char* table;
+  bool frozen;
+  bool expected;
+  const char* why;
+};
+
+TEST_F(Primitives, TheComputerMayTakeThePileAsThePlayerMay) {
+  const TakeCase cases[] = {
+      {"opp: KH KS 5D; pile: 7C KD", false, true, "a natural pair"},
+      {"opp: KH KS 5D; pile: 7C KD", true, true, "a natural pair, frozen"},
+      {"opp: KH JK 5D; pile: 7C KD", true, false, "frozen without a pair"},
+      {"opp: KH JK 5D; pile: 7C KD", false, false, "a single and a wildcard with a natural pair required"},
+      {"opp: KH 5D 6D; oppmelds: KS KS KC; pile: 7C KD", false, true, "onto a meld"},
+      {"opp: KH 5D 6D; oppmelds: KS KS KC; pile: 7C KD", true, false, "onto a meld, frozen"},
+      {"opp: KH KD 5D; pile: 7C 2D", false, false, "a two on top"},
+      {"opp: 3S 3C 5D; pile: 7C 3D", false, false, "a three on top"},
+      {"opp: KH; oppmelds: KS KS KC; pile: KD", false, false, "one card each"},
+      {"opp: KH KS; pile: KD", false, false, "a new meld leaving nothing to go on with"},
+      {"opp: KH KS; pile: 5C KD", false, true, "a new meld with cards to go on with"},
+  };
+  for (const TakeCase& c : cases) {
+    SCOPED_TRACE(c.why);
+    Lay(c.table);
+    EXPECT_EQ(computer.canTakeDiscardPile(t.DiscardPile.Top(), c.frozen), c.expected);
+  }
+}
+
+TEST_F(Primitives, TakingRulesFollowTheRuleSwitches) {
+  game.Rules.NaturalPair = false;
+  Lay("opp: KH JK 5D; pile: 7C KD");
+  EXPECT_TRUE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+  game.Rules.AddExistingMeld = true;
+  Lay("opp: 5D 6D 8D; oppmelds: KS KS KC; pile: 7C KD");
+  EXPECT_FALSE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+  game.Rules.AddExistingMeld = false;
+  game.Rules.AddToCanasta = false;
+  Lay("opp: KH KS 5D; oppmelds: KS KC KC KD KH JK>K JK>K; pile: 7C KD");
+  EXPECT_FALSE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+  game.Rules.AddToCanasta = true;
+  EXPECT_TRUE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+}
+
+TEST_F(Primitives, WithTheStockExhaustedATopCardThatFitsAMeldMayBeTaken) {
+  game.Rules.AddExistingMeld = true;
+  Lay("opp: 5D 6D 8D; oppmelds: KS KS KC; pile: 7C KD");
+  StockLeft(0);
+  EXPECT_TRUE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+  EXPECT_FALSE(computer.mayTakeWholePile(t.DiscardPile.Top(), false));
+}
