@@ -72,11 +72,13 @@ bool TComputerPlayer::wildcardsToReachTarget(int& wildcards) {
     points += RankValue(r) * tally.ownHand[r];
     naturals += tally.ownHand[r];
   }
-  // Jokers first; the triples carry no more wildcards than naturals, and a card must remain.
+  // Jokers first; the triples carry no more wildcards than naturals, and a card
+  // must remain once the rest of the pile has come into the hand.
   int jokers = tally.ownHand[RankJoker], twos = tally.ownHand[RankTwo];
   for (wildcards = 0; points < initialMeldTarget && wildcards < naturals && jokers + twos > 0; ++wildcards)
     points += jokers > 0 ? (--jokers, 50) : (--twos, 20);
-  return points >= initialMeldTarget && naturals + wildcards < Game.Table.OpponentHand.Count;
+  const TTableState& t = Game.Table;
+  return points >= initialMeldTarget && naturals + wildcards < t.OpponentHand.Count + t.DiscardPile.Count - 1;
 }
 
 TMeldEstimate TComputerPlayer::beginnerInitialMeldEstimate() {

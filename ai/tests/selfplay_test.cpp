@@ -1,0 +1,138 @@
+#include <gtest/gtest.h>
+
+#include <stdexcept>
+#include <string>
+#include <vector>
+
+#include "computer_settings.h"
+#include "selfplay_match.h"
+#include "selfplay_options.h"
+#include "selfplay_report.h"
+
+using namespace tarvelo;
+
+namespace {
+TSelfPlayOptions Parse(std::vector<std::string> arguments) { return ParseSelfPlayOptions(arguments); }
+}  // namespace
+
+TEST(SelfPlayOptions, DefaultsAreOneGameAdvancedAgainstBeginnerUnderTheDefaultRules) {
+  const TSelfPlayOptions o = Parse({});
+  EXPECT_EQ(o.Match.Games, 1);
+  EXPECT_EQ(o.Match.Levels[SidePlayer], LevelAdvanced);
+  EXPECT_EQ(o.Match.Levels[SideOpponent], LevelBeginner);
+  EXPECT_EQ(o.Match.Seed, 1u);
+  EXPECT_EQ(o.Match.Rules, TRuleSettings{});
+  EXPECT_FALSE(o.Json);
+}
+
+TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
+  const TSelfPlayOptions o =
+      Parse({"--games", "20", "--player", "Beginner", "--opponent", "EXPERT", "--seed", "4294967295", "--json",
+             "--hoyle", "--canastas", "1", "--cards", "2", "--canasta-required", "on", "--add-to-canasta", "off",
+             "--top-card-counts", "no", "--initial-block", "false", "--initial-block-for-both", "0",
+             "--natural-pair", "yes", "--add-existing-meld", "true", "--draw-extra", "off", "--three-block", "on",
+             "--bonus-counts", "on", "--wildcard-canasta", "on"});
+  const TRuleSettings& r = o.Match.Rules;
+  EXPECT_EQ(o.Match.Games, 20);
+  EXPECT_EQ(o.Match.Levels[SidePlayer], LevelBeginner);
+  EXPECT_EQ(o.Match.Levels[SideOpponent], LevelExpert);
+  EXPECT_EQ(o.Match.Seed, 4294967295u);
+  EXPECT_TRUE(o.Json);
+  EXPECT_EQ(r.NumberOfCanastas, 1);
+  EXPECT_EQ(r.NumberOfCards, 2);
+  EXPECT_TRUE(r.CanastaRequired);
+  EXPECT_FALSE(r.AddToCanasta);
+  EXPECT_FALSE(r.TopCardCounts);
+  EXPECT_FALSE(r.InitialBlock);
+  EXPECT_FALSE(r.InitialBlockForBoth);
+  EXPECT_TRUE(r.NaturalPair);
+  EXPECT_TRUE(r.AddExistingMeld);
+  EXPECT_FALSE(r.DrawExtra);
+  EXPECT_TRUE(r.ThreeBlock);
+  EXPECT_TRUE(r.BonusCounts);
+  EXPECT_TRUE(r.WildcardCanasta);
+  EXPECT_EQ(Parse({"--hoyle"}).Match.Rules, HoyleRules());
+}
+
+TEST(SelfPlayOptions, AnythingElseIsRefusedWithAMessage) {
+  const std::vector<std::vector<std::string>> bad = {
+      {"--games"},          {"--games", "0"},         {"--games", "ten"},     {"--games", "5x"},
+      {"--player", "pro"},  {"--canastas", "3"},      {"--cards", "0"},       {"--natural-pair", "maybe"},
+      {"--seed", "-1"},     {"--colour", "green"},    {"stray"},              {"--seed", "99999999999"},
+  };
+  for (const auto& arguments : bad) {
+    SCOPED_TRACE(arguments[0] + (arguments.size() > 1 ? " " + arguments[1] : ""));
+    EXPECT_THROW(Parse(arguments), std::invalid_argument);
+  }
+}
+
+namespace {
+TMatchSettings Settings(int games, int player, int opponent, std::uint32_t seed, TRuleSettings rules = {}) {
+  TMatchSettings s;
+  s.Games = games;
+  s.Levels = {player, opponent};
+  s.Seed = seed;
+  s.Rules = rules;
+  return s;
+}
+
+void ExpectWholeGamesWithoutViolations(const TMatchResults& r, int games) {
+  EXPECT_EQ(r.Games, games);
+  EXPECT_EQ(r.Abandoned, 0);
+  EXPECT_EQ(r.Wins[SidePlayer] + r.Wins[SideOpponent] + r.Draws, games);
+  EXPECT_GE(r.Hands, games);
+  EXPECT_EQ(r.Violations, 0);
+  for (const auto& [kind, v] : r.Kinds) ADD_FAILURE() << v.Count << " x " << kind << ": " << v.Example;
+  // A game ends once a seat has passed 4999.
+  for (int side = 0; side < SideCount; ++side) EXPECT_GT(r.FinalScoreSum[side], -10000LL * games);
+  EXPECT_GT(r.FinalScoreSum[SidePlayer] + r.FinalScoreSum[SideOpponent], 5000LL * games);
+}
+}  // namespace
+
+TEST(SelfPlay, WholeGamesBetweenTheLevelsKeepEveryCardAndEveryRule) {
+  struct Pairing {
+    int player, opponent;
+  };
+  for (const Pairing p : {Pairing{LevelAdvanced, LevelBeginner}, Pairing{LevelBeginner, LevelBeginner},
+                          Pairing{LevelAdvanced, LevelAdvanced}}) {
+    SCOPED_TRACE(LevelText(p.player) + " against " + LevelText(p.opponent));
+    ExpectWholeGamesWithoutViolations(PlayMatch(Settings(4, p.player, p.opponent, 11)), 4);
+  }
+}
+
+TEST(SelfPlay, TheHoyleRulesAndTwoCanastasToGoOutPlayThrough) {
+  ExpectWholeGamesWithoutViolations(PlayMatch(Settings(4, LevelAdvanced, LevelBeginner, 5, HoyleRules())), 4);
+  TRuleSettings strict;
+  strict.NumberOfCanastas = 2;
+  strict.CanastaRequired = true;
+  strict.NumberOfCards = 2;
+  strict.ThreeBlock = true;
+  strict.AddExistingMeld = true;
+  ExpectWholeGamesWithoutViolations(PlayMatch(Settings(4, LevelBeginner, LevelAdvanced, 6, strict)), 4);
+}
+
+TEST(SelfPlay, TheSameSeedPlaysTheSameGames) {
+  const TMatchResults a = PlayMatch(Settings(2, LevelAdvanced, LevelBeginner, 21));
+  const TMatchResults b = PlayMatch(Settings(2, LevelAdvanced, LevelBeginner, 21));
+  EXPECT_EQ(a.Hands, b.Hands);
+  EXPECT_EQ(a.Wins, b.Wins);
+  EXPECT_EQ(a.FinalScoreSum, b.FinalScoreSum);
+}
+
+TEST(SelfPlay, TheJsonLineCarriesTheFiguresOfBothSides) {
+  TMatchResults r;
+  r.Games = 3;
+  r.Hands = 17;
+  r.Wins = {2, 1};
+  r.FinalScoreSum = {15300, 9000};
+  r.Seconds = 2;
+  r.Violations = 1;
+  r.Kinds["skipped \"a\" step"] = {1, "example"};
+  const std::string json = JsonLine(Settings(3, LevelAdvanced, LevelBeginner, 9), r);
+  EXPECT_EQ(json,
+            "{\"games\":3,\"player\":\"Advanced\",\"opponent\":\"Beginner\",\"seed\":9,"
+            "\"wins\":{\"player\":2,\"opponent\":1},\"draws\":0,\"hands\":17,\"abandoned\":0,"
+            "\"avgFinalScore\":{\"player\":5100.0,\"opponent\":3000.0},\"gamesPerSecond\":1.50,"
+            "\"violations\":1,\"violationKinds\":{\"skipped \\\"a\\\" step\":1}}");
+  EXPECT_NE(SummaryText(Settings(3, LevelAdvanced, LevelBeginner, 9), r).find("e.g. example"), std::string::npos);
+}
