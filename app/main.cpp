@@ -1,5 +1,6 @@
 #include <QApplication>
 
+#include "computer_player.h"
 #include "datamod.h"
 #include "store_settings.h"
 #include "tvlmain.h"
@@ -18,6 +19,15 @@ int main(int argc, char* argv[]) {
 
   tarvelo::TfmTvlMain window(settings, QApplication::arguments().mid(1));
   window.UseSavedGames(dmMain.rfMain.Locations().DataFolder);
+
+  // The computer holds the second seat. The stored level comes into force
+  // between games; during a game the level it started with stays.
+  tarvelo::TComputerPlayer computer(window.Game);
+  computer.CheckLegality = true;
+  window.Hooks.ComputerTurn = [&] {
+    if (!window.Game.Table.GameInProgress) computer.Settings = tarvelo::ReadComputerSettings(window);
+    computer.playComputerTurn();
+  };
   window.show();
   return QApplication::exec();
 }
