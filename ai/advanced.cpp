@@ -7,18 +7,9 @@
 namespace tarvelo {
 
 void TComputerPlayer::advancedTurn() {
-  beginTurn();
-  if (advancedPileDecision() && takePile(&TComputerPlayer::advancedMeldTakenCard)) {
-    // taken
-  } else if (stockExhausted()) {
-    if (!playExhaustedStock(&TComputerPlayer::layWholeRank)) return;
-  } else {
-    drawFromStock();
-  }
-  Game.Table.PendingPhase = PhaseMeld;
-  advancedMeldStep();
-  discardStep(&TComputerPlayer::advancedChooseDiscard);
-  endTurn();
+  playTurn({&TComputerPlayer::advancedPileDecision, &TComputerPlayer::advancedMeldTakenCard,
+            &TComputerPlayer::layWholeRank, &TComputerPlayer::advancedMeldStep,
+            &TComputerPlayer::advancedChooseDiscard});
 }
 
 void TComputerPlayer::layWholeRank(int rank) { meldNaturals(rank, 0); }

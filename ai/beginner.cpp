@@ -5,18 +5,9 @@
 namespace tarvelo {
 
 void TComputerPlayer::beginnerTurn() {
-  beginTurn();
-  if (beginnerPileDecision() && takePile(&TComputerPlayer::beginnerMeldTakenCard)) {
-    // taken
-  } else if (stockExhausted()) {
-    if (!playExhaustedStock(&TComputerPlayer::layRankOf)) return;
-  } else {
-    drawFromStock();
-  }
-  Game.Table.PendingPhase = PhaseMeld;
-  beginnerMeldStep();
-  discardStep(&TComputerPlayer::beginnerChooseDiscard);
-  endTurn();
+  playTurn({&TComputerPlayer::beginnerPileDecision, &TComputerPlayer::beginnerMeldTakenCard,
+            &TComputerPlayer::layRankOf, &TComputerPlayer::beginnerMeldStep,
+            &TComputerPlayer::beginnerChooseDiscard});
 }
 
 void TComputerPlayer::beginnerMeldTakenCard(const TCard& top) {

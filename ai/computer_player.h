@@ -1,11 +1,11 @@
 #pragma once
 
-#include <functional>
-#include <string>
-
 #include "computer_settings.h"
 #include "game.h"
 #include "rank_tally.h"
+
+#include <functional>
+#include <string>
 
 namespace tarvelo {
 
@@ -44,7 +44,9 @@ class TComputerPlayer {
   bool CheckLegality = false;
   std::function<void(const std::string&)> MoveSkipped;
 
-  // Strategy memory: shedRank and threeBlocking last for a hand, the others for a turn.
+  // Strategy memory: shedRank and threeBlocking last for a hand, the others
+  // for a turn. The Advanced uses threeBlocking as its own brake on going out;
+  // the rest belongs to the Expert.
   int shedRank = 0;
   bool threeBlocking = false;
   bool canastaProspect = false;
@@ -106,10 +108,18 @@ class TComputerPlayer {
   int beginnerChooseDiscard();  // a hand index, or -1 with nothing to discard
 
  private:
-  friend class THandProbe;
   using TChooseDiscard = int (TComputerPlayer::*)();
   using TLayRank = void (TComputerPlayer::*)(int rank);
   using TMeldTaken = void (TComputerPlayer::*)(const TCard& top);
+
+  // The steps in which the levels differ.
+  struct TLevelSteps {
+    bool (TComputerPlayer::*pileDecision)();
+    TMeldTaken meldTaken;      // the top card's melds after taking the pile
+    TLayRank layExhaustedTop;  // laying the top card taken with the stock exhausted
+    void (TComputerPlayer::*meldStep)();
+    TChooseDiscard chooseDiscard;
+  };
 
   // What a step may change, to be put back when the step is skipped.
   struct TSeatSnapshot {
@@ -132,6 +142,7 @@ class TComputerPlayer {
   TPileTakeDemand pileTakeDemand(const TCard& top);
 
   // --- The turn's skeleton
+  void playTurn(const TLevelSteps& level);
   void forgetFinishedHand();
   void setBusy(bool busy);
   void beginTurn();
@@ -139,7 +150,8 @@ class TComputerPlayer {
   bool stockExhausted() const;
   // The top discard fits one of the computer's melds while the stock is exhausted.
   bool stockExhaustedTest();
-  bool takeableTop(const TCard& topCard, bool frozen);  // not a wildcard or three, and leaves cards to go on with
+  // Not a wildcard or a three, and a take that leaves cards to go on with.
+  bool takeableTop(const TCard& topCard, bool frozen);
   // With the stock exhausted: the top discard laid onto its meld, or the hand
   // ended. False when the hand has been ended and the turn is over.
   bool playExhaustedStock(TLayRank layTaken);
@@ -184,7 +196,7 @@ class TComputerPlayer {
 
   std::string handSeen_;  // the deal string of the hand the strategy memory belongs to
   bool busy_ = false;
-  bool tookPile_ = false;  // this turn
+  bool tookPile_ = false;    // this turn
   bool takingPile_ = false;  // the top card is taken, the rest of the pile not yet
   TCard takenTop_;
   int meldValueAtTurnStart_ = 0;

@@ -21,6 +21,19 @@ void TComputerPlayer::playComputerTurn() {
   }
 }
 
+void TComputerPlayer::playTurn(const TLevelSteps& level) {
+  beginTurn();
+  const bool taken = (this->*level.pileDecision)() && takePile(level.meldTaken);
+  if (!taken) {
+    if (!stockExhausted()) drawFromStock();
+    else if (!playExhaustedStock(level.layExhaustedTop)) return;  // the hand has ended
+  }
+  Game.Table.PendingPhase = PhaseMeld;
+  (this->*level.meldStep)();
+  discardStep(level.chooseDiscard);
+  endTurn();
+}
+
 void TComputerPlayer::forgetFinishedHand() {
   // Every deal has its own deal string: a new one means the memory belongs to a finished hand.
   if (Game.LastDealString == handSeen_) return;

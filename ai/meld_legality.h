@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "game.h"
+
+#include <string>
 
 namespace tarvelo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <array>
-
 #include "game.h"
+
+#include <array>
 
 namespace tarvelo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "card_area.h"
+
+#include <string>
 
 namespace tarvelo {
 

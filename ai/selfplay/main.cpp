@@ -1,11 +1,11 @@
 // tarvelo-selfplay: whole games between two computer levels, without a window.
+#include "selfplay_options.h"
+#include "selfplay_report.h"
+
 #include <iostream>
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "selfplay_options.h"
-#include "selfplay_report.h"
 
 int main(int argc, char* argv[]) {
   using namespace tarvelo;

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "silent_host.h"
+
 #include <functional>
 #include <string>
-
-#include "silent_host.h"
 
 namespace tarvelo {
 

@@ -1,14 +1,13 @@
 #include "selfplay_match.h"
-
-#include <chrono>
-#include <map>
-#include <utility>
-
 #include "card_names.h"
 #include "computer_player.h"
 #include "selfplay_host.h"
 #include "table_mirror.h"
 #include "turn_check.h"
+
+#include <chrono>
+#include <map>
+#include <utility>
 
 namespace tarvelo {
 

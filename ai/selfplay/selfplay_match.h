@@ -1,11 +1,11 @@
 #pragma once
 
+#include "rules.h"
+
 #include <array>
 #include <cstdint>
 #include <map>
 #include <string>
-
-#include "rules.h"
 
 namespace tarvelo {
 

@@ -1,11 +1,10 @@
 #include "selfplay_options.h"
+#include "computer_settings.h"
 
 #include <algorithm>
 #include <cctype>
 #include <charconv>
 #include <stdexcept>
-
-#include "computer_settings.h"
 
 namespace tarvelo {
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "selfplay_match.h"
+
 #include <string>
 #include <vector>
-
-#include "selfplay_match.h"
 
 namespace tarvelo {
 

@@ -1,9 +1,8 @@
 #include "selfplay_report.h"
+#include "computer_settings.h"
 
 #include <cstdio>
 #include <sstream>
-
-#include "computer_settings.h"
 
 namespace tarvelo {
 

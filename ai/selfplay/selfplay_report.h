@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
-
 #include "selfplay_match.h"
+
+#include <string>
 
 namespace tarvelo {
 

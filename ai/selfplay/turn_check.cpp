@@ -1,5 +1,4 @@
 #include "turn_check.h"
-
 #include "invariants.h"
 #include "table_mirror.h"
 

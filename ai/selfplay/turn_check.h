@@ -1,9 +1,9 @@
 #pragma once
 
+#include "game.h"
+
 #include <string>
 #include <vector>
-
-#include "game.h"
 
 namespace tarvelo {
 

@@ -1,15 +1,15 @@
 #pragma once
 
+#include "card_names.h"
+#include "computer_player.h"
+#include "recording_host.h"
+#include "table_builder.h"
+
 #include <gtest/gtest.h>
 
 #include <deque>
 #include <string>
 #include <vector>
-
-#include "card_names.h"
-#include "computer_player.h"
-#include "recording_host.h"
-#include "table_builder.h"
 
 namespace tarvelo {
 

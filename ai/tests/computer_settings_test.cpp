@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
-
 #include "computer_settings.h"
 #include "memory_settings.h"
+
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 

@@ -1,13 +1,13 @@
+#include "computer_settings.h"
+#include "selfplay_match.h"
+#include "selfplay_options.h"
+#include "selfplay_report.h"
+
 #include <gtest/gtest.h>
 
 #include <stdexcept>
 #include <string>
 #include <vector>
-
-#include "computer_settings.h"
-#include "selfplay_match.h"
-#include "selfplay_options.h"
-#include "selfplay_report.h"
 
 using namespace tarvelo;
 
