@@ -27,7 +27,7 @@ TEST(SelfPlayOptions, DefaultsAreOneGameAdvancedAgainstBeginnerUnderTheDefaultRu
 
 TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
   const TSelfPlayOptions o =
-      Parse({"--games", "20", "--player", "Beginner", "--opponent", "EXPERT", "--seed", "4294967295", "--json",
+      Parse({"--games", "20", "--player", "Beginner", "--opponent", "ADVANCED", "--seed", "4294967295", "--json",
              "--hoyle", "--canastas", "1", "--cards", "2", "--canasta-required", "on", "--add-to-canasta", "off",
              "--top-card-counts", "no", "--initial-block", "false", "--initial-block-for-both", "0",
              "--natural-pair", "yes", "--add-existing-meld", "true", "--draw-extra", "off", "--three-block", "on",
@@ -35,7 +35,7 @@ TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
   const TRuleSettings& r = o.Match.Rules;
   EXPECT_EQ(o.Match.Games, 20);
   EXPECT_EQ(o.Match.Levels[SidePlayer], LevelBeginner);
-  EXPECT_EQ(o.Match.Levels[SideOpponent], LevelExpert);
+  EXPECT_EQ(o.Match.Levels[SideOpponent], LevelAdvanced);
   EXPECT_EQ(o.Match.Seed, 4294967295u);
   EXPECT_TRUE(o.Json);
   EXPECT_EQ(r.NumberOfCanastas, 1);
@@ -56,9 +56,10 @@ TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
 
 TEST(SelfPlayOptions, AnythingElseIsRefusedWithAMessage) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--games"},          {"--games", "0"},         {"--games", "ten"},     {"--games", "5x"},
-      {"--player", "pro"},  {"--canastas", "3"},      {"--cards", "0"},       {"--natural-pair", "maybe"},
-      {"--seed", "-1"},     {"--colour", "green"},    {"stray"},              {"--seed", "99999999999"},
+      {"--games"},         {"--games", "0"},     {"--games", "ten"},           {"--games", "5x"},
+      {"--player", "pro"}, {"--opponent", "expert"}, {"--canastas", "3"},      {"--cards", "0"},
+      {"--seed", "-1"},    {"--seed", "99999999999"}, {"--natural-pair", "maybe"}, {"--colour", "green"},
+      {"stray"},
   };
   for (const auto& arguments : bad) {
     SCOPED_TRACE(arguments[0] + (arguments.size() > 1 ? " " + arguments[1] : ""));
