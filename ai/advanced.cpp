@@ -3,6 +3,7 @@
 #include "computer_player.h"
 
 #include <algorithm>
+#include <optional>
 
 namespace tarvelo {
 
@@ -60,14 +61,10 @@ void TComputerPlayer::advancedGoOutStep() {
 
 bool TComputerPlayer::advancedPileDecision() {
   const TTableState& t = Game.Table;
-  if (t.DiscardPile.Empty()) return false;
-  const TCard top = t.DiscardPile.Top();
-  const int r = top.Rank;
-  // The raised target stays for the whole turn, also when the pile is not taken.
-  if (!Game.Rules.TopCardCounts) initialMeldTarget += top.Value;
-  if (!canTakeDiscardPile(top, pileFrozenForComputer())) return false;
-
-  const THandProbe probe(*this, top);
+  const std::optional<TCard> top = pileTopToTry();
+  if (!top) return false;
+  const int r = top->Rank;
+  const THandProbe probe(*this, *top);
   const TMeldEstimate estimate = advancedInitialMeldEstimate();
   const bool ok = hasMelded() || estimate.reachable;
   const double pile = t.DiscardPile.Count;

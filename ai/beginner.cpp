@@ -2,6 +2,8 @@
 // as it can and goes out as soon as it has the canastas it needs.
 #include "computer_player.h"
 
+#include <optional>
+
 namespace tarvelo {
 
 void TComputerPlayer::beginnerTurn() {
@@ -39,13 +41,10 @@ void TComputerPlayer::layRankOf(int rank) {
 
 bool TComputerPlayer::beginnerPileDecision() {
   const TTableState& t = Game.Table;
-  if (t.DiscardPile.Empty()) return false;
-  const TCard top = t.DiscardPile.Top();
-  const int r = top.Rank;
-  if (!Game.Rules.TopCardCounts) initialMeldTarget += top.Value;
-  if (!canTakeDiscardPile(top, pileFrozenForComputer())) return false;
-
-  const THandProbe probe(*this, top);
+  const std::optional<TCard> top = pileTopToTry();
+  if (!top) return false;
+  const int r = top->Rank;
+  const THandProbe probe(*this, *top);
   if (!hasCanastasNeeded()) {
     // Short of canastas it takes the pile only when some rank could become one with it.
     int wildcardsForMeld = 0;

@@ -5,6 +5,7 @@
 #include "rank_tally.h"
 
 #include <functional>
+#include <optional>
 #include <string>
 
 namespace tarvelo {
@@ -186,6 +187,8 @@ class TComputerPlayer {
   int wildcardToThrow() const;  // a two, else a joker
   bool playerMeldTakesNoMore(int rank) const;
   bool wildcardsToReachTarget(int& wildcards);
+  // The start of a pile decision: the top card, when the computer may take the pile.
+  std::optional<TCard> pileTopToTry();
   void beginnerMeldTakenCard(const TCard& top);
   void beginnerMeldStep();
   void padFirstMeld();

@@ -1,6 +1,8 @@
 // What every level asks before taking the discard pile.
 #include "computer_player.h"
 
+#include <optional>
+
 namespace tarvelo {
 
 bool TComputerPlayer::canTakeDiscardPile(const TCard& topCard, bool frozen) {
@@ -31,6 +33,17 @@ bool TComputerPlayer::mayTakeWholePile(const TCard& topCard, bool frozen) {
   if (frozen) return false;
   if (m < 3) return h == 1 && tally.WildcardsInHand() > 0 && !Game.Rules.NaturalPair;
   return !Game.Rules.AddExistingMeld && (m < 7 || Game.Rules.AddToCanasta);
+}
+
+std::optional<TCard> TComputerPlayer::pileTopToTry() {
+  const TTableState& t = Game.Table;
+  if (t.DiscardPile.Empty()) return std::nullopt;
+  const TCard top = t.DiscardPile.Top();
+  // Where the top card does not count, the target rises by its points for the
+  // whole turn, also when the pile is then left.
+  if (!Game.Rules.TopCardCounts) initialMeldTarget += top.Value;
+  if (!canTakeDiscardPile(top, pileFrozenForComputer())) return std::nullopt;
+  return top;
 }
 
 bool TComputerPlayer::canastaHuntQualifies(int topRank, int plannedWild) {
