@@ -135,7 +135,8 @@ void ReadCanastas(TItemReader& r, TCanastaInfo& info) {
 void CompleteTurn(TTableState& t) {
   t.MayDraw = !t.HasDrawn;
   if (t.Phase == PhaseOpponent && t.PendingPhase == PhaseOpponent) t.PendingPhase = PhaseDraw;
-  if (t.PileTakeOpen) {
+  // An open take with no card in the snapshot melds is refused by CheckTable.
+  if (t.PileTakeOpen && !t.UndoPlayerMelds.Empty()) {
     // The pile's top card is the last card the take laid into the snapshot of
     // the melds (or, when it closed a canasta, one of the same rank in its place).
     t.PileTopCard = t.UndoPlayerMelds.Cards[t.UndoPlayerMelds.Count - 1];
