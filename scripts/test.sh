@@ -9,7 +9,7 @@ jobs="$(nproc)"
 
 bash "$root/scripts/setup.sh" "$root/build-sanitize" \
   -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_WITH_QT=OFF
-echo "== engine tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+echo "== engine and computer-player tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
 

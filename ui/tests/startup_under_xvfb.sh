@@ -4,21 +4,22 @@
 set -euo pipefail
 program="$1"
 home=$(mktemp -d)
-for display in $(seq 140 199); do
-  [ -e "/tmp/.X11-unix/X$display" ] || [ -e "/tmp/.X$display-lock" ] || break
-done
-Xvfb ":$display" -screen 0 1600x1200x24 -nolisten tcp >/dev/null 2>&1 &
+# Xvfb picks a free display itself and writes its number once it accepts clients.
+displayfile="$home/display"
+Xvfb -displayfd 3 -screen 0 1600x1200x24 -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
 xvfb=$!
 cleanup() { kill "${game:-}" "$xvfb" 2>/dev/null || true; rm -rf "$home"; }
 trap cleanup EXIT
-export DISPLAY=":$display"
-for _ in $(seq 50); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+for _ in $(seq 300); do [ -s "$displayfile" ] && break; sleep 0.1; done
+[ -s "$displayfile" ] || { echo "Xvfb did not start"; exit 1; }
+export DISPLAY=":$(head -n 1 "$displayfile")"
+for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
 
 start=$(date +%s%N)
 HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" "$program" &
 game=$!
 window=""
-for _ in $(seq 100); do  # ten seconds at most
+for _ in $(seq 200); do  # twenty seconds at most
   window=$(xdotool search --name '^Tarvelo 5.0$' 2>/dev/null | head -n 1) || true
   [ -n "$window" ] && break
   sleep 0.1
