@@ -2,28 +2,14 @@
 
 #include <array>
 
+#include "column_makeup.h"
+
 namespace tarvelo {
 
-namespace {
-struct TColumn {
-  int naturals = 0;
-  int wildcards = 0;
-  int Size() const { return naturals + wildcards; }
-};
-
-std::array<TColumn, ColumnCount> ColumnsOf(const TGame& game, const TCardArea& melds) {
-  std::array<TColumn, ColumnCount> columns{};
-  for (const TCard& c : melds.Live()) {
-    TColumn& column = columns[game.ColumnOf(c.X)];
-    (IsWildcard(c) ? column.wildcards : column.naturals)++;
-  }
-  return columns;
-}
-}  // namespace
 
 std::string ComputerMeldFault(const TGame& game, int minimum) {
   const TTableState& t = game.Table;
-  const auto columns = ColumnsOf(game, t.OpponentMelds);
+  const auto columns = MakeupOf(t.OpponentMelds, game.Layout);
   const bool canastas = t.OpponentCanastas.Count >= game.Rules.NumberOfCanastas;
   const bool goingOut = canastas && t.OpponentHand.Count <= 1;
   int total = 0, blackThrees = 0;
@@ -38,7 +24,7 @@ std::string ComputerMeldFault(const TGame& game, int minimum) {
     return "your first meld must be at least " + std::to_string(minimum) + " points (currently " +
            std::to_string(total) + " points)";
   for (int c = RankFour; c <= RankAce; ++c)
-    if (columns[c].naturals < columns[c].wildcards) return "there are too many wildcards within one rank";
+    if (columns[c].Naturals < columns[c].Wildcards) return "there are too many wildcards within one rank";
   if (blackThrees != 0 && !(goingOut && blackThrees >= 3)) return "the Black Threes have not been melded correctly";
   const int wildColumn = columns[RankTwo].Size();
   if ((wildColumn != 0 && wildColumn < 7) || columns[RankJoker].Size() != 0)
@@ -49,7 +35,7 @@ std::string ComputerMeldFault(const TGame& game, int minimum) {
 
 std::string PileTakeFault(const TGame& game, const TPileTakeDemand& demand) {
   if (!demand.conditional) return "";
-  const auto column = ColumnsOf(game, game.Table.OpponentMelds)[demand.rank];
+  const auto column = MakeupOf(game.Table.OpponentMelds, game.Layout)[demand.rank];
   int naturals = 0;
   for (const TCard& c : game.Table.OpponentMelds.Live()) naturals += c.Rank == demand.rank ? 1 : 0;
   if (column.Size() < demand.columnBase + 3 || (demand.needsHand && naturals < demand.naturalBase + 3))

@@ -1,23 +1,8 @@
+#include "column_makeup.h"
 #include "game.h"
 
 namespace tarvelo {
 
-namespace {
-struct TColumnMakeup {
-  int Naturals = 0;
-  int Wildcards = 0;
-  int Size() const { return Naturals + Wildcards; }
-};
-
-std::array<TColumnMakeup, ColumnCount> MakeupOf(const TCardArea& melds, const TLayout& layout) {
-  std::array<TColumnMakeup, ColumnCount> columns{};
-  for (const TCard& c : melds.Live()) {
-    TColumnMakeup& column = columns[layout.ColumnOf(c.X)];
-    (IsWildcard(c) ? column.Wildcards : column.Naturals)++;
-  }
-  return columns;
-}
-}  // namespace
 
 bool TGame::ValidateMelds() {
   CountColumns();

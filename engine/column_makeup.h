@@ -1,0 +1,27 @@
+#pragma once
+
+#include <array>
+
+#include "card_area.h"
+#include "layout.h"
+
+namespace tarvelo {
+
+// The naturals and wildcards of one meld column.
+struct TColumnMakeup {
+  int Naturals = 0;
+  int Wildcards = 0;
+  int Size() const { return Naturals + Wildcards; }
+};
+
+// Every column of a meld area, the column of a card taken from its X.
+inline std::array<TColumnMakeup, ColumnCount> MakeupOf(const TCardArea& melds, const TLayout& layout) {
+  std::array<TColumnMakeup, ColumnCount> columns{};
+  for (const TCard& c : melds.Live()) {
+    TColumnMakeup& column = columns[layout.ColumnOf(c.X)];
+    (IsWildcard(c) ? column.Wildcards : column.Naturals)++;
+  }
+  return columns;
+}
+
+}  // namespace tarvelo
