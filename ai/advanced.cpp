@@ -8,7 +8,7 @@
 namespace tarvelo {
 
 void TComputerPlayer::advancedTurn() {
-  playTurn({&TComputerPlayer::advancedPileDecision, &TComputerPlayer::advancedMeldTakenCard,
+  playTurn({nullptr, true, &TComputerPlayer::advancedPileDecision, &TComputerPlayer::advancedMeldTakenCard,
             &TComputerPlayer::layWholeRank, &TComputerPlayer::advancedMeldStep,
             &TComputerPlayer::advancedChooseDiscard});
 }
@@ -46,7 +46,7 @@ void TComputerPlayer::advancedGoOutStep() {
   const TTableState& t = Game.Table;
   if (!hasCanastasNeeded()) {
     if (t.PlayerCanastas.Count >= Game.Rules.NumberOfCanastas && hasMelded() && t.PlayerHand.Count < 7)
-      layNaturals(t.OpponentHand.Count - 6);
+      layNaturalsWithin(t.OpponentHand.Count - 6);
     return;
   }
   const double u = Game.Host.RandomReal();
@@ -55,7 +55,7 @@ void TComputerPlayer::advancedGoOutStep() {
                      (t.OpponentMelds.Count + t.OpponentHand.Count <= 6 && !threeBlocking) ||
                      16.0 / (playerCards * playerCards + 1) > u || t.OpponentHand.Count == 2;
   if (!goOut) return;
-  layNaturals(t.OpponentHand.Count);
+  layNaturalsWithin(t.OpponentHand.Count);
   guarded("going out", [this] { finishGoingOut(); });
 }
 
@@ -110,7 +110,7 @@ int TComputerPlayer::canastaFromHand() {
 }
 
 void TComputerPlayer::advancedCompleteInitialMeld() {
-  completeInitialMeld(advancedInitialMeldEstimate().pairsPadded, &TComputerPlayer::layWholeRank);
+  layFirstMeld(advancedInitialMeldEstimate().pairsPadded, &TComputerPlayer::layWholeRank);
 }
 
 void TComputerPlayer::advancedBuildCanastas() {

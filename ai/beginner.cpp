@@ -7,7 +7,7 @@
 namespace tarvelo {
 
 void TComputerPlayer::beginnerTurn() {
-  playTurn({&TComputerPlayer::beginnerPileDecision, &TComputerPlayer::beginnerMeldTakenCard,
+  playTurn({nullptr, true, &TComputerPlayer::beginnerPileDecision, &TComputerPlayer::beginnerMeldTakenCard,
             &TComputerPlayer::layRankOf, &TComputerPlayer::beginnerMeldStep,
             &TComputerPlayer::beginnerChooseDiscard});
 }
@@ -77,7 +77,7 @@ TMeldEstimate TComputerPlayer::beginnerInitialMeldEstimate() {
 }
 
 void TComputerPlayer::beginnerCompleteInitialMeld() {
-  completeInitialMeld(beginnerInitialMeldEstimate().pairsPadded, &TComputerPlayer::layRankOf);
+  layFirstMeld(beginnerInitialMeldEstimate().pairsPadded, &TComputerPlayer::layRankOf);
   padFirstMeld();
 }
 
@@ -94,7 +94,7 @@ void TComputerPlayer::padFirstMeld() {
 
 void TComputerPlayer::beginnerLayNaturals() {
   const int hand = Game.Table.OpponentHand.Count;
-  layNaturals(hasCanastasNeeded() ? hand : hand - 6, true);
+  layNaturalsWithin(hasCanastasNeeded() ? hand : hand - 6, true);
 }
 
 void TComputerPlayer::beginnerFinishGoingOut() {

@@ -7,6 +7,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 namespace tarvelo {
 
@@ -17,6 +18,24 @@ struct TPileTakeDemand;
 struct TMeldEstimate {
   bool reachable = false;
   int pairsPadded = 0;
+};
+
+// What the Expert's estimate of a first meld found, and how many wildcards its plan uses.
+struct TExpertEstimate {
+  bool reachable = false;
+  int wildcardsUsed = 0;
+};
+
+// The Expert's count of the hand cards that no meld would take.
+struct TLooseCards {
+  bool readyToGoOut = false;
+  int loose = 0;
+};
+
+// Canastas the hand could complete with its wildcards, and the hand cards that would take.
+struct TReachableCanastas {
+  int count = 0;
+  int cardsUsed = 0;
 };
 
 // The counts behind an estimate: points reached, hand cards used, pairs padded.
@@ -57,6 +76,7 @@ class TComputerPlayer {
 
   // Per turn.
   int initialMeldTarget = 50;
+  bool opponentHoldsMajority = false;  // the player holds the bulk of the cards and the computer has not melded
   TRankTally tally;
 
   // Plays the computer's turn at the level in force; the network level plays nothing.
@@ -69,7 +89,8 @@ class TComputerPlayer {
   void meldFromHand(int index);
   void meldNaturals(int rank, int limit);
   void meldWildcard(int rank);
-  void layDownRedThrees();
+  // The Expert lays its red threes from the end of the hand, the others from the start.
+  void layDownRedThrees(bool fromEnd = false);
   bool canTakeDiscardPile(const TCard& topCard, bool frozen);
   int findInHand(int rank) const;
   // canTakeDiscardPile without the exhausted stock's permission, which gives only the top card.
@@ -85,10 +106,35 @@ class TComputerPlayer {
   bool canastaHuntQualifies(int topRank, int plannedWild);
   // Lays naturals of ranks it has melded or holds three of, within a budget of
   // cards; with keepOneBack a rank that would use the budget up exactly keeps one card.
-  void layNaturals(int budget, bool keepOneBack = false);
+  void layNaturalsWithin(int budget, bool keepOneBack = false);
   // Lays the last cards, pairs with a wildcard and spare wildcards, when the hand allows going out.
   void finishGoingOut();
   void advancedBuildCanastas();
+
+  // --- Expert level
+  void expertTurn();
+  // The values every Expert turn starts from: the aggressive turn, the player's majority.
+  void expertSetUp();
+  bool expertPileDecision();
+  TLooseCards looseCards();
+  bool canastaProspectNow();
+  TExpertEstimate initialMeldEstimate(int topRank, bool prospect, bool strict);
+  bool canSpare(int rank);
+  bool pileContested();
+  void expertTakeMeld(int topRank);
+  void completeInitialMeld();
+  void layNaturalCanastas();
+  void buildCanastas();
+  // Lays naturals within the Expert's budget; keepTwo keeps two cards in the hand.
+  void layNaturals(bool keepTwo);
+  void finishGoingOutStep();  // layNaturals(false) and finishGoingOut
+  TReachableCanastas reachableCanastas();
+  bool goingOutPays() const;
+  void tryGoOutAggressively();
+  void expertMeldStep();
+  // A hand index, or DiscardFromMelds for a red three taken back from the meld area.
+  int expertChooseDiscard();
+  static constexpr int DiscardFromMelds = -2;
 
   // --- Advanced level
   void advancedTurn();
@@ -115,6 +161,8 @@ class TComputerPlayer {
 
   // The steps in which the levels differ.
   struct TLevelSteps {
+    void (TComputerPlayer::*setUp)();  // may be null
+    bool thawBeforeMeld;               // the pile's freeze is lifted before the top card is laid
     bool (TComputerPlayer::*pileDecision)();
     TMeldTaken meldTaken;      // the top card's melds after taking the pile
     TLayRank layExhaustedTop;  // laying the top card taken with the stock exhausted
@@ -122,24 +170,17 @@ class TComputerPlayer {
     TChooseDiscard chooseDiscard;
   };
 
-  // What a step may change, to be put back when the step is skipped.
-  struct TSeatSnapshot {
-    TCardArea hand, melds, pile;
-    TCanastaInfo canastas;
-    int meldValue = 0;
-    bool frozen = false;
-    bool tookPile = false;
-    TCard takenTop;
-  };
+  class TRehearsal;
 
   // --- Legality of the steps
-  // Runs a step; with CheckLegality, undoes it when it leaves a fault that was not
-  // there before (or a pile take the player could not complete). False when undone.
+  // Runs a step; with CheckLegality, first tries it out unseen and skips it when it
+  // would leave a fault that was not there before (or a pile take the player could
+  // not complete). False when skipped.
   bool guarded(const char* what, const std::function<void()>& step,
                const std::function<std::string()>& takeFault = {});
+  // The fault a step would leave, found on the table unseen and put back after.
+  std::string rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault);
   int turnMinimum() const;
-  TSeatSnapshot takeSnapshot() const;
-  void restoreSnapshot(const TSeatSnapshot& snapshot);
   TPileTakeDemand pileTakeDemand(const TCard& top);
 
   // --- The turn's skeleton
@@ -167,7 +208,7 @@ class TComputerPlayer {
 
   // --- Steps of the levels
   TMeldPoints initialMeldPoints();
-  void completeInitialMeld(int pairsPadded, TLayRank layRank);
+  void layFirstMeld(int pairsPadded, TLayRank layRank);
   int highestPairBelow(int rank);
   int firstRankOfAtLeastThree();
   void layWholeRank(int rank);
@@ -194,6 +235,38 @@ class TComputerPlayer {
   void padFirstMeld();
   int beginnerSafeRank() const;
 
+  // Expert steps
+  void expertMeldTakenCard(const TCard& top);
+  void expertLayExhaustedTop(int rank);
+  bool expertThreeBlockingTake(bool ok, int looseBefore, int looseAfter, int topRank);
+  bool expertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank);
+  bool expertRankRuleTake(bool ok, int topRank);
+  int looseWithWholePile();
+  int playerWildcardsAndThreesInHand() const;
+  int wildcardsAndThreesTakenByPlayer() const;
+  bool nearCanasta() const;
+  bool wantsWildcardsForCanastas();
+  void addWildcardsTowardTarget();
+  bool goingOutConsidered() const;
+  void expertGoOutStep();
+  void expertEndgameBuilding();
+  void expertTwoCanastaBuilding();
+  // Discard choice
+  int discardRank(int rank) const;
+  int urgentDiscard(bool jokerPreferred);
+  int chosenDiscard(bool jokerPreferred);
+  int discardWildcard(bool jokerPreferred) const;
+  int redThreeFreeze();
+  int contestedPileDiscard(bool jokerPreferred);
+  int spareSafeRank();
+  int wildcardFreeze(bool jokerPreferred) const;
+  int safestRankDiscard();
+  int safestOfTotal(const std::vector<int>& ranks);
+  bool feedsPlayer(int rank) const;
+  int highestRankInHand() const;
+  int discardOfLastResort() const;
+  int lastCardGuard(int index);
+
   void animateMove(const TCard& from, const TCard& to);
   void pause();
 
@@ -203,6 +276,8 @@ class TComputerPlayer {
   bool takingPile_ = false;  // the top card is taken, the rest of the pile not yet
   TCard takenTop_;
   int meldValueAtTurnStart_ = 0;
+  bool thawBeforeMeld_ = true;
+  TCard meldAreaDiscard_;  // a red three taken back from the meld area to be discarded
 };
 
 // Adds a card to the computer's hand for a decision and takes it out again when it ends.

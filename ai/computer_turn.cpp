@@ -9,9 +9,8 @@ void TComputerPlayer::playComputerTurn() {
   try {
     switch (Settings.computerLevel) {
       case LevelBeginner: beginnerTurn(); break;
-      // Until the Expert level exists, the strongest level there is plays in its place.
-      case LevelAdvanced:
-      case LevelExpert: advancedTurn(); break;
+      case LevelAdvanced: advancedTurn(); break;
+      case LevelExpert: expertTurn(); break;
       default: break;  // the network level: the peer holds the seat
     }
   } catch (const TRangeFault& fault) {
@@ -23,6 +22,8 @@ void TComputerPlayer::playComputerTurn() {
 
 void TComputerPlayer::playTurn(const TLevelSteps& level) {
   beginTurn();
+  thawBeforeMeld_ = level.thawBeforeMeld;
+  if (level.setUp) (this->*level.setUp)();
   const bool taken = (this->*level.pileDecision)() && takePile(level.meldTaken);
   if (!taken) {
     if (!stockExhausted()) drawFromStock();
@@ -117,8 +118,10 @@ bool TComputerPlayer::takePile(TMeldTaken meldTaken) {
 
 TCard TComputerPlayer::takePileTop() {
   TTableState& t = Game.Table;
-  t.PileFrozen = false;
-  pause();
+  if (thawBeforeMeld_) {
+    t.PileFrozen = false;
+    pause();
+  }
   const TCard top = PopTop(t.DiscardPile);
   tookPile_ = true;
   takenTop_ = top;
@@ -140,8 +143,8 @@ void TComputerPlayer::discardStep(TChooseDiscard choose) {
   }
   if (t.OpponentHand.Empty()) return;  // out by melding
   const int index = (this->*choose)();
-  if (index < 0) return;
-  const TCard from = removeFromComputerHand(index);
+  if (index < 0 && index != DiscardFromMelds) return;
+  const TCard from = index == DiscardFromMelds ? meldAreaDiscard_ : removeFromComputerHand(index);
   TCard card = from;
   card.FaceUp = 1;
   card.X = Game.Layout.LeftMargin;

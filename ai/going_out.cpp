@@ -4,7 +4,7 @@
 
 namespace tarvelo {
 
-void TComputerPlayer::layNaturals(int budget, bool keepOneBack) {
+void TComputerPlayer::layNaturalsWithin(int budget, bool keepOneBack) {
   for (int r = RankAce; r >= RankFour; --r) {
     recountTallies();
     const int n = tally.ownHand[r];

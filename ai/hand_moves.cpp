@@ -7,13 +7,16 @@
 namespace tarvelo {
 
 void TComputerPlayer::animateMove(const TCard& from, const TCard& to) {
+  if (Game.Rehearsing) return;
   const TLayout& l = Game.Layout;
   Game.Host.AnimateCard(from, to);
   Game.Host.RepaintRect(from.X, from.Y, l.CardWidth, l.CardHeight);
   Game.Host.RepaintRect(to.X, to.Y, l.CardWidth, l.CardHeight);
 }
 
-void TComputerPlayer::pause() { Game.Host.Pause(Game.Host.ComputerMeldDelay()); }
+void TComputerPlayer::pause() {
+  if (!Game.Rehearsing) Game.Host.Pause(Game.Host.ComputerMeldDelay());
+}
 
 int TComputerPlayer::findInHand(int rank) const {
   return FindFirst(Game.Table.OpponentHand, [rank](const TCard& c) { return c.Rank == rank; });
@@ -80,7 +83,7 @@ void TComputerPlayer::meldWildcard(int rank) {
   int index = findInHand(RankJoker);
   if (index < 0) index = findInHand(RankTwo);
   if (index < 0) {
-    Game.Host.Warning("Meld error: Wildcard not found.");
+    if (!Game.Rehearsing) Game.Host.Warning("Meld error: Wildcard not found.");
     return;
   }
   const TCard from = removeFromComputerHand(index);
@@ -98,10 +101,11 @@ void TComputerPlayer::meldWildcard(int rank) {
   if (t.ColumnCounts[CountOpponentMelds + rank] >= 7) Game.CheckCanasta(Seat::Opponent, card.X);
 }
 
-void TComputerPlayer::layDownRedThrees() {
+void TComputerPlayer::layDownRedThrees(bool fromEnd) {
   const TCardArea& hand = Game.Table.OpponentHand;
   const TLayout& l = Game.Layout;
-  for (int i = FindFirst(hand, IsRedThree); i >= 0; i = FindFirst(hand, IsRedThree)) {
+  auto next = [&] { return fromEnd ? FindLast(hand, IsRedThree) : FindFirst(hand, IsRedThree); };
+  for (int i = next(); i >= 0; i = next()) {
     meldFromHand(i);
     const TColumnAnchor& place = Game.Table.OpponentMelds.Columns[RankThree];
     Game.Host.RepaintRect(place.X, place.Y, l.CardWidth, l.CardHeight);

@@ -42,7 +42,7 @@ int TComputerPlayer::firstRankOfAtLeastThree() {
   return 0;
 }
 
-void TComputerPlayer::completeInitialMeld(int pairsPadded, TLayRank layRank) {
+void TComputerPlayer::layFirstMeld(int pairsPadded, TLayRank layRank) {
   const TCardArea& hand = Game.Table.OpponentHand;
   int below = RankAce + 1;
   for (int i = 0; i < pairsPadded; ++i) {

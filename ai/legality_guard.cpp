@@ -13,24 +13,43 @@ int TComputerPlayer::turnMinimum() const {
   return minimum;
 }
 
-TComputerPlayer::TSeatSnapshot TComputerPlayer::takeSnapshot() const {
-  const TTableState& t = Game.Table;
-  return {t.OpponentHand, t.OpponentMelds,    t.DiscardPile, t.OpponentCanastas,
-          t.OpponentMeldValue, t.PileFrozen, tookPile_,    takenTop_};
-}
+// Puts back the table and the turn's own memory when a trial of a step ends, however it ends.
+class TComputerPlayer::TRehearsal {
+ public:
+  explicit TRehearsal(TComputerPlayer& computer)
+      : computer_(computer),
+        table_(computer.Game.Table),
+        tookPile_(computer.tookPile_),
+        takingPile_(computer.takingPile_),
+        takenTop_(computer.takenTop_),
+        plannedWildcards_(computer.plannedWildcards),
+        wildcardPlan_(computer.wildcardPlan),
+        canastaProspect_(computer.canastaProspect) {
+    computer.Game.Rehearsing = true;
+  }
+  ~TRehearsal() {
+    TComputerPlayer& c = computer_;
+    c.Game.Rehearsing = false;
+    c.Game.Table = table_;
+    c.tookPile_ = tookPile_;
+    c.takingPile_ = takingPile_;
+    c.takenTop_ = takenTop_;
+    c.plannedWildcards = plannedWildcards_;
+    c.wildcardPlan = wildcardPlan_;
+    c.canastaProspect = canastaProspect_;
+    c.recountTallies();
+  }
+  TRehearsal(const TRehearsal&) = delete;
+  TRehearsal& operator=(const TRehearsal&) = delete;
 
-void TComputerPlayer::restoreSnapshot(const TSeatSnapshot& s) {
-  TTableState& t = Game.Table;
-  t.OpponentHand = s.hand;
-  t.OpponentMelds = s.melds;
-  t.DiscardPile = s.pile;
-  t.OpponentCanastas = s.canastas;
-  t.OpponentMeldValue = s.meldValue;
-  t.PileFrozen = s.frozen;
-  tookPile_ = s.tookPile;
-  takenTop_ = s.takenTop;
-  Game.Host.Repaint();
-}
+ private:
+  TComputerPlayer& computer_;
+  const TTableState table_;
+  const bool tookPile_, takingPile_;
+  const TCard takenTop_;
+  const int plannedWildcards_, wildcardPlan_;
+  const bool canastaProspect_;
+};
 
 bool TComputerPlayer::guarded(const char* what, const std::function<void()>& step,
                               const std::function<std::string()>& takeFault) {
@@ -38,16 +57,25 @@ bool TComputerPlayer::guarded(const char* what, const std::function<void()>& ste
     step();
     return true;
   }
-  const bool legalBefore = ComputerMeldFault(Game, turnMinimum()).empty();
-  const TSeatSnapshot before = takeSnapshot();
+  const std::string fault = rehearse(step, takeFault);
+  if (!fault.empty()) {
+
+    if (MoveSkipped) MoveSkipped(std::string(what) + ": " + fault);
+    return false;
+  }
+  step();
+  return true;
+}
+
+std::string TComputerPlayer::rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault) {
+  // Only a step that breaks what held before is refused.
+  if (!ComputerMeldFault(Game, turnMinimum()).empty()) return {};
+  // The step is tried on the table unseen, and the table put back whatever it left.
+  const TRehearsal rehearsal(*this);
   step();
   std::string fault = ComputerMeldFault(Game, turnMinimum());
   if (fault.empty() && takeFault) fault = takeFault();
-  // Only a step that breaks what held before is undone.
-  if (fault.empty() || !legalBefore) return true;
-  restoreSnapshot(before);
-  if (MoveSkipped) MoveSkipped(std::string(what) + ": " + fault);
-  return false;
+  return fault;
 }
 
 TPileTakeDemand TComputerPlayer::pileTakeDemand(const TCard& top) {

@@ -62,6 +62,9 @@ class TGame {
   TableHost& Host;
   TTableState Table;
   TRuleSettings Rules;
+  // Set while the computer tries a move out on the table before making it:
+  // nothing of the trial is shown.
+  bool Rehearsing = false;
   TLayout Layout;
   int RightClicks = 0;  // 0: one right click discards; 1: two right clicks
   std::vector<TUndoRecord> UndoStack;

@@ -75,7 +75,7 @@ bool TGame::CheckCanasta(Seat seat, int columnX) {
   melds.Columns[c].Y = closedY;
   if (c != RankTwo) ShowCanastaTopCard(melds, columnX, kind);
   canastas.Naturals[c] = static_cast<std::uint8_t>(m);
-  if (seat == Seat::Opponent) {
+  if (seat == Seat::Opponent && !Rehearsing) {
     Host.Repaint();
     Host.Pause(Host.ComputerMeldDelay());
   }

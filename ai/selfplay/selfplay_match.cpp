@@ -35,8 +35,11 @@ class TMatchGame {
     for (int side = 0; side < SideCount; ++side) {
       TComputerPlayer& computer = computers_[side];
       computer.Settings.computerLevel = settings.Levels[side];
+      computer.Settings.aggressiveness = settings.Aggressiveness;
       computer.CheckLegality = true;
-      computer.MoveSkipped = [this](const std::string& what) { Count("skipped " + what); };
+      computer.MoveSkipped = [this](const std::string& what) {
+        Count(what, results_.Refused, results_.RefusedKinds);
+      };
     }
   }
 
@@ -46,7 +49,8 @@ class TMatchGame {
   void PlayTurn();
   void NoteWhatTheOtherSideSaw(const TCardArea& handBefore, const TCardArea& pileBefore);
   void CheckTurn();
-  void Count(const std::string& kind);
+  void Count(const std::string& kind) { Count(kind, results_.Violations, results_.Kinds); }
+  void Count(const std::string& kind, int& total, std::map<std::string, TViolationKind>& kinds);
   void RecordResult();
 
   const TMatchSettings& settings_;
@@ -128,9 +132,9 @@ void TMatchGame::CheckTurn() {
   for (const std::string& fault : CheckFinishedTurn(game_, start_, scratch_)) Count(fault);
 }
 
-void TMatchGame::Count(const std::string& kind) {
-  TViolationKind& v = results_.Kinds[kind];
-  ++results_.Violations;
+void TMatchGame::Count(const std::string& kind, int& total, std::map<std::string, TViolationKind>& kinds) {
+  TViolationKind& v = kinds[kind];
+  ++total;
   if (v.Count++ > 0) return;
   const TTableState& t = game_.Table;
   v.Example = "game " + std::to_string(number_ + 1) + ", hand " + std::to_string(host_.HandsScored - handsBefore_ + 1) + ", " +

@@ -18,6 +18,7 @@ constexpr int SideOpponent = 1;
 struct TMatchSettings {
   int Games = 1;
   std::array<int, SideCount> Levels{};  // computer levels of the two sides
+  int Aggressiveness = 50;  // of an Expert side
   std::uint32_t Seed = 1;
   TRuleSettings Rules;
   int TurnLimit = 5000;  // turns of one game before it is given up as stuck
@@ -37,13 +38,17 @@ struct TMatchResults {
   std::array<long long, SideCount> FinalScoreSum{};
   int Violations = 0;
   std::map<std::string, TViolationKind> Kinds;  // by what went wrong
+  // Moves the checks refused before they were made: the turn went on without them.
+  int Refused = 0;
+  std::map<std::string, TViolationKind> RefusedKinds;
   double Seconds = 0;
 };
 
 // Plays whole games between two computer levels with the engine's rules and
 // no window: the seat that has just played is turned to the player's side of
-// the table, and the other seat plays the computer's next turn. Every turn is
-// checked; a move the checks would refuse is skipped and counted.
+// the table, and the other seat plays the computer's next turn. Every finished
+// turn is checked and what it broke counted as a violation; a move the checks
+// would refuse is not made, and counted apart.
 TMatchResults PlayMatch(const TMatchSettings& settings);
 
 }  // namespace tarvelo

@@ -13,8 +13,9 @@ const char* const SelfPlayUsage =
     "Plays whole games between two computer levels and prints the results.\n"
     "\n"
     "  --games N             games to play (default 1)\n"
-    "  --player LEVEL        level of the first side: beginner or advanced (default advanced)\n"
+    "  --player LEVEL        level of the first side: beginner, advanced or expert (default advanced)\n"
     "  --opponent LEVEL      level of the second side (default beginner)\n"
+    "  --aggressiveness A    aggressiveness of an expert side, 0 to 100 (default 50)\n"
     "  --seed S              seed of the random source; the same seed plays the same games (default 1)\n"
     "  --json                end with one line of results in JSON\n"
     "  --hoyle               start from the Hoyle rules instead of the default rules\n"
@@ -72,9 +73,8 @@ int LevelFromName(const std::string& name) {
   const std::string n = Lower(name);
   if (n == "beginner") return LevelBeginner;
   if (n == "advanced") return LevelAdvanced;
-  // The Expert level is not built yet: a match would only measure the Advanced standing in for it.
-  if (n == "expert") throw std::invalid_argument("the Expert level cannot play yet: beginner or advanced");
-  throw std::invalid_argument("unknown level \"" + name + "\": beginner or advanced");
+  if (n == "expert") return LevelExpert;
+  throw std::invalid_argument("unknown level \"" + name + "\": beginner, advanced or expert");
 }
 
 TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments) {
@@ -90,6 +90,7 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
       if (i + 1 >= arguments.size()) throw std::invalid_argument("unknown option " + option + " or its value is missing");
       const std::string& value = arguments[++i];
       if (option == "--games") m.Games = static_cast<int>(Number(option, value, 1, 100000000));
+      else if (option == "--aggressiveness") m.Aggressiveness = static_cast<int>(Number(option, value, 0, 100));
       else if (option == "--seed") m.Seed = static_cast<std::uint32_t>(Number(option, value, 0, 4294967295LL));
       else if (option == "--player") m.Levels[SidePlayer] = LevelFromName(value);
       else if (option == "--opponent") m.Levels[SideOpponent] = LevelFromName(value);

@@ -17,7 +17,7 @@ struct TSelfPlayOptions {
 // with a message for the user on anything it does not understand.
 TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments);
 
-// The level a name stands for: "beginner" or "advanced", in any case.
+// The level a name stands for: "beginner", "advanced" or "expert", in any case.
 int LevelFromName(const std::string& name);
 
 extern const char* const SelfPlayUsage;

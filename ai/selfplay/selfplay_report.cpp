@@ -1,6 +1,8 @@
 #include "selfplay_report.h"
 #include "computer_settings.h"
 
+#include <algorithm>
+#include <cmath>
 #include <cstdio>
 #include <sstream>
 
@@ -44,18 +46,43 @@ std::string RulesText(const TRuleSettings& rules) {
 }
 
 std::string SideLevel(const TMatchSettings& s, int side) { return LevelText(s.Levels[side]); }
+
+std::string KindList(const std::map<std::string, TViolationKind>& kinds) {
+  std::string out;
+  for (const auto& [kind, v] : kinds) out += "    " + std::to_string(v.Count) + " x " + kind + "\n      e.g. " + v.Example + "\n";
+  return out;
+}
+
+std::string KindCounts(const std::map<std::string, TViolationKind>& kinds) {
+  std::string out = "{";
+  for (const auto& [kind, v] : kinds) out += (out.size() > 1 ? "," : "") + Quoted(kind) + ":" + std::to_string(v.Count);
+  return out + "}";
+}
 }  // namespace
+
+TWinShare WinShare(const TMatchResults& r, int side) {
+  // Wilson's interval at 95%: it stays within 0..1 also for shares near the ends.
+  const int n = r.Games - r.Abandoned;
+  if (n <= 0) return {};
+  const double z = 1.959964, p = static_cast<double>(r.Wins[side]) / n;
+  const double centre = (p + z * z / (2 * n)) / (1 + z * z / n);
+  const double half = z / (1 + z * z / n) * std::sqrt(p * (1 - p) / n + z * z / (4.0 * n * n));
+  return {p, std::max(0.0, centre - half), std::min(1.0, centre + half)};
+}
 
 std::string SummaryText(const TMatchSettings& s, const TMatchResults& r) {
   std::ostringstream out;
   out << r.Games << " games, " << r.Hands << " hands, seed " << s.Seed << ", rules " << RulesText(s.Rules) << "\n";
-  for (int side = 0; side < SideCount; ++side)
-    out << "  " << SideNames[side] << " (" << SideLevel(s, side) << "): " << r.Wins[side] << " wins, average final score "
-        << Fixed(AverageScore(r, side), 1) << "\n";
+  for (int side = 0; side < SideCount; ++side) {
+    const TWinShare w = WinShare(r, side);
+    out << "  " << SideNames[side] << " (" << SideLevel(s, side) << "): " << r.Wins[side] << " wins ("
+        << Fixed(100 * w.Share, 1) << "%, 95% interval " << Fixed(100 * w.Low, 1) << "-" << Fixed(100 * w.High, 1)
+        << "%), average final score " << Fixed(AverageScore(r, side), 1) << "\n";
+  }
   out << "  draws " << r.Draws << ", given up at the turn limit " << r.Abandoned << ", " << Fixed(GamesPerSecond(r), 1)
       << " games per second\n";
-  out << "  violations " << r.Violations << "\n";
-  for (const auto& [kind, v] : r.Kinds) out << "    " << v.Count << " x " << kind << "\n      e.g. " << v.Example << "\n";
+  out << "  violations " << r.Violations << "\n" << KindList(r.Kinds);
+  out << "  moves refused before they were made " << r.Refused << "\n" << KindList(r.RefusedKinds);
   return out.str();
 }
 
@@ -70,13 +97,13 @@ std::string JsonLine(const TMatchSettings& s, const TMatchResults& r) {
       << ",\"draws\":" << r.Draws << ",\"hands\":" << r.Hands << ",\"abandoned\":" << r.Abandoned
       << ",\"avgFinalScore\":" << perSide([&](int side) { return Fixed(AverageScore(r, side), 1); })
       << ",\"gamesPerSecond\":" << Fixed(GamesPerSecond(r), 2) << ",\"violations\":" << r.Violations
-      << ",\"violationKinds\":{";
-  bool first = true;
-  for (const auto& [kind, v] : r.Kinds) {
-    out << (first ? "" : ",") << Quoted(kind) << ":" << v.Count;
-    first = false;
-  }
-  out << "}}";
+      << ",\"violationKinds\":" << KindCounts(r.Kinds) << ",\"refused\":" << r.Refused
+      << ",\"refusedKinds\":" << KindCounts(r.RefusedKinds) << ",\"winShare95\":"
+      << perSide([&](int side) {
+           const TWinShare w = WinShare(r, side);
+           return "[" + Fixed(w.Low, 4) + "," + Fixed(w.High, 4) + "]";
+         })
+      << "}";
   return out.str();
 }
 

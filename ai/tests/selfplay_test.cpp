@@ -57,7 +57,7 @@ TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
 TEST(SelfPlayOptions, AnythingElseIsRefusedWithAMessage) {
   const std::vector<std::vector<std::string>> bad = {
       {"--games"},         {"--games", "0"},     {"--games", "ten"},           {"--games", "5x"},
-      {"--player", "pro"}, {"--opponent", "expert"}, {"--canastas", "3"},      {"--cards", "0"},
+      {"--player", "pro"}, {"--opponent", "master"}, {"--canastas", "3"},      {"--cards", "0"},
       {"--seed", "-1"},    {"--seed", "99999999999"}, {"--natural-pair", "maybe"}, {"--colour", "green"},
       {"stray"},
   };
@@ -95,7 +95,8 @@ TEST(SelfPlay, WholeGamesBetweenTheLevelsKeepEveryCardAndEveryRule) {
     int player, opponent;
   };
   for (const Pairing p : {Pairing{LevelAdvanced, LevelBeginner}, Pairing{LevelBeginner, LevelBeginner},
-                          Pairing{LevelAdvanced, LevelAdvanced}}) {
+                          Pairing{LevelAdvanced, LevelAdvanced}, Pairing{LevelExpert, LevelBeginner},
+                          Pairing{LevelAdvanced, LevelExpert}, Pairing{LevelExpert, LevelExpert}}) {
     SCOPED_TRACE(LevelText(p.player) + " against " + LevelText(p.opponent));
     ExpectWholeGamesWithoutViolations(PlayMatch(Settings(4, p.player, p.opponent, 11)), 4);
   }
@@ -110,6 +111,7 @@ TEST(SelfPlay, TheHoyleRulesAndTwoCanastasToGoOutPlayThrough) {
   strict.ThreeBlock = true;
   strict.AddExistingMeld = true;
   ExpectWholeGamesWithoutViolations(PlayMatch(Settings(4, LevelBeginner, LevelAdvanced, 6, strict)), 4);
+  ExpectWholeGamesWithoutViolations(PlayMatch(Settings(4, LevelExpert, LevelAdvanced, 6, strict)), 4);
 }
 
 TEST(SelfPlay, TheSameSeedPlaysTheSameGames) {
@@ -128,12 +130,18 @@ TEST(SelfPlay, TheJsonLineCarriesTheFiguresOfBothSides) {
   r.FinalScoreSum = {15300, 9000};
   r.Seconds = 2;
   r.Violations = 1;
-  r.Kinds["skipped \"a\" step"] = {1, "example"};
+  r.Kinds["a \"b\" fault"] = {1, "example"};
+  r.Refused = 2;
+  r.RefusedKinds["a step"] = {2, "another"};
   const std::string json = JsonLine(Settings(3, LevelAdvanced, LevelBeginner, 9), r);
   EXPECT_EQ(json,
             "{\"games\":3,\"player\":\"Advanced\",\"opponent\":\"Beginner\",\"seed\":9,"
             "\"wins\":{\"player\":2,\"opponent\":1},\"draws\":0,\"hands\":17,\"abandoned\":0,"
             "\"avgFinalScore\":{\"player\":5100.0,\"opponent\":3000.0},\"gamesPerSecond\":1.50,"
-            "\"violations\":1,\"violationKinds\":{\"skipped \\\"a\\\" step\":1}}");
-  EXPECT_NE(SummaryText(Settings(3, LevelAdvanced, LevelBeginner, 9), r).find("e.g. example"), std::string::npos);
+            "\"violations\":1,\"violationKinds\":{\"a \\\"b\\\" fault\":1},\"refused\":2,"
+            "\"refusedKinds\":{\"a step\":2},\"winShare95\":{\"player\":[0.2077,0.9385],\"opponent\":[0.0615,0.7923]}}");
+  const std::string text = SummaryText(Settings(3, LevelAdvanced, LevelBeginner, 9), r);
+  EXPECT_NE(text.find("e.g. example"), std::string::npos);
+  EXPECT_NE(text.find("e.g. another"), std::string::npos);
+  EXPECT_NE(text.find("2 wins (66.7%, 95% interval 20.8-93.9%)"), std::string::npos);
 }

@@ -1,0 +1,192 @@
+// The Expert's discard: it freezes a pile worth denying, blocks with black
+// threes, keeps shedding one rank, prefers ranks the player has shown no
+// interest in, and does not feed the player a canasta.
+#include "computer_player.h"
+
+#include <algorithm>
+#include <climits>
+#include <vector>
+
+namespace tarvelo {
+
+int TComputerPlayer::discardRank(int rank) const { return findInHand(rank); }
+
+int TComputerPlayer::discardWildcard(bool jokerPreferred) const {
+  const int preferred = findInHand(jokerPreferred ? RankJoker : RankTwo);
+  return preferred >= 0 ? preferred : findInHand(jokerPreferred ? RankTwo : RankJoker);
+}
+
+int TComputerPlayer::expertChooseDiscard() {
+  recountTallies();
+  // Mostly a two: a joker is worth more to keep.
+  const bool jokerPreferred = Game.Host.RandomInt(10) >= 8;
+  int choice = urgentDiscard(jokerPreferred);
+  if (choice == DiscardFromMelds) return choice;
+  if (choice < 0) choice = chosenDiscard(jokerPreferred);
+  return lastCardGuard(choice);
+}
+
+int TComputerPlayer::urgentDiscard(bool jokerPreferred) {
+  const TTableState& t = Game.Table;
+  if (threeBlocking && tally.ownHand[RankThree] > 0) return discardRank(RankThree);
+  if (t.OpponentHand.Count == 1) return 0;
+  // Wildcards to spare freeze a pile that cannot be taken anyway, or that the computer cannot yet go out against.
+  if (tally.WildcardsInHand() > 2 * Game.Rules.NumberOfCanastas + 2 && (pileFrozenForComputer() || !hasCanastasNeeded()))
+    return discardWildcard(jokerPreferred);
+  return redThreeFreeze();
+}
+
+int TComputerPlayer::chosenDiscard(bool jokerPreferred) {
+  int choice = -1;
+  if (shedRank != 0 && tally.ownHand[shedRank] > 0 && canSpare(shedRank)) return discardRank(shedRank);
+  shedRank = 0;
+  if (pileContested()) choice = contestedPileDiscard(jokerPreferred);
+  if (const int freeze = wildcardFreeze(jokerPreferred); freeze >= 0) choice = freeze;
+  if (choice < 0) choice = safestRankDiscard();
+  if (choice < 0) choice = discardOfLastResort();
+  return choice;
+}
+
+int TComputerPlayer::redThreeFreeze() {
+  TTableState& t = Game.Table;
+  const int index = FindFirst(t.OpponentMelds, IsRedThree);
+  if (index < 0 || Game.Rules.NumberOfCanastas != 2 || hasMelded() || t.OpponentHand.Count >= 14 ||
+      !Game.Rules.ThreeBlock)
+    return -1;
+  // The red threes after it close up; the card goes to the pile, which it freezes.
+  meldAreaDiscard_ = RemoveAt(t.OpponentMelds, index, -1, false, RankThree);
+  const TLayout& l = Game.Layout;
+  // The column stacks upward from the meld line: repaint all of it.
+  Game.Host.RepaintRect(l.ColumnX(RankThree), 0, l.CardWidth, l.OpponentMeldY + l.CardHeight);
+  return DiscardFromMelds;
+}
+
+int TComputerPlayer::contestedPileDiscard(bool jokerPreferred) {
+  recountTallies();
+  const TTableState& t = Game.Table;
+  if (tally.ownHand[RankThree] > 0) return discardRank(RankThree);
+  if (t.OpponentHand.Count > 11 && t.PlayerHand.Count <= 20 && tally.WildcardsInHand() > 0) {
+    const int first = jokerPreferred ? RankJoker : RankTwo, other = jokerPreferred ? RankTwo : RankJoker;
+    if (tally.ownHand[first] > 0 && canSpare(first)) return discardRank(first);
+    if (tally.ownHand[other] > 0 && canSpare(other)) return discardRank(other);
+  }
+  return spareSafeRank();
+}
+
+int TComputerPlayer::spareSafeRank() {
+  const bool frozen = pileFrozenForComputer();
+  for (int limit = 9; limit > 0;) {
+    recountTallies();
+    int largest = 0;
+    for (int r = RankFour; r <= RankAce; ++r) {
+      const int n = tally.ownHand[r];
+      // A pair is worth keeping against a frozen pile: only a pair takes it.
+      if (n > 0 && n < limit && !(frozen && n == 2)) largest = std::max(largest, n);
+    }
+    if (largest == 0) return -1;
+    for (int r = RankFour; r <= RankAce; ++r) {
+      if (tally.ownHand[r] != largest || (frozen && largest == 2)) continue;
+      const bool unwanted = frozen ? tally.oppTaken[r] <= 1 : tally.oppMeld[r] + tally.oppTaken[r] <= 1;
+      if (unwanted && canSpare(r)) {
+        shedRank = r;
+        return discardRank(r);
+      }
+    }
+    limit = largest;
+  }
+  return -1;
+}
+
+int TComputerPlayer::wildcardsAndThreesTakenByPlayer() const {
+  return tally.oppTaken[RankJoker] + tally.oppTaken[RankTwo] + tally.oppTaken[RankThree];
+}
+
+int TComputerPlayer::wildcardFreeze(bool jokerPreferred) const {
+  const TTableState& t = Game.Table;
+  const int wild = tally.WildcardsInHand();
+  if (!(wild > 3 || (wild >= 1 && hasCanastasNeeded()))) return -1;
+  // The player is close to going out with a big table: a frozen pile keeps it from a last big take.
+  if (t.PlayerHand.Count - wildcardsAndThreesTakenByPlayer() <= 7 && t.PlayerMelds.Count > 19 &&
+      !pileFrozenForComputer() && !threeBlocking)
+    return discardWildcard(jokerPreferred);
+  return -1;
+}
+
+bool TComputerPlayer::feedsPlayer(int rank) const {
+  const bool frozen = pileFrozenForComputer();
+  const int playerHas = tally.oppMeld[rank] + tally.oppTaken[rank];
+  return !(frozen && tally.oppTaken[rank] < 2) && playerHas + tally.discardCount[rank] >= 6 && playerHas <= 6;
+}
+
+int TComputerPlayer::safestOfTotal(const std::vector<int>& ranks) {
+  const TTableState& t = Game.Table;
+  const bool frozen = pileFrozenForComputer();
+  auto safety = [&](int r) { return frozen ? -tally.oppTaken[r] : -(tally.oppTaken[r] + tally.oppMeld[r]); };
+  const bool careful =
+      hasCanastasNeeded() || (frozen ? 0 : t.PlayerMelds.Count) + t.PlayerHand.Count <= 25;
+  for (int bound = 1; bound >= -8;) {
+    int best = INT_MIN;
+    for (int r : ranks)
+      if (safety(r) < bound) best = std::max(best, safety(r));
+    if (best == INT_MIN) return -1;
+    for (int r : ranks) {
+      if (safety(r) != best || (careful && feedsPlayer(r))) continue;
+      const int index = discardRank(r);
+      if (index >= 0) return index;
+    }
+    bound = best;
+  }
+  return -1;
+}
+
+int TComputerPlayer::safestRankDiscard() {
+  recountTallies();
+  const int b3 = tally.ownHand[RankThree];
+  const bool stockHigh = Game.Table.Stock.Count > 69;
+  int chosen = -1;
+  for (int level = 0; level < 9 && chosen < 0;) {
+    int smallest = INT_MAX;
+    for (int r = RankFour; r <= RankAce; ++r) {
+      const int total = tally.ownHand[r] + tally.ownMeld[r];
+      if (total > level) smallest = std::min(smallest, total);
+    }
+    if (smallest == INT_MAX) break;
+    std::vector<int> ranks;
+    for (int r = RankFour; r <= RankAce; ++r)
+      if (tally.ownHand[r] + tally.ownMeld[r] == smallest) ranks.push_back(r);
+    // Late in the hand a black three blocks better than any rank of two or more.
+    chosen = smallest < 2 || b3 == 0 || stockHigh ? safestOfTotal(ranks) : discardRank(RankThree);
+    level = smallest;
+  }
+  // Nothing safe: a rank whose meld on the player's side holds wildcards is no help to it.
+  for (int r = RankFour; r <= RankAce && chosen < 0; ++r)
+    if (tally.ownHand[r] > 0 && tally.oppMeldNatural[r] != tally.oppMeld[r]) chosen = discardRank(r);
+  if (chosen >= 0) shedRank = Game.Table.OpponentHand.At(chosen).Rank;
+  return chosen;
+}
+
+int TComputerPlayer::highestRankInHand() const {
+  for (int r = RankAce; r >= RankJoker; --r)
+    if (const int index = findInHand(r); index >= 0) return index;
+  return -1;
+}
+
+int TComputerPlayer::discardOfLastResort() const {
+  const bool blackThree = tally.ownHand[RankThree] > 0;
+  if (!blackThree || Game.Table.Stock.Count > 69) return highestRankInHand();
+  return discardRank(RankThree);
+}
+
+int TComputerPlayer::lastCardGuard(int index) {
+  const TTableState& t = Game.Table;
+  if (index < 0 || !t.DiscardPile.Empty() || t.PlayerHand.Count != 1) return index;
+  recountTallies();
+  const int rank = t.OpponentHand.At(index).Rank;
+  // A three or a wildcard on an empty pile gives the player nothing to meld its last card with.
+  if (rank < RankFour || tally.oppMeld[rank] == 0) return index;
+  for (int r = RankFour; r <= RankAce; ++r)
+    if (tally.ownHand[r] > 0 && tally.oppMeld[r] == 0) return discardRank(r);
+  return highestRankInHand();
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,168 @@
+// The Expert's measures of its hand: loose cards, a canasta in prospect, the
+// reach of a first meld, whether a card can be spared, and whether the pile
+// is worth fighting for.
+#include "computer_player.h"
+
+#include <algorithm>
+
+namespace tarvelo {
+
+TLooseCards TComputerPlayer::looseCards() {
+  recountTallies();
+  const int b3 = blackThreesInHand();
+  int pairs = 0, meldable = 0;
+  for (int r = RankAce; r >= RankFour; --r) {
+    const int total = tally.ownHand[r] + tally.ownMeld[r];
+    if (total == 2) ++pairs;
+    else if (total >= 3) meldable += tally.ownHand[r];
+  }
+  const int spareWild = tally.WildcardsInHand() - pairs;
+  int loose = Game.Table.OpponentHand.Count - 3 * pairs - meldable - spareWild;
+  if (b3 >= 3) loose -= b3;
+  if (spareWild < 0) loose += 2 * -spareWild;  // a pair without a wildcard is two loose cards
+  return {spareWild >= 0 && (loose == 0 || loose == 1), loose};
+}
+
+bool TComputerPlayer::canastaProspectNow() {
+  recountTallies();
+  const int wild = tally.WildcardsInHand();
+  for (int r = RankFour; r <= RankAce; ++r) {
+    if (tally.ownMeld[r] >= 7) continue;
+    const int c = tally.ownHand[r] + tally.ownMeldNatural[r] + tally.discardCount[r];
+    // Seven cards come within reach only through the pile's cards of the rank.
+    if (c >= 4 && c + wild >= 7 && c + wild - tally.discardCount[r] <= 6) return true;
+  }
+  return false;
+}
+
+namespace {
+// The counters of a first-meld plan.
+struct TPlan {
+  int points = 0, jokers = 0, twos = 0, wild = 0, cards = 0;
+
+  bool hasWildcard() const { return jokers + twos > 0; }
+  // Jokers first: each is worth more to a meld.
+  void useWildcard() {
+    if (jokers > 0) {
+      points += 50;
+      --jokers;
+    } else {
+      points += 20;
+      --twos;
+    }
+    ++wild;
+  }
+};
+
+// Wildcards onto natural triples, from the aces down, up to three a rank.
+void WildcardsOnTriples(TPlan& p, const TRankTally& tally, int target, bool naturalPair) {
+  for (int r = RankAce; r >= RankFour && p.points < target && p.hasWildcard(); --r) {
+    if (tally.ownHand[r] < 3) continue;
+    for (int added = 0; added < 3 && p.points < target && p.hasWildcard() && !naturalPair; ++added) p.useWildcard();
+  }
+}
+
+// Wildcards that the pile itself brings need not come from the hand.
+bool WithinWildcardBudget(int wildcardsUsed, int target, int pile, const TRankTally& tally) {
+  const int w = wildcardsUsed - tally.discardCount[RankJoker] - tally.discardCount[RankTwo];
+  if (pile >= 20) return true;
+  if (target < 90) return w <= (pile >= 15 ? 1 : 0);
+  if (target < 120) return w <= (pile >= 7 ? 1 : 0);
+  return w <= (pile >= 6 ? 1 : 0) + (pile >= 11 ? 1 : 0);
+}
+}  // namespace
+
+TExpertEstimate TComputerPlayer::initialMeldEstimate(int topRank, bool prospect, bool strict) {
+  recountTallies();
+  const TTableState& t = Game.Table;
+  const int target = initialMeldTarget;
+  TPlan base{t.OpponentMeldValue, tally.ownHand[RankJoker], tally.ownHand[RankTwo], 0, 0};
+  if (topRank != 0) {
+    base.points += RankValue(topRank) * tally.ownHand[topRank];
+    base.cards = tally.ownHand[topRank];
+    if (tally.ownHand[topRank] == 2 && base.hasWildcard()) base.useWildcard();
+  }
+  for (int r = RankFour; r <= RankAce && base.points < target; ++r) {
+    if (tally.ownHand[r] < 3 || r == topRank) continue;
+    base.points += RankValue(r) * tally.ownHand[r];
+    base.cards += tally.ownHand[r];
+  }
+  TPlan onTriples = base;
+  WildcardsOnTriples(onTriples, tally, target, Game.Rules.NaturalPair);
+  TPlan onPairs = base;
+  for (int r = RankAce; r >= RankFour && onPairs.points < target && onPairs.hasWildcard(); --r) {
+    if (tally.ownHand[r] != 2 || r == topRank) continue;
+    onPairs.points += 2 * RankValue(r);
+    onPairs.useWildcard();
+    onPairs.cards += 2;
+  }
+  WildcardsOnTriples(onPairs, tally, target, Game.Rules.NaturalPair);
+
+  // A loose estimate may fall five points short: the hand will still change.
+  const int needed = target - (strict ? 0 : 5);
+  const bool reachTriples = onTriples.points >= needed, reachPairs = onPairs.points >= needed;
+  wildcardPlan = reachTriples && reachPairs ? (onPairs.wild < onTriples.wild ? 2 : 1)
+                 : reachTriples            ? 1
+                 : reachPairs              ? 2
+                                           : 0;
+  const TPlan& chosen = wildcardPlan == 1 ? onTriples : onPairs;
+  const int canastasNeeded = Game.Rules.NumberOfCanastas;
+  const int pile = t.DiscardPile.Count;
+  const bool room = !strict || t.OpponentHand.Count + pile - 9 - 3 * canastasNeeded >= chosen.cards + chosen.wild ||
+                    (canastasNeeded == 1 && prospect);
+  const bool budget = canastasNeeded != 1 || WithinWildcardBudget(chosen.wild, target, pile, tally);
+  return {room && budget && wildcardPlan != 0, chosen.wild};
+}
+
+bool TComputerPlayer::canSpare(int rank) {
+  if (hasMelded()) return true;
+  const int index = findInHand(rank);
+  if (index < 0) return false;
+  TTableState& t = Game.Table;
+  const TCardArea saved = t.OpponentHand;
+  const int savedPlan = wildcardPlan;
+  RemoveAt(t.OpponentHand, index, 0, true, 0);
+  const bool reachable = initialMeldEstimate(0, false, false).reachable;
+  t.OpponentHand = saved;
+  wildcardPlan = savedPlan;
+  recountTallies();
+  return reachable;
+}
+
+int TComputerPlayer::playerWildcardsAndThreesInHand() const {
+  int n = 0;
+  for (const TCard& c : Game.Table.PlayerHand.Live()) n += c.Rank <= RankThree ? 1 : 0;
+  return n;
+}
+
+bool TComputerPlayer::nearCanasta() const {
+  int triples = 0, bigs = 0;
+  for (int r = RankFour; r <= RankAce; ++r) {
+    const int total = tally.ownHand[r] + tally.ownMeld[r];
+    triples += total == 3 ? 1 : 0;
+    bigs += total >= 4 ? 1 : 0;
+  }
+  const int wild = tally.WildcardsInHand();
+  return (triples > 0 && triples + wild > 2) || (bigs > 0 && bigs + wild > 1);
+}
+
+bool TComputerPlayer::pileContested() {
+  const TTableState& t = Game.Table;
+  if (t.DiscardPile.Empty()) return false;
+  if (opponentHoldsMajority) return false;
+  if (!hasMelded() && shedRank == 0 && !initialMeldEstimate(0, false, false).reachable) return false;
+  recountTallies();
+  if (t.PlayerHand.Count + t.PlayerMelds.Count + playerWildcardsAndThreesInHand() > 25) return false;
+  int pairsInHand = 0;
+  for (int r = RankFour; r <= RankAce; ++r) pairsInHand += tally.ownHand[r] >= 2 ? 1 : 0;
+  const int needed = Game.Rules.NumberOfCanastas;
+  if (needed == 2 && pairsInHand > 4) return true;
+  const int top = t.DiscardPile.Top().Rank;
+  const int playerHas = tally.oppTaken[top] + tally.oppMeld[top];
+  // The pile would give the player a canasta.
+  const bool feedsCanasta = playerHas + tally.discardCount[top] > 6 && playerHas < 7;
+  return (!nearCanasta() && t.OpponentCanastas.Count == 0) || t.DiscardPile.Count > 19 ||
+         (t.OpponentHand.Count > 19 && hasCanastasNeeded()) || feedsCanasta;
+}
+
+}  // namespace tarvelo

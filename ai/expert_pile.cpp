@@ -1,0 +1,98 @@
+// The Expert's decision to take the discard pile: it adds the top card, and
+// then the whole pile, to its hand for a moment and compares how well the
+// hand melds with and without them.
+#include "computer_player.h"
+
+#include <optional>
+
+namespace tarvelo {
+
+bool TComputerPlayer::expertPileDecision() {
+  const std::optional<TCard> top = pileTopToTry();
+  if (!top) return false;
+  const TTableState& t = Game.Table;
+  const int r = top->Rank;
+  canastaProspect = canastaProspectNow();
+  const int looseBefore = looseCards().loose;
+
+  const THandProbe probe(*this, *top);
+  const TExpertEstimate estimate = initialMeldEstimate(r, canastaProspect, true);
+  const bool ok = hasMelded() || estimate.reachable;
+  plannedWildcards = estimate.wildcardsUsed;
+
+  if (pileContested()) {
+    recountTallies();
+    // With a big hand against a small one, a spare wildcard is better thrown to freeze the pile.
+    const bool freezeInstead = t.OpponentHand.Count > 24 && t.PlayerHand.Count <= 20 &&
+                               ((tally.ownHand[RankTwo] > 0 && canSpare(RankTwo)) ||
+                                (tally.ownHand[RankJoker] > 0 && canSpare(RankJoker)));
+    if (freezeInstead) return false;
+    recountTallies();
+    const bool pileHasWildcard = tally.discardCount[RankJoker] + tally.discardCount[RankTwo] > 0;
+    return ok && ((t.Stock.Count <= 70 && t.DiscardPile.Count >= 3) || pileHasWildcard);
+  }
+
+  const int looseAfter = looseWithWholePile();
+  if (threeBlocking) return expertThreeBlockingTake(ok, looseBefore, looseAfter, r);
+  const bool take = expertHuntOrBuildTake(ok, looseBefore, looseAfter, r);
+  // Early in a hand that one canasta ends, the pile is not worth opening the game for.
+  return take && (Game.Rules.NumberOfCanastas != 1 || t.Stock.Count < 68);
+}
+
+int TComputerPlayer::looseWithWholePile() {
+  TTableState& t = Game.Table;
+  const TCardArea saved = t.OpponentHand;
+  // The top card is in the hand already; the rest comes from the bottom up.
+  for (int i = 0; i + 1 < t.DiscardPile.Count; ++i) AddCard(t.OpponentHand, t.DiscardPile.Cards[i]);
+  const int loose = looseCards().loose;
+  t.OpponentHand = saved;
+  recountTallies();
+  return loose;
+}
+
+bool TComputerPlayer::expertThreeBlockingTake(bool ok, int looseBefore, int looseAfter, int topRank) {
+  recountTallies();
+  const bool frozen = pileFrozenForComputer();
+  const bool meldOpen = tally.ownMeld[topRank] >= 3 && !frozen;
+  const bool guard = !(aggressiveTurn && hasCanastasNeeded() && looseBefore <= 2) || looseBefore + 1 >= looseAfter;
+  if (ok && tally.ownHand[RankThree] == 0 && shedRank == 0 && guard) {
+    const int needed = Game.Rules.NumberOfCanastas;
+    return tally.ownHand[topRank] >= 3 || meldOpen ||
+           (hasCanastasNeeded() && Game.Table.DiscardPile.Count >= 8 / needed);
+  }
+  return ok && canastaProspect && (tally.ownHand[topRank] >= 3 || meldOpen);
+}
+
+bool TComputerPlayer::expertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank) {
+  if (!hasCanastasNeeded() && Game.Rules.CanastaRequired) {
+    if (!ok) return false;
+    if (canastaHuntQualifies(topRank, plannedWildcards)) return true;
+    // Without a canasta in sight, a big pile is still worth it, and a pile of five or fewer never.
+    const double pile = Game.Table.DiscardPile.Count;
+    return 25.0 / (pile * pile) < Game.Host.RandomReal();
+  }
+  if (aggressiveTurn && hasCanastasNeeded() && looseBefore <= 2) return ok && looseAfter <= looseBefore + 1;
+  return expertRankRuleTake(ok, topRank);
+}
+
+bool TComputerPlayer::expertRankRuleTake(bool ok, int topRank) {
+  recountTallies();
+  const TTableState& t = Game.Table;
+  const int u = tally.ownHand[topRank], m = tally.ownMeld[topRank];
+  const int total = u + m + tally.discardCount[topRank];
+  const int wild = tally.WildcardsInHand();
+  const int pile = t.DiscardPile.Count, stock = t.Stock.Count;
+  const int needed = Game.Rules.NumberOfCanastas;
+  if (total >= 5 && m < 7 && total + wild >= 8) return ok;
+  if (needed == 2 && ((pile >= 3 && (m >= 1 || u >= 3)) || (pile >= 6 && (m >= 1 || (u == 2 && wild > 0)))))
+    return ok;
+  if (m == 0 || pileFrozenForComputer()) {
+    const bool stockLow = stock <= 15 * needed + 46;
+    if (u >= 4) return ok && stockLow;
+    if (u == 3) return ok && pile >= 15 - 7 * needed && stockLow;
+    return false;
+  }
+  return ok && pile >= 4;
+}
+
+}  // namespace tarvelo

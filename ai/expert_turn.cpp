@@ -1,0 +1,53 @@
+// The Expert level: its turn, the values each turn starts from, and what it
+// lays right after taking the pile.
+#include "computer_player.h"
+
+namespace tarvelo {
+
+void TComputerPlayer::expertTurn() {
+  // The Expert lays the top card while the pile's freeze still tells it how many naturals the take needs.
+  playTurn({&TComputerPlayer::expertSetUp, false, &TComputerPlayer::expertPileDecision,
+            &TComputerPlayer::expertMeldTakenCard, &TComputerPlayer::expertLayExhaustedTop,
+            &TComputerPlayer::expertMeldStep, &TComputerPlayer::expertChooseDiscard});
+}
+
+void TComputerPlayer::expertSetUp() {
+  const TTableState& t = Game.Table;
+  const int stock = t.Stock.Count;
+  // The emptier the stock, the likelier a bold turn; with no stock left every turn is one.
+  const int r = stock > 0 ? Game.Host.RandomInt(stock) : 0;
+  aggressiveTurn = Settings.aggressiveness * 0.6 + 10 > r;
+  if (t.DiscardPile.Count == 1) {
+    // A fresh pile: blocking goes on only with black threes to block with.
+    recountTallies();
+    if (tally.ownHand[RankThree] < 2) threeBlocking = false;
+    shedRank = 0;
+  }
+  const int unseen = stock + t.DiscardPile.Count;
+  opponentHoldsMajority = unseen <= 61 && t.PlayerHand.Count + t.PlayerMelds.Count >= (77 - unseen) / 2 + 21 &&
+                          !hasMelded();
+}
+
+void TComputerPlayer::expertMeldTakenCard(const TCard& top) { expertTakeMeld(top.Rank); }
+
+void TComputerPlayer::expertTakeMeld(int topRank) {
+  recountTallies();
+  if (tally.ownMeld[topRank] < 3) {
+    if (!hasMelded()) {
+      // The top card makes the pair a triple: the wildcard planned for it is not needed.
+      if (tally.ownHand[topRank] == 2) --plannedWildcards;
+      meldNaturals(topRank, 0);
+      completeInitialMeld();
+    } else {
+      meldNaturals(topRank, 3);
+    }
+  } else {
+    const bool pairNeeded = pileFrozenForComputer() || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);
+    meldNaturals(topRank, pairNeeded ? 3 : 1);
+  }
+  canastaProspect = false;
+}
+
+void TComputerPlayer::expertLayExhaustedTop(int rank) { meldNaturals(rank, 1); }
+
+}  // namespace tarvelo
