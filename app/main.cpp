@@ -1,6 +1,6 @@
 #include <QApplication>
 
-#include "computer_player.h"
+#include "computer_seat.h"
 #include "datamod.h"
 #include "store_settings.h"
 #include "tvlmain.h"
@@ -20,14 +20,8 @@ int main(int argc, char* argv[]) {
   tarvelo::TfmTvlMain window(settings, QApplication::arguments().mid(1));
   window.UseSavedGames(dmMain.rfMain.Locations().DataFolder);
 
-  // The computer holds the second seat. The stored level comes into force
-  // between games; during a game the level it started with stays.
   tarvelo::TComputerPlayer computer(window.Game);
-  computer.CheckLegality = true;
-  window.Hooks.ComputerTurn = [&] {
-    if (!window.Game.Table.GameInProgress) computer.Settings = tarvelo::ReadComputerSettings(window);
-    computer.playComputerTurn();
-  };
+  tarvelo::SeatComputer(window, computer);
   window.show();
   return QApplication::exec();
 }
