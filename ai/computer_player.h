@@ -253,6 +253,7 @@ class TComputerPlayer {
   void expertTwoCanastaBuilding();
   // Discard choice
   int discardRank(int rank) const;
+  int discardBlackThree() const;
   int urgentDiscard(bool jokerPreferred);
   int chosenDiscard(bool jokerPreferred);
   int discardWildcard(bool jokerPreferred) const;

@@ -11,6 +11,8 @@ namespace tarvelo {
 
 int TComputerPlayer::discardRank(int rank) const { return findInHand(rank); }
 
+int TComputerPlayer::discardBlackThree() const { return FindFirst(Game.Table.OpponentHand, IsBlackThree); }
+
 int TComputerPlayer::discardWildcard(bool jokerPreferred) const {
   const int preferred = findInHand(jokerPreferred ? RankJoker : RankTwo);
   return preferred >= 0 ? preferred : findInHand(jokerPreferred ? RankTwo : RankJoker);
@@ -28,7 +30,7 @@ int TComputerPlayer::expertChooseDiscard() {
 
 int TComputerPlayer::urgentDiscard(bool jokerPreferred) {
   const TTableState& t = Game.Table;
-  if (threeBlocking && tally.ownHand[RankThree] > 0) return discardRank(RankThree);
+  if (threeBlocking && blackThreesInHand() > 0) return discardBlackThree();
   if (t.OpponentHand.Count == 1) return 0;
   // Wildcards to spare freeze a pile that cannot be taken anyway, or that the computer cannot yet go out against.
   if (tally.WildcardsInHand() > 2 * Game.Rules.NumberOfCanastas + 2 && (pileFrozenForComputer() || !hasCanastasNeeded()))
@@ -64,7 +66,7 @@ int TComputerPlayer::redThreeFreeze() {
 int TComputerPlayer::contestedPileDiscard(bool jokerPreferred) {
   recountTallies();
   const TTableState& t = Game.Table;
-  if (tally.ownHand[RankThree] > 0) return discardRank(RankThree);
+  if (blackThreesInHand() > 0) return discardBlackThree();
   if (t.OpponentHand.Count > 11 && t.PlayerHand.Count <= 20 && tally.WildcardsInHand() > 0) {
     const int first = jokerPreferred ? RankJoker : RankTwo, other = jokerPreferred ? RankTwo : RankJoker;
     if (tally.ownHand[first] > 0 && canSpare(first)) return discardRank(first);
@@ -141,7 +143,7 @@ int TComputerPlayer::safestOfTotal(const std::vector<int>& ranks) {
 
 int TComputerPlayer::safestRankDiscard() {
   recountTallies();
-  const int b3 = tally.ownHand[RankThree];
+  const int b3 = blackThreesInHand();
   const bool stockHigh = Game.Table.Stock.Count > 69;
   int chosen = -1;
   for (int level = 0; level < 9 && chosen < 0;) {
@@ -155,7 +157,7 @@ int TComputerPlayer::safestRankDiscard() {
     for (int r = RankFour; r <= RankAce; ++r)
       if (tally.ownHand[r] + tally.ownMeld[r] == smallest) ranks.push_back(r);
     // Late in the hand a black three blocks better than any rank of two or more.
-    chosen = smallest < 2 || b3 == 0 || stockHigh ? safestOfTotal(ranks) : discardRank(RankThree);
+    chosen = smallest < 2 || b3 == 0 || stockHigh ? safestOfTotal(ranks) : discardBlackThree();
     level = smallest;
   }
   // Nothing safe: a rank whose meld on the player's side holds wildcards is no help to it.
@@ -172,9 +174,9 @@ int TComputerPlayer::highestRankInHand() const {
 }
 
 int TComputerPlayer::discardOfLastResort() const {
-  const bool blackThree = tally.ownHand[RankThree] > 0;
+  const bool blackThree = blackThreesInHand() > 0;
   if (!blackThree || Game.Table.Stock.Count > 69) return highestRankInHand();
-  return discardRank(RankThree);
+  return discardBlackThree();
 }
 
 int TComputerPlayer::lastCardGuard(int index) {

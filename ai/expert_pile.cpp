@@ -55,7 +55,7 @@ bool TComputerPlayer::expertThreeBlockingTake(bool ok, int looseBefore, int loos
   const bool frozen = pileFrozenForComputer();
   const bool meldOpen = tally.ownMeld[topRank] >= 3 && !frozen;
   const bool guard = !(aggressiveTurn && hasCanastasNeeded() && looseBefore <= 2) || looseBefore + 1 >= looseAfter;
-  if (ok && tally.ownHand[RankThree] == 0 && shedRank == 0 && guard) {
+  if (ok && blackThreesInHand() == 0 && shedRank == 0 && guard) {
     const int needed = Game.Rules.NumberOfCanastas;
     return tally.ownHand[topRank] >= 3 || meldOpen ||
            (hasCanastasNeeded() && Game.Table.DiscardPile.Count >= 8 / needed);

@@ -20,7 +20,7 @@ void TComputerPlayer::expertSetUp() {
   if (t.DiscardPile.Count == 1) {
     // A fresh pile: blocking goes on only with black threes to block with.
     recountTallies();
-    if (tally.ownHand[RankThree] < 2) threeBlocking = false;
+    if (blackThreesInHand() < 2) threeBlocking = false;
     shedRank = 0;
   }
   const int unseen = stock + t.DiscardPile.Count;
