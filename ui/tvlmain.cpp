@@ -97,6 +97,8 @@ void TfmTvlMain::SizeWindow() {
     setMinimumSize(0, 0);
     setMaximumSize(QWIDGETSIZE_MAX, QWIDGETSIZE_MAX);
     setWindowFlags(windowFlags() | Qt::WindowMaximizeButtonHint);
+    // Without a window manager to maximize it, the window still covers the screen.
+    setGeometry(available);
     setWindowState(Qt::WindowMaximized);
   } else {
     setWindowFlags((windowFlags() | Qt::WindowMinimizeButtonHint) & ~Qt::WindowMaximizeButtonHint);
