@@ -60,7 +60,7 @@ class TComputerPlayer {
   TComputerSettings Settings;  // the level in force for the current game
   // With CheckLegality each laying step is judged as the player's own turn
   // would be; a step that would leave melds the player could not leave is
-  // undone and skipped, and MoveSkipped hears what and why.
+  // not made (it is tried out unseen first), and MoveSkipped hears what and why.
   bool CheckLegality = false;
   std::function<void(const std::string&)> MoveSkipped;
 

@@ -1,5 +1,5 @@
 // Laying steps judged as the player's own turn is judged: a step that would
-// leave melds the player could not leave is undone, and the turn goes on
+// leave melds the player could not leave is tried out unseen and not made, and the turn goes on
 // without it.
 #include "computer_player.h"
 #include "meld_legality.h"
