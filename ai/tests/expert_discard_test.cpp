@@ -213,4 +213,8 @@ TEST_F(ExpertDiscard, AgainstAPlayersLastCardItKeepsBackARankThePlayerHasMelded)
     LayExpert(KingCanasta + c.table);
     EXPECT_EQ(Discard(), c.discard);
   }
+  // A blocking black three gives the player nothing to meld, whatever lies in its column of threes.
+  LayExpert(KingCanasta + "melds: 3H 9S 9S 9D; hand: 4H; opp: 3S QH QD");
+  computer.threeBlocking = true;
+  EXPECT_EQ(Discard(), "3S");
 }

@@ -192,3 +192,27 @@ TEST_F(ExpertMeld, CanastasNeedingWildcardsAreCompletedOnlyForAReason) {
     EXPECT_EQ(computer.tally.WildcardsInHand(), wildcards - (mixed ? 1 : 0));
   }
 }
+
+TEST_F(ExpertMeld, ACanastaAlreadyMadeIsNotCountedAgainWhenGoingOutIsWeighed) {
+  // Two canastas to go out: the kings are one, the sixes would take all three
+  // wildcards and leave the nines without one. Counting the kings twice would
+  // send the Expert building the sixes towards a going out it cannot make.
+  game.Rules.NumberOfCanastas = 2;
+  Lay((KingCanasta + "opp: 6C 6D 6S 6H JK JK 2C 9H 9D").c_str(), LevelExpert);
+  computer.aggressiveTurn = true;
+  const std::string before = Hand();
+  computer.tryGoOutAggressively();
+  EXPECT_EQ(Hand(), before);
+  EXPECT_EQ(MeldSize(RankSix), 0);
+}
+
+TEST_F(ExpertMeld, AFirstMeldTakesNoMoreWildcardsThanItHasNaturals) {
+  // Short of a target of 120, the three fives could take four twos; three is the most a legal meld holds.
+  t.OpponentScore = 3000;
+  Lay("oppmelds: 5S 5D 5C; opp: 2C 2C 2D 2D 9C", LevelExpert);
+  computer.initialMeldTarget = 120;
+  computer.wildcardPlan = 0;
+  computer.completeInitialMeld();
+  EXPECT_EQ(MeldSize(RankFive), 6);
+  EXPECT_EQ(Hand(), "2D 9C");
+}

@@ -60,7 +60,7 @@ namespace {
 constexpr const char* EmptyingTake = "opp: 9S 7C 7C TH TD 7D 9D TS 5D 5H 2H 7S 9C 7D 2C; pile: 7H";
 }
 
-TEST_F(Legality, AStepThatBreaksTheRulesIsUndoneAndTheTurnGoesOnWithoutIt) {
+TEST_F(Legality, AStepThatBreaksTheRulesIsNotMadeAndTheTurnGoesOnWithoutIt) {
   game.Rules.TopCardCounts = false;
   game.Rules.NaturalPair = false;
   t.OpponentScore = 3000;
@@ -76,6 +76,8 @@ TEST_F(Legality, AStepThatBreaksTheRulesIsUndoneAndTheTurnGoesOnWithoutIt) {
   EXPECT_EQ(CardName(t.DiscardPile.Cards[0]), "7H");
   EXPECT_FALSE(t.OpponentHand.Empty());
   EXPECT_EQ(ComputerMeldFault(game, 125), "");
+  // The refused take was tried out unseen: the pile's top card was never shown moving.
+  for (const auto& [from, to] : host.Animations) EXPECT_NE(CardName(from), "7H");
 }
 
 TEST_F(Legality, WithoutTheChecksTheStepIsMadeAsPrescribed) {
