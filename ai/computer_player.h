@@ -198,8 +198,9 @@ class TComputerPlayer {
   // ended. False when the hand has been ended and the turn is over.
   bool playExhaustedStock(TLayRank layTaken);
   // The taking step: the top card, the level's melds with it, the rest of the pile.
-  bool takePile(TMeldTaken meldTaken);
-  TCard takePileTop();
+  bool takePile(const TLevelSteps& level);
+  // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
+  TCard takePileTop(bool thaw);
   void takeRestOfPile();
   void discardStep(TChooseDiscard choose);
   void endTurn();
@@ -252,7 +253,6 @@ class TComputerPlayer {
   void expertEndgameBuilding();
   void expertTwoCanastaBuilding();
   // Discard choice
-  int discardRank(int rank) const;
   int discardBlackThree() const;
   int urgentDiscard(bool jokerPreferred);
   int chosenDiscard(bool jokerPreferred);
@@ -277,13 +277,14 @@ class TComputerPlayer {
   bool takingPile_ = false;  // the top card is taken, the rest of the pile not yet
   TCard takenTop_;
   int meldValueAtTurnStart_ = 0;
-  bool thawBeforeMeld_ = true;
   TCard meldAreaDiscard_;  // a red three taken back from the meld area to be discarded
 };
 
 // Adds a card to the computer's hand for a decision and takes it out again when it ends.
 class THandProbe {
  public:
+  // Without a card: the decision changes the hand itself, which is put back when it ends.
+  explicit THandProbe(TComputerPlayer& computer);
   THandProbe(TComputerPlayer& computer, const TCard& card);
   ~THandProbe();
   THandProbe(const THandProbe&) = delete;

@@ -22,9 +22,8 @@ void TComputerPlayer::playComputerTurn() {
 
 void TComputerPlayer::playTurn(const TLevelSteps& level) {
   beginTurn();
-  thawBeforeMeld_ = level.thawBeforeMeld;
   if (level.setUp) (this->*level.setUp)();
-  const bool taken = (this->*level.pileDecision)() && takePile(level.meldTaken);
+  const bool taken = (this->*level.pileDecision)() && takePile(level);
   if (!taken) {
     if (!stockExhausted()) drawFromStock();
     else if (!playExhaustedStock(level.layExhaustedTop)) return;  // the hand has ended
@@ -100,25 +99,25 @@ bool TComputerPlayer::playExhaustedStock(TLayRank layTaken) {
   return false;
 }
 
-bool TComputerPlayer::takePile(TMeldTaken meldTaken) {
+bool TComputerPlayer::takePile(const TLevelSteps& level) {
   const TCard pileTop = Game.Table.DiscardPile.Top();
   // A pile that the exhausted stock alone opens gives only its top card, as the
   // player's forced take does: the stock-exhausted step takes that.
   if (!mayTakeWholePile(pileTop, pileFrozenForComputer())) return false;
   const TPileTakeDemand demand = pileTakeDemand(pileTop);
   auto take = [&] {
-    const TCard top = takePileTop();
+    const TCard top = takePileTop(level.thawBeforeMeld);
     takingPile_ = true;
-    (this->*meldTaken)(top);
+    (this->*level.meldTaken)(top);
     takingPile_ = false;
     takeRestOfPile();
   };
   return guarded("taking the pile", take, [&] { return PileTakeFault(Game, demand); });
 }
 
-TCard TComputerPlayer::takePileTop() {
+TCard TComputerPlayer::takePileTop(bool thaw) {
   TTableState& t = Game.Table;
-  if (thawBeforeMeld_) {
+  if (thaw) {
     t.PileFrozen = false;
     pause();
   }

@@ -9,8 +9,6 @@
 
 namespace tarvelo {
 
-int TComputerPlayer::discardRank(int rank) const { return findInHand(rank); }
-
 int TComputerPlayer::discardBlackThree() const { return FindFirst(Game.Table.OpponentHand, IsBlackThree); }
 
 int TComputerPlayer::discardWildcard(bool jokerPreferred) const {
@@ -40,7 +38,7 @@ int TComputerPlayer::urgentDiscard(bool jokerPreferred) {
 
 int TComputerPlayer::chosenDiscard(bool jokerPreferred) {
   int choice = -1;
-  if (shedRank != 0 && tally.ownHand[shedRank] > 0 && canSpare(shedRank)) return discardRank(shedRank);
+  if (shedRank != 0 && tally.ownHand[shedRank] > 0 && canSpare(shedRank)) return findInHand(shedRank);
   shedRank = 0;
   if (pileContested()) choice = contestedPileDiscard(jokerPreferred);
   if (const int freeze = wildcardFreeze(jokerPreferred); freeze >= 0) choice = freeze;
@@ -69,8 +67,8 @@ int TComputerPlayer::contestedPileDiscard(bool jokerPreferred) {
   if (blackThreesInHand() > 0) return discardBlackThree();
   if (t.OpponentHand.Count > 11 && t.PlayerHand.Count <= 20 && tally.WildcardsInHand() > 0) {
     const int first = jokerPreferred ? RankJoker : RankTwo, other = jokerPreferred ? RankTwo : RankJoker;
-    if (tally.ownHand[first] > 0 && canSpare(first)) return discardRank(first);
-    if (tally.ownHand[other] > 0 && canSpare(other)) return discardRank(other);
+    if (tally.ownHand[first] > 0 && canSpare(first)) return findInHand(first);
+    if (tally.ownHand[other] > 0 && canSpare(other)) return findInHand(other);
   }
   return spareSafeRank();
 }
@@ -91,7 +89,7 @@ int TComputerPlayer::spareSafeRank() {
       const bool unwanted = frozen ? tally.oppTaken[r] <= 1 : tally.oppMeld[r] + tally.oppTaken[r] <= 1;
       if (unwanted && canSpare(r)) {
         shedRank = r;
-        return discardRank(r);
+        return findInHand(r);
       }
     }
     limit = largest;
@@ -133,7 +131,7 @@ int TComputerPlayer::safestOfTotal(const std::vector<int>& ranks) {
     if (best == INT_MIN) return -1;
     for (int r : ranks) {
       if (safety(r) != best || (careful && feedsPlayer(r))) continue;
-      const int index = discardRank(r);
+      const int index = findInHand(r);
       if (index >= 0) return index;
     }
     bound = best;
@@ -162,7 +160,7 @@ int TComputerPlayer::safestRankDiscard() {
   }
   // Nothing safe: a rank whose meld on the player's side holds wildcards is no help to it.
   for (int r = RankFour; r <= RankAce && chosen < 0; ++r)
-    if (tally.ownHand[r] > 0 && tally.oppMeldNatural[r] != tally.oppMeld[r]) chosen = discardRank(r);
+    if (tally.ownHand[r] > 0 && tally.oppMeldNatural[r] != tally.oppMeld[r]) chosen = findInHand(r);
   if (chosen >= 0) shedRank = Game.Table.OpponentHand.At(chosen).Rank;
   return chosen;
 }
@@ -187,7 +185,7 @@ int TComputerPlayer::lastCardGuard(int index) {
   // A three or a wildcard on an empty pile gives the player nothing to meld its last card with.
   if (rank < RankFour || tally.oppMeld[rank] == 0) return index;
   for (int r = RankFour; r <= RankAce; ++r)
-    if (tally.ownHand[r] > 0 && tally.oppMeld[r] == 0) return discardRank(r);
+    if (tally.ownHand[r] > 0 && tally.oppMeld[r] == 0) return findInHand(r);
   return highestRankInHand();
 }
 

@@ -118,14 +118,11 @@ bool TComputerPlayer::canSpare(int rank) {
   if (hasMelded()) return true;
   const int index = findInHand(rank);
   if (index < 0) return false;
-  TTableState& t = Game.Table;
-  const TCardArea saved = t.OpponentHand;
+  const THandProbe probe(*this);
   const int savedPlan = wildcardPlan;
-  RemoveAt(t.OpponentHand, index, 0, true, 0);
+  RemoveAt(Game.Table.OpponentHand, index, 0, true, 0);
   const bool reachable = initialMeldEstimate(0, false, false).reachable;
-  t.OpponentHand = saved;
   wildcardPlan = savedPlan;
-  recountTallies();
   return reachable;
 }
 

@@ -20,7 +20,6 @@ void TComputerPlayer::expertMeldStep() {
   expertEndgameBuilding();
   if (Game.Rules.NumberOfCanastas == 2) expertTwoCanastaBuilding();
   if (hasCanastasNeeded() || !Game.Rules.CanastaRequired) expertGoOutStep();
-  recountTallies();
   if (Game.Table.Stock.Count <= 3 * Game.Rules.NumberOfCanastas + 68 && blackThreesInHand() >= 2) threeBlocking = true;
 }
 

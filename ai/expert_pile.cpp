@@ -41,13 +41,10 @@ bool TComputerPlayer::expertPileDecision() {
 
 int TComputerPlayer::looseWithWholePile() {
   TTableState& t = Game.Table;
-  const TCardArea saved = t.OpponentHand;
+  const THandProbe probe(*this);
   // The top card is in the hand already; the rest comes from the bottom up.
   for (int i = 0; i + 1 < t.DiscardPile.Count; ++i) AddCard(t.OpponentHand, t.DiscardPile.Cards[i]);
-  const int loose = looseCards().loose;
-  t.OpponentHand = saved;
-  recountTallies();
-  return loose;
+  return looseCards().loose;
 }
 
 bool TComputerPlayer::expertThreeBlockingTake(bool ok, int looseBefore, int looseAfter, int topRank) {

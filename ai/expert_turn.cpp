@@ -19,7 +19,6 @@ void TComputerPlayer::expertSetUp() {
   aggressiveTurn = Settings.aggressiveness * 0.6 + 10 > r;
   if (t.DiscardPile.Count == 1) {
     // A fresh pile: blocking goes on only with black threes to block with.
-    recountTallies();
     if (blackThreesInHand() < 2) threeBlocking = false;
     shedRank = 0;
   }

@@ -59,7 +59,6 @@ bool TComputerPlayer::guarded(const char* what, const std::function<void()>& ste
   }
   const std::string fault = rehearse(step, takeFault);
   if (!fault.empty()) {
-
     if (MoveSkipped) MoveSkipped(std::string(what) + ": " + fault);
     return false;
   }
@@ -67,7 +66,8 @@ bool TComputerPlayer::guarded(const char* what, const std::function<void()>& ste
   return true;
 }
 
-std::string TComputerPlayer::rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault) {
+std::string TComputerPlayer::rehearse(const std::function<void()>& step,
+                                      const std::function<std::string()>& takeFault) {
   // Only a step that breaks what held before is refused.
   if (!ComputerMeldFault(Game, turnMinimum()).empty()) return {};
   // The step is tried on the table unseen, and the table put back whatever it left.

@@ -62,8 +62,10 @@ bool TComputerPlayer::canastaHuntQualifies(int topRank, int plannedWild) {
   return true;
 }
 
-THandProbe::THandProbe(TComputerPlayer& computer, const TCard& card)
-    : computer_(computer), saved_(computer.Game.Table.OpponentHand) {
+THandProbe::THandProbe(TComputerPlayer& computer)
+    : computer_(computer), saved_(computer.Game.Table.OpponentHand) {}
+
+THandProbe::THandProbe(TComputerPlayer& computer, const TCard& card) : THandProbe(computer) {
   AddCard(computer.Game.Table.OpponentHand, card);
   computer.recountTallies();
 }
