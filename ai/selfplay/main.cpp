@@ -1,4 +1,5 @@
 // tarvelo-selfplay: whole games between two computer levels, without a window.
+#include "selfplay_bench.h"
 #include "selfplay_options.h"
 #include "selfplay_report.h"
 
@@ -18,6 +19,10 @@ int main(int argc, char* argv[]) {
   }
   if (options.Help) {
     std::cout << SelfPlayUsage;
+    return 0;
+  }
+  if (options.Bench) {
+    std::cout << BenchText(RunBench());
     return 0;
   }
   const TMatchResults results = PlayMatch(options.Match);

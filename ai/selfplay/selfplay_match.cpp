@@ -21,6 +21,14 @@ TCardCounts CountCards(const TCardArea& area) {
   return counts;
 }
 
+void HashScore(std::uint64_t& hash, int score) {
+  const auto bits = static_cast<std::uint32_t>(score);
+  for (int shift = 0; shift < 32; shift += 8) {
+    hash ^= (bits >> shift) & 0xFFu;
+    hash *= 1099511628211ull;
+  }
+}
+
 int CountOf(const TCardCounts& counts, const std::pair<int, int>& key) {
   const auto it = counts.find(key);
   return it == counts.end() ? 0 : it->second;
@@ -148,6 +156,9 @@ void TMatchGame::RecordResult() {
   const int atPlayer = atOpponent_ ^ 1;
   results_.FinalScoreSum[atPlayer] += f.PlayerScore;
   results_.FinalScoreSum[atOpponent_] += f.OpponentScore;
+  const std::array<int, SideCount> bySide = atPlayer == SidePlayer ? std::array<int, SideCount>{f.PlayerScore, f.OpponentScore}
+                                                                    : std::array<int, SideCount>{f.OpponentScore, f.PlayerScore};
+  for (const int score : bySide) HashScore(results_.ScoreHash, score);
   if (f.Draw) ++results_.Draws;
   else ++results_.Wins[f.PlayerWon ? atPlayer : atOpponent_];
 }

@@ -36,6 +36,9 @@ struct TMatchResults {
   int Abandoned = 0;  // games stopped at the turn limit
   std::array<int, SideCount> Wins{};
   std::array<long long, SideCount> FinalScoreSum{};
+  // FNV-1a over every finished game's final scores, side by side in game order:
+  // two runs that play the same games give the same hash.
+  std::uint64_t ScoreHash = 14695981039346656037ull;
   int Violations = 0;
   std::map<std::string, TViolationKind> Kinds;  // by what went wrong
   // Moves the checks refused before they were made: the turn went on without them.

@@ -19,6 +19,7 @@ const char* const SelfPlayUsage =
     "  --seed S              seed of the random source; the same seed plays the same games (default 1)\n"
     "  --json                end with one line of results in JSON\n"
     "  --hoyle               start from the Hoyle rules instead of the default rules\n"
+    "  --bench               play the fixed bench matches and print their signature and the speed\n"
     "\n"
     "Rules (each after the preset; BOOL is on or off):\n"
     "  --canasta-required BOOL      --canastas 1|2          --cards 1|2\n"
@@ -85,6 +86,7 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
     const std::string& option = arguments[i];
     if (option == "--json") o.Json = true;
     else if (option == "--help" || option == "-h") o.Help = true;
+    else if (option == "--bench") o.Bench = true;
     else if (option == "--hoyle") m.Rules = HoyleRules();
     else {
       if (i + 1 >= arguments.size()) throw std::invalid_argument("unknown option " + option + " or its value is missing");

@@ -11,6 +11,7 @@ struct TSelfPlayOptions {
   TMatchSettings Match;
   bool Json = false;
   bool Help = false;
+  bool Bench = false;  // play the fixed bench instead
 };
 
 // Reads the command line (without the program name). Throws std::invalid_argument

@@ -1,0 +1,12 @@
+# Runs the bench and compares its signature with the recorded one.
+execute_process(COMMAND ${PROGRAM} --bench OUTPUT_VARIABLE output RESULT_VARIABLE status)
+message("${output}")
+if(NOT status EQUAL 0)
+  message(FATAL_ERROR "the bench failed: ${status}")
+endif()
+file(READ ${EXPECTED} expected)
+string(STRIP "${expected}" expected)
+string(REGEX MATCH "signature ([0-9a-f]+)" found "${output}")
+if(NOT CMAKE_MATCH_1 STREQUAL expected)
+  message(FATAL_ERROR "bench signature ${CMAKE_MATCH_1}, recorded ${expected}")
+endif()
