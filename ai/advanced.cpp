@@ -1,6 +1,6 @@
 // The Advanced level: a turn with simple, partly random rules, going out with
 // the finishing steps shared with the other levels.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 #include <algorithm>
 #include <optional>
@@ -32,8 +32,7 @@ void TComputerPlayer::advancedMeldStep() {
   if (!hasMelded()) {
     const TMeldEstimate estimate = advancedInitialMeldEstimate();
     // Two padded pairs are worth it only against a minimum above 50.
-    if (estimate.reachable &&
-        (estimate.pairsPadded < 2 || TGame::InitialMeldFor(Game.Table.OpponentScore) > 50))
+    if (estimate.reachable && (estimate.pairsPadded < 2 || TGame::InitialMeldFor(Game.Table.OpponentScore) > 50))
       guarded("the first meld", [this] { advancedCompleteInitialMeld(); });
   }
   if (hasMelded()) advancedBuildCanastas();
@@ -86,8 +85,8 @@ bool TComputerPlayer::advancedPileDecision() {
 TMeldEstimate TComputerPlayer::advancedInitialMeldEstimate() {
   const TMeldPoints m = initialMeldPoints();
   const int allowedPairs = initialMeldTarget < 90 ? 0 : initialMeldTarget < 120 ? 1 : 99;
-  const bool reachable = m.points >= initialMeldTarget && m.cards < Game.Table.OpponentHand.Count - 6 &&
-                         m.pairsPadded <= allowedPairs;
+  const bool reachable =
+      m.points >= initialMeldTarget && m.cards < Game.Table.OpponentHand.Count - 6 && m.pairsPadded <= allowedPairs;
   return {reachable, m.pairsPadded};
 }
 

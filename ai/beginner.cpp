@@ -1,6 +1,6 @@
 // The Beginner level: takes the pile only for an obvious gain, melds as soon
 // as it can and goes out as soon as it has the canastas it needs.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 #include <optional>
 
@@ -8,8 +8,7 @@ namespace tarvelo {
 
 void TComputerPlayer::beginnerTurn() {
   playTurn({nullptr, true, &TComputerPlayer::beginnerPileDecision, &TComputerPlayer::beginnerMeldTakenCard,
-            &TComputerPlayer::layRankOf, &TComputerPlayer::beginnerMeldStep,
-            &TComputerPlayer::beginnerChooseDiscard});
+            &TComputerPlayer::layRankOf, &TComputerPlayer::beginnerMeldStep, &TComputerPlayer::beginnerChooseDiscard});
 }
 
 void TComputerPlayer::beginnerMeldTakenCard(const TCard& top) {

@@ -1,5 +1,5 @@
 // The Beginner level's choice of the card to discard.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 namespace tarvelo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include "computer_settings.h"
-#include "game.h"
-#include "rank_tally.h"
+#include "ai/computer_settings.h"
+#include "ai/rank_tally.h"
+#include "engine/game.h"
 
 #include <functional>
 #include <optional>
@@ -176,8 +176,7 @@ class TComputerPlayer {
   // Runs a step; with CheckLegality, first tries it out unseen and skips it when it
   // would leave a fault that was not there before (or a pile take the player could
   // not complete). False when skipped.
-  bool guarded(const char* what, const std::function<void()>& step,
-               const std::function<std::string()>& takeFault = {});
+  bool guarded(const char* what, const std::function<void()>& step, const std::function<std::string()>& takeFault = {});
   // The fault a step would leave, found on the table unseen and put back after.
   std::string rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault);
   int turnMinimum() const;

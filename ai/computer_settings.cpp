@@ -1,4 +1,4 @@
-#include "computer_settings.h"
+#include "ai/computer_settings.h"
 
 #include <algorithm>
 
@@ -12,9 +12,12 @@ int LevelFromText(const std::string& text) {
 
 std::string LevelText(int level) {
   switch (level) {
-    case LevelBeginner: return "Beginner";
-    case LevelAdvanced: return "Advanced";
-    default: return "Expert";
+    case LevelBeginner:
+      return "Beginner";
+    case LevelAdvanced:
+      return "Advanced";
+    default:
+      return "Expert";
   }
 }
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "settings_access.h"
+#include "engine/settings_access.h"
 
 #include <string>
 #include <string_view>

@@ -1,17 +1,24 @@
 // The turn every level plays: set-up, drawing or taking the pile, the stock
 // exhausted, the discard, and handing the turn back.
-#include "computer_player.h"
-#include "meld_legality.h"
+#include "ai/computer_player.h"
+#include "ai/meld_legality.h"
 
 namespace tarvelo {
 
 void TComputerPlayer::playComputerTurn() {
   try {
     switch (Settings.computerLevel) {
-      case LevelBeginner: beginnerTurn(); break;
-      case LevelAdvanced: advancedTurn(); break;
-      case LevelExpert: expertTurn(); break;
-      default: break;  // the network level: the peer holds the seat
+      case LevelBeginner:
+        beginnerTurn();
+        break;
+      case LevelAdvanced:
+        advancedTurn();
+        break;
+      case LevelExpert:
+        expertTurn();
+        break;
+      default:
+        break;  // the network level: the peer holds the seat
     }
   } catch (const TRangeFault& fault) {
     // A broken invariant stops the turn, not the program: the player gets the turn back.
@@ -25,8 +32,10 @@ void TComputerPlayer::playTurn(const TLevelSteps& level) {
   if (level.setUp) (this->*level.setUp)();
   const bool taken = (this->*level.pileDecision)() && takePile(level);
   if (!taken) {
-    if (!stockExhausted()) drawFromStock();
-    else if (!playExhaustedStock(level.layExhaustedTop)) return;  // the hand has ended
+    if (!stockExhausted())
+      drawFromStock();
+    else if (!playExhaustedStock(level.layExhaustedTop))
+      return;  // the hand has ended
   }
   Game.Table.PendingPhase = PhaseMeld;
   (this->*level.meldStep)();

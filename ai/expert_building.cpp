@@ -1,7 +1,7 @@
 // The Expert's building blocks for melding: the first meld after a take,
 // natural canastas, canastas completed with wildcards, naturals within a
 // budget, and the counts that say whether going out is near and worth it.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 #include <algorithm>
 #include <array>
@@ -54,8 +54,7 @@ void TComputerPlayer::layNaturalCanastas() {
     recountTallies();
     if (tally.ownHand[r] == 0 || tally.ownHand[r] + tally.ownMeld[r] < 7 || wildcardsInMeld(r) > 0) continue;
     // Before the first meld a canasta is laid only when it reaches the target on its own.
-    if (hasMelded() || 7 * RankValue(r) >= initialMeldTarget)
-      guarded("a natural canasta", [&] { meldNaturals(r, 0); });
+    if (hasMelded() || 7 * RankValue(r) >= initialMeldTarget) guarded("a natural canasta", [&] { meldNaturals(r, 0); });
   }
 }
 
@@ -97,8 +96,10 @@ void TComputerPlayer::layNaturals(bool keepTwo) {
   const int hand = Game.Table.OpponentHand.Count;
   const int needed = Game.Rules.NumberOfCanastas;
   int budget = hand;
-  if (!hasCanastasNeeded()) budget = hand - 6 * needed - 2;
-  else if (keepTwo) budget = hand - 2;
+  if (!hasCanastasNeeded())
+    budget = hand - 6 * needed - 2;
+  else if (keepTwo)
+    budget = hand - 2;
   layNaturalsWithin(budget);
 }
 
@@ -153,8 +154,10 @@ void TComputerPlayer::tryGoOutAggressively() {
         wild -= std::max(0, 7 - size);
         ++canastas;
       } else if (size == 2) {
-        if (wild == 0) fine = false;
-        else --wild;
+        if (wild == 0)
+          fine = false;
+        else
+          --wild;
       } else if (size == 1) {
         ++singles;
       }

@@ -1,7 +1,7 @@
 // The Expert's discard: it freezes a pile worth denying, blocks with black
 // threes, keeps shedding one rank, prefers ranks the player has shown no
 // interest in, and does not feed the player a canasta.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 #include <algorithm>
 #include <climits>
@@ -31,7 +31,8 @@ int TComputerPlayer::urgentDiscard(bool jokerPreferred) {
   if (threeBlocking && blackThreesInHand() > 0) return discardBlackThree();
   if (t.OpponentHand.Count == 1) return 0;
   // Wildcards to spare freeze a pile that cannot be taken anyway, or that the computer cannot yet go out against.
-  if (tally.WildcardsInHand() > 2 * Game.Rules.NumberOfCanastas + 2 && (pileFrozenForComputer() || !hasCanastasNeeded()))
+  if (tally.WildcardsInHand() > 2 * Game.Rules.NumberOfCanastas + 2 &&
+      (pileFrozenForComputer() || !hasCanastasNeeded()))
     return discardWildcard(jokerPreferred);
   return redThreeFreeze();
 }
@@ -122,8 +123,7 @@ int TComputerPlayer::safestOfTotal(const std::vector<int>& ranks) {
   const TTableState& t = Game.Table;
   const bool frozen = pileFrozenForComputer();
   auto safety = [&](int r) { return frozen ? -tally.oppTaken[r] : -(tally.oppTaken[r] + tally.oppMeld[r]); };
-  const bool careful =
-      hasCanastasNeeded() || (frozen ? 0 : t.PlayerMelds.Count) + t.PlayerHand.Count <= 25;
+  const bool careful = hasCanastasNeeded() || (frozen ? 0 : t.PlayerMelds.Count) + t.PlayerHand.Count <= 25;
   for (int bound = 1; bound >= -8;) {
     int best = INT_MIN;
     for (int r : ranks)

@@ -1,7 +1,7 @@
 // The Expert's measures of its hand: loose cards, a canasta in prospect, the
 // reach of a first meld, whether a card can be spared, and whether the pile
 // is worth fighting for.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 #include <algorithm>
 
@@ -13,8 +13,10 @@ TLooseCards TComputerPlayer::looseCards() {
   int pairs = 0, meldable = 0;
   for (int r = RankAce; r >= RankFour; --r) {
     const int total = tally.ownHand[r] + tally.ownMeld[r];
-    if (total == 2) ++pairs;
-    else if (total >= 3) meldable += tally.ownHand[r];
+    if (total == 2)
+      ++pairs;
+    else if (total >= 3)
+      meldable += tally.ownHand[r];
   }
   const int spareWild = tally.WildcardsInHand() - pairs;
   int loose = Game.Table.OpponentHand.Count - 3 * pairs - meldable - spareWild;
@@ -102,9 +104,9 @@ TExpertEstimate TComputerPlayer::initialMeldEstimate(int topRank, bool prospect,
   const int needed = target - (strict ? 0 : 5);
   const bool reachTriples = onTriples.points >= needed, reachPairs = onPairs.points >= needed;
   wildcardPlan = reachTriples && reachPairs ? (onPairs.wild < onTriples.wild ? 2 : 1)
-                 : reachTriples            ? 1
-                 : reachPairs              ? 2
-                                           : 0;
+                 : reachTriples             ? 1
+                 : reachPairs               ? 2
+                                            : 0;
   const TPlan& chosen = wildcardPlan == 1 ? onTriples : onPairs;
   const int canastasNeeded = Game.Rules.NumberOfCanastas;
   const int pile = t.DiscardPile.Count;

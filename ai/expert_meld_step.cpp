@@ -1,7 +1,7 @@
 // The Expert's meld step: it holds cards back, lays natural canastas, builds
 // canastas with wildcards when the game calls for it, and goes out only when
 // the counts say it can and that going out pays.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 namespace tarvelo {
 

@@ -1,7 +1,7 @@
 // The Expert's decision to take the discard pile: it adds the top card, and
 // then the whole pile, to its hand for a moment and compares how well the
 // hand melds with and without them.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 #include <optional>
 
@@ -23,9 +23,9 @@ bool TComputerPlayer::expertPileDecision() {
   if (pileContested()) {
     recountTallies();
     // With a big hand against a small one, a spare wildcard is better thrown to freeze the pile.
-    const bool freezeInstead = t.OpponentHand.Count > 24 && t.PlayerHand.Count <= 20 &&
-                               ((tally.ownHand[RankTwo] > 0 && canSpare(RankTwo)) ||
-                                (tally.ownHand[RankJoker] > 0 && canSpare(RankJoker)));
+    const bool freezeInstead =
+        t.OpponentHand.Count > 24 && t.PlayerHand.Count <= 20 &&
+        ((tally.ownHand[RankTwo] > 0 && canSpare(RankTwo)) || (tally.ownHand[RankJoker] > 0 && canSpare(RankJoker)));
     if (freezeInstead) return false;
     recountTallies();
     const bool pileHasWildcard = tally.discardCount[RankJoker] + tally.discardCount[RankTwo] > 0;
@@ -81,8 +81,7 @@ bool TComputerPlayer::expertRankRuleTake(bool ok, int topRank) {
   const int pile = t.DiscardPile.Count, stock = t.Stock.Count;
   const int needed = Game.Rules.NumberOfCanastas;
   if (total >= 5 && m < 7 && total + wild >= 8) return ok;
-  if (needed == 2 && ((pile >= 3 && (m >= 1 || u >= 3)) || (pile >= 6 && (m >= 1 || (u == 2 && wild > 0)))))
-    return ok;
+  if (needed == 2 && ((pile >= 3 && (m >= 1 || u >= 3)) || (pile >= 6 && (m >= 1 || (u == 2 && wild > 0))))) return ok;
   if (m == 0 || pileFrozenForComputer()) {
     const bool stockLow = stock <= 15 * needed + 46;
     if (u >= 4) return ok && stockLow;

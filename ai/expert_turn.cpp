@@ -1,6 +1,6 @@
 // The Expert level: its turn, the values each turn starts from, and what it
 // lays right after taking the pile.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 namespace tarvelo {
 
@@ -23,8 +23,8 @@ void TComputerPlayer::expertSetUp() {
     shedRank = 0;
   }
   const int unseen = stock + t.DiscardPile.Count;
-  opponentHoldsMajority = unseen <= 61 && t.PlayerHand.Count + t.PlayerMelds.Count >= (77 - unseen) / 2 + 21 &&
-                          !hasMelded();
+  opponentHoldsMajority =
+      unseen <= 61 && t.PlayerHand.Count + t.PlayerMelds.Count >= (77 - unseen) / 2 + 21 && !hasMelded();
 }
 
 void TComputerPlayer::expertMeldTakenCard(const TCard& top) { expertTakeMeld(top.Rank); }

@@ -1,6 +1,6 @@
 // Laying naturals within a budget and finishing the hand: the steps with
 // which a level that has the canastas it needs empties its hand.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 namespace tarvelo {
 

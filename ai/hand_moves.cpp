@@ -1,6 +1,6 @@
 // The moves every level makes with its cards: into and out of the hand row,
 // and from the hand into the meld columns.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 #include <algorithm>
 
@@ -36,7 +36,8 @@ void TComputerPlayer::addToComputerHand(TCard card, bool animate) {
 
 TCard TComputerPlayer::removeFromComputerHand(int index) {
   TTableState& t = Game.Table;
-  if (index < 0 || index >= t.OpponentHand.Count) throw TRangeFault("Internal Failure removing card from computer's hand");
+  if (index < 0 || index >= t.OpponentHand.Count)
+    throw TRangeFault("Internal Failure removing card from computer's hand");
   const TCard card = RemoveAt(t.OpponentHand, index, 0, true, 0);
   for (TCard& c : t.OpponentHand.Live())
     if (c.X > card.X) c.X -= t.CardOverlap;

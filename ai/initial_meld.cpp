@@ -1,6 +1,6 @@
 // The first meld of a hand, shared by the Beginner and the Advanced level:
 // whether the hand can reach the target, and laying it.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 namespace tarvelo {
 

@@ -1,8 +1,8 @@
 // Laying steps judged as the player's own turn is judged: a step that would
 // leave melds the player could not leave is tried out unseen and not made,
 // and the turn goes on without it.
-#include "computer_player.h"
-#include "meld_legality.h"
+#include "ai/computer_player.h"
+#include "ai/meld_legality.h"
 
 namespace tarvelo {
 

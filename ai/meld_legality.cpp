@@ -1,11 +1,10 @@
-#include "meld_legality.h"
+#include "ai/meld_legality.h"
+
+#include "engine/column_makeup.h"
 
 #include <array>
 
-#include "column_makeup.h"
-
 namespace tarvelo {
-
 
 std::string ComputerMeldFault(const TGame& game, int minimum) {
   const TTableState& t = game.Table;

@@ -1,5 +1,5 @@
 // What every level asks before taking the discard pile.
-#include "computer_player.h"
+#include "ai/computer_player.h"
 
 #include <optional>
 
@@ -62,8 +62,7 @@ bool TComputerPlayer::canastaHuntQualifies(int topRank, int plannedWild) {
   return true;
 }
 
-THandProbe::THandProbe(TComputerPlayer& computer)
-    : computer_(computer), saved_(computer.Game.Table.OpponentHand) {}
+THandProbe::THandProbe(TComputerPlayer& computer) : computer_(computer), saved_(computer.Game.Table.OpponentHand) {}
 
 THandProbe::THandProbe(TComputerPlayer& computer, const TCard& card) : THandProbe(computer) {
   AddCard(computer.Game.Table.OpponentHand, card);

@@ -1,4 +1,4 @@
-#include "rank_tally.h"
+#include "ai/rank_tally.h"
 
 namespace tarvelo {
 
@@ -21,10 +21,14 @@ TRankTally CountRanks(const TGame& game) {
 
 int RankValue(int rank) {
   switch (rank) {
-    case RankJoker: return 50;
-    case RankTwo: return 20;
-    case RankAce: return 20;
-    default: return rank <= RankSeven ? 5 : 10;
+    case RankJoker:
+      return 50;
+    case RankTwo:
+      return 20;
+    case RankAce:
+      return 20;
+    default:
+      return rank <= RankSeven ? 5 : 10;
   }
 }
 

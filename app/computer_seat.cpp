@@ -1,4 +1,4 @@
-#include "computer_seat.h"
+#include "app/computer_seat.h"
 
 namespace tarvelo {
 

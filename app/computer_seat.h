@@ -1,7 +1,7 @@
 #pragma once
 
-#include "computer_player.h"
-#include "tvlmain.h"
+#include "ai/computer_player.h"
+#include "ui/tvlmain.h"
 
 namespace tarvelo {
 

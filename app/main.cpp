@@ -1,9 +1,9 @@
-#include <QApplication>
+#include "app/computer_seat.h"
+#include "store/datamod.h"
+#include "store/store_settings.h"
+#include "ui/tvlmain.h"
 
-#include "computer_seat.h"
-#include "datamod.h"
-#include "store_settings.h"
-#include "tvlmain.h"
+#include <QApplication>
 
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);

@@ -1,4 +1,4 @@
-#include "card.h"
+#include "engine/card.h"
 
 namespace tarvelo {
 
@@ -10,11 +10,16 @@ std::uint8_t RankOf(CardId id) {
 
 std::int32_t ValueOf(CardId id) {
   switch (RankOf(id)) {
-    case RankJoker: return 50;
-    case RankTwo: return 20;
-    case RankThree: return (id == BlackThreeSpades || id == BlackThreeClubs) ? 5 : 0;
-    case RankAce: return 20;
-    default: return RankOf(id) <= RankSeven ? 5 : 10;
+    case RankJoker:
+      return 50;
+    case RankTwo:
+      return 20;
+    case RankThree:
+      return (id == BlackThreeSpades || id == BlackThreeClubs) ? 5 : 0;
+    case RankAce:
+      return 20;
+    default:
+      return RankOf(id) <= RankSeven ? 5 : 10;
   }
 }
 

@@ -17,9 +17,20 @@ constexpr CardId BlackThreeClubs = 15;
 
 // Rank slots double as meld columns: 0 joker, 1 two, 2 three .. 13 ace.
 enum RankSlot : std::uint8_t {
-  RankJoker = 0, RankTwo = 1, RankThree = 2, RankFour = 3, RankFive = 4, RankSix = 5,
-  RankSeven = 6, RankEight = 7, RankNine = 8, RankTen = 9, RankJack = 10,
-  RankQueen = 11, RankKing = 12, RankAce = 13
+  RankJoker = 0,
+  RankTwo = 1,
+  RankThree = 2,
+  RankFour = 3,
+  RankFive = 4,
+  RankSix = 5,
+  RankSeven = 6,
+  RankEight = 7,
+  RankNine = 8,
+  RankTen = 9,
+  RankJack = 10,
+  RankQueen = 11,
+  RankKing = 12,
+  RankAce = 13
 };
 constexpr int ColumnCount = 14;
 

@@ -1,12 +1,12 @@
-#include "card_area.h"
+#include "engine/card_area.h"
 
 namespace tarvelo {
 
 namespace {
 void CheckIndex(const TCardArea& area, int index, const char* what) {
   if (index < 0 || index >= area.Count)
-    throw TRangeFault(std::string(what) + ": card index " + std::to_string(index) +
-                      " outside an area of " + std::to_string(area.Count) + " cards");
+    throw TRangeFault(std::string(what) + ": card index " + std::to_string(index) + " outside an area of " +
+                      std::to_string(area.Count) + " cards");
 }
 }  // namespace
 

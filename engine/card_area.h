@@ -1,12 +1,12 @@
 #pragma once
 
+#include "engine/card.h"
+
 #include <array>
 #include <cstdint>
 #include <span>
 #include <stdexcept>
 #include <string>
-
-#include "card.h"
 
 namespace tarvelo {
 

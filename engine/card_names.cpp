@@ -1,4 +1,4 @@
-#include "card_names.h"
+#include "engine/card_names.h"
 
 namespace tarvelo {
 

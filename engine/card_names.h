@@ -1,6 +1,6 @@
 #pragma once
 
-#include "card_area.h"
+#include "engine/card_area.h"
 
 #include <string>
 

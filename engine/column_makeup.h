@@ -1,9 +1,9 @@
 #pragma once
 
-#include <array>
+#include "engine/card_area.h"
+#include "engine/layout.h"
 
-#include "card_area.h"
-#include "layout.h"
+#include <array>
 
 namespace tarvelo {
 

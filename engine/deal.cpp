@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 namespace tarvelo {
 
@@ -63,9 +63,12 @@ void ResetTurnState(TTableState& t, bool pileFrozen) {
 void TGame::DealHand(bool atStartUp) {
   Host.SetBusy(true);
   Host.PlaySound(atStartUp ? "Start" : "Deal");
-  if (Table.PlayerDrawsFirst) Host.ShowWhoseTurn("It's your turn to draw first.");
-  else if (Host.NetworkGameActive()) Host.ShowWhoseTurn("It's " + Host.PeerName() + "'s turn to draw first.");
-  else Host.ShowWhoseTurn("It's the computer's turn to draw first.");
+  if (Table.PlayerDrawsFirst)
+    Host.ShowWhoseTurn("It's your turn to draw first.");
+  else if (Host.NetworkGameActive())
+    Host.ShowWhoseTurn("It's " + Host.PeerName() + "'s turn to draw first.");
+  else
+    Host.ShowWhoseTurn("It's the computer's turn to draw first.");
 
   Host.SetRulesHint("|Adjust the rules of Canasta to your local variant");
   ClearUndo();

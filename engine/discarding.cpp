@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 namespace tarvelo {
 

@@ -1,14 +1,14 @@
 #pragma once
 
+#include "engine/game_state.h"
+#include "engine/host.h"
+#include "engine/layout.h"
+#include "engine/rules.h"
+#include "engine/scoring_types.h"
+
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "game_state.h"
-#include "host.h"
-#include "layout.h"
-#include "rules.h"
-#include "scoring_types.h"
 
 namespace tarvelo {
 
@@ -18,8 +18,8 @@ enum HitTarget {
   HitStock = 1,
   HitPile = 2,
   HitHandNatural = 3,
-  HitMeld = 4,          // a card of PlayerMelds outside the threes
-  HitThree = 5,         // a card of column 2 of PlayerMelds
+  HitMeld = 4,   // a card of PlayerMelds outside the threes
+  HitThree = 5,  // a card of column 2 of PlayerMelds
   HitHandWildcard = 6
 };
 struct THit {
@@ -126,7 +126,7 @@ class TGame {
   bool CheckHandEnd();
   THandScore ScoreSeat(Seat seat) const;
   std::pair<int, int> ScoreHand();
-  std::string OpponentCaption() const;   // "Computer" or the peer's name
+  std::string OpponentCaption() const;     // "Computer" or the peer's name
   std::string OpponentInSentence() const;  // "the computer" or the peer's name
 
   // --- Undo

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "engine/card_area.h"
+
 #include <array>
 #include <cstdint>
 #include <string>
-
-#include "card_area.h"
 
 namespace tarvelo {
 
@@ -103,9 +103,7 @@ struct TTableState {
 
   const TCardArea& MeldsOf(Seat seat) const { return seat == Seat::Player ? PlayerMelds : OpponentMelds; }
   TCardArea& MeldsOf(Seat seat) { return seat == Seat::Player ? PlayerMelds : OpponentMelds; }
-  const TCanastaInfo& CanastasOf(Seat seat) const {
-    return seat == Seat::Player ? PlayerCanastas : OpponentCanastas;
-  }
+  const TCanastaInfo& CanastasOf(Seat seat) const { return seat == Seat::Player ? PlayerCanastas : OpponentCanastas; }
   TCanastaInfo& CanastasOf(Seat seat) { return seat == Seat::Player ? PlayerCanastas : OpponentCanastas; }
 };
 

@@ -1,15 +1,11 @@
-#include "game.h"
-#include "scoring.h"
+#include "engine/game.h"
+#include "engine/scoring.h"
 
 namespace tarvelo {
 
-std::string TGame::OpponentCaption() const {
-  return Host.NetworkGameActive() ? Host.PeerName() : "Computer";
-}
+std::string TGame::OpponentCaption() const { return Host.NetworkGameActive() ? Host.PeerName() : "Computer"; }
 
-std::string TGame::OpponentInSentence() const {
-  return Host.NetworkGameActive() ? Host.PeerName() : "the computer";
-}
+std::string TGame::OpponentInSentence() const { return Host.NetworkGameActive() ? Host.PeerName() : "the computer"; }
 
 bool TGame::CheckHandEnd() {
   const bool ended = HandHasEnded();
@@ -44,8 +40,10 @@ bool TGame::GameOver() {
   info.Draw = info.Difference == 0;
   info.OpponentName = OpponentCaption();
   info.Verdict = GameVerdict(info.Difference, Host.PlayerName(), OpponentInSentence());
-  if (info.PlayerWon) Host.PlaySound("Win Match");
-  else if (!info.Draw) Host.PlaySound("Lose Match");
+  if (info.PlayerWon)
+    Host.PlaySound("Win Match");
+  else if (!info.Draw)
+    Host.PlaySound("Lose Match");
   Host.RecordMatch(info);
 
   if (!Host.AskPlayAnotherGame(info)) {

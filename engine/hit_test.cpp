@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 namespace tarvelo {
 
@@ -31,8 +31,7 @@ THit TGame::HitTest(int x, int y) {
     hit = {HitPile, -1};
   } else if (const int i = CardAt(t.PlayerHand, x, y, l, [](const TCard& c) { return c.Rank; }); i >= 0) {
     hit = {IsWildcard(t.PlayerHand.Cards[i]) ? HitHandWildcard : HitHandNatural, i};
-  } else if (const int m = CardAt(t.PlayerMelds, x, y, l, [this](const TCard& c) { return ColumnOf(c.X); });
-             m >= 0) {
+  } else if (const int m = CardAt(t.PlayerMelds, x, y, l, [this](const TCard& c) { return ColumnOf(c.X); }); m >= 0) {
     hit = {ColumnOf(t.PlayerMelds.Cards[m].X) == RankThree ? HitThree : HitMeld, m};
   }
   if (hit.Target == HitStock || hit.Target == HitPile || hit.Target == HitHandNatural) Table.GameInProgress = true;
@@ -48,12 +47,23 @@ void TGame::PlayerClick(MouseButton button, int x, int y, ShiftState shift) {
   const THit hit = HitTest(x, y);
   if (button == MouseButton::Left) {
     switch (hit.Target) {
-      case HitStock: DrawFromStock(); break;
-      case HitPile: TakePile(); break;
-      case HitHandNatural: MeldNatural(hit.Index, shift); break;
-      case HitMeld: WildcardToMeld(hit.Index, shift); break;
-      case HitHandWildcard: BuildWildcardCanasta(shift); break;
-      default: break;
+      case HitStock:
+        DrawFromStock();
+        break;
+      case HitPile:
+        TakePile();
+        break;
+      case HitHandNatural:
+        MeldNatural(hit.Index, shift);
+        break;
+      case HitMeld:
+        WildcardToMeld(hit.Index, shift);
+        break;
+      case HitHandWildcard:
+        BuildWildcardCanasta(shift);
+        break;
+      default:
+        break;
     }
   } else if (hit.Target == HitHandNatural || hit.Target == HitHandWildcard) {
     DiscardFromHand(hit.Index);

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "engine/card.h"
+#include "engine/scoring_types.h"
+#include "engine/settings_access.h"
+
 #include <string>
 #include <string_view>
-
-#include "card.h"
-#include "scoring_types.h"
-#include "settings_access.h"
 
 namespace tarvelo {
 

@@ -1,8 +1,8 @@
 #pragma once
 
-#include <string>
+#include "engine/game_state.h"
 
-#include "game_state.h"
+#include <string>
 
 namespace tarvelo {
 

@@ -1,4 +1,4 @@
-#include "layout.h"
+#include "engine/layout.h"
 
 #include <algorithm>
 

@@ -7,8 +7,8 @@ namespace tarvelo {
 
 // The four window sizes; the index is stored in settings and saved games: never renumber.
 struct TWindowSize {
-  std::string_view Name;    // "640x480" ..
-  int Width, Height;        // window size
+  std::string_view Name;  // "640x480" ..
+  int Width, Height;      // window size
   int CardWidth, CardHeight;
   std::string_view Suffix;  // card image set
 };

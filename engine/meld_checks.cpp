@@ -1,8 +1,7 @@
-#include "column_makeup.h"
-#include "game.h"
+#include "engine/column_makeup.h"
+#include "engine/game.h"
 
 namespace tarvelo {
-
 
 bool TGame::ValidateMelds() {
   CountColumns();
@@ -25,16 +24,14 @@ bool TGame::ValidateMelds() {
   // that melds the whole hand.
   const bool released = Rules.BonusCounts && t.PlayerCanastas.Count > 0;
   if (meldTotal < t.InitialMeldMinimum && !released && meldTotal != 0 && t.PlayerHand.Count != 0)
-    return fail("your first meld must be at least " + std::to_string(t.InitialMeldMinimum) +
-                " points (currently " + std::to_string(meldTotal) + " points)");
+    return fail("your first meld must be at least " + std::to_string(t.InitialMeldMinimum) + " points (currently " +
+                std::to_string(meldTotal) + " points)");
   for (int c = RankFour; c <= RankAce; ++c)
-    if (columns[c].Naturals < columns[c].Wildcards)
-      return fail("there are too many wildcards within one rank");
-  const bool threesOk = t.PlayerHand.Count != 0 ? blackThrees == 0
-                                                : (blackThrees == 0 || blackThrees == 3 || blackThrees == 4);
+    if (columns[c].Naturals < columns[c].Wildcards) return fail("there are too many wildcards within one rank");
+  const bool threesOk =
+      t.PlayerHand.Count != 0 ? blackThrees == 0 : (blackThrees == 0 || blackThrees == 3 || blackThrees == 4);
   if (!threesOk) return fail("the Black Threes have not been melded correctly");
-  if (columns[RankTwo].Size() != 0 && columns[RankTwo].Size() < 7)
-    return fail("wildcards must be melded as a canasta");
+  if (columns[RankTwo].Size() != 0 && columns[RankTwo].Size() < 7) return fail("wildcards must be melded as a canasta");
   return true;
 }
 
@@ -92,8 +89,8 @@ void TGame::ShowCanastaTopCard(TCardArea& melds, int columnX, int kind) {
     (card.Id < 29 ? lastBlack : lastRed) = i;
   }
   // A mixed canasta shows a black natural (red if it has none), a natural one a red natural.
-  const int chosen = kind == MixedCanasta ? (lastBlack >= 0 ? lastBlack : lastRed)
-                                          : (lastRed >= 0 ? lastRed : lastBlack);
+  const int chosen =
+      kind == MixedCanasta ? (lastBlack >= 0 ? lastBlack : lastRed) : (lastRed >= 0 ? lastRed : lastBlack);
   if (chosen >= 0 && chosen != lastOfColumn) std::swap(melds.Cards[chosen], melds.Cards[lastOfColumn]);
 }
 

@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 #include <algorithm>
 
@@ -105,8 +105,10 @@ void TGame::AddWildcard(int column) {
   AnimateMove(from, card);
   CheckCanasta(Seat::Player, card.X);
   CompletePileTake();
-  if (!t.PlayerHand.Empty() || !ValidateForDiscard() || t.TopCardPending) PassDiscard();
-  else CheckHandEnd();  // the wildcard was the last card
+  if (!t.PlayerHand.Empty() || !ValidateForDiscard() || t.TopCardPending)
+    PassDiscard();
+  else
+    CheckHandEnd();  // the wildcard was the last card
 }
 
 void TGame::AddWildcards(int column, int count) {
@@ -149,8 +151,10 @@ void TGame::BuildWildcardCanasta(ShiftState shift) {
 void TGame::AfterMeld(bool autoWildcardAdded) {
   TTableState& t = Table;
   CompletePileTake();
-  if (t.PlayerHand.Empty() && !t.TopCardPending && ValidateForDiscard()) CheckHandEnd();  // out by melding
-  else if (!autoWildcardAdded) PassDiscard();  // the automatic wildcard has made this check already
+  if (t.PlayerHand.Empty() && !t.TopCardPending && ValidateForDiscard())
+    CheckHandEnd();  // out by melding
+  else if (!autoWildcardAdded)
+    PassDiscard();  // the automatic wildcard has made this check already
 }
 
 }  // namespace tarvelo

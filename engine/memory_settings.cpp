@@ -1,4 +1,4 @@
-#include "memory_settings.h"
+#include "engine/memory_settings.h"
 
 #include <cctype>
 #include <charconv>

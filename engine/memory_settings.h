@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/settings_access.h"
+
 #include <map>
 #include <string>
-
-#include "settings_access.h"
 
 namespace tarvelo {
 

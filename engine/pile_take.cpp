@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 #include <algorithm>
 
@@ -21,10 +21,14 @@ bool TGame::MayTakePile(bool allowForced) {
   const int h = n[CountPlayerHand + r];   // naturals of its rank in hand
   const int w = n[CountPlayerHand + RankJoker] + n[CountPlayerHand + RankTwo];
   bool ok;
-  if (h >= 2) ok = k >= 7 ? Rules.AddToCanasta : true;
-  else if (IsPileFrozen()) ok = false;
-  else if (k >= 3) ok = !Rules.AddExistingMeld && (k < 7 || Rules.AddToCanasta);
-  else ok = !Rules.NaturalPair && h == 1 && w > 0;
+  if (h >= 2)
+    ok = k >= 7 ? Rules.AddToCanasta : true;
+  else if (IsPileFrozen())
+    ok = false;
+  else if (k >= 3)
+    ok = !Rules.AddExistingMeld && (k < 7 || Rules.AddToCanasta);
+  else
+    ok = !Rules.NaturalPair && h == 1 && w > 0;
   if (allowForced && t.StockExhausted && IsForcedToTake()) ok = true;
   ok = ok && r >= RankFour;  // a wildcard or a three on top is never taken
   // A new meld from the pile must leave cards to go on with.
@@ -52,8 +56,10 @@ void TGame::TakePile() {
   TTableState& t = Table;
   if (!PlayerOnTurn()) return;
   if (!t.MayDraw) {
-    if (t.PileTakeOpen) GiveBackPile();
-    else ShowStatus(3);
+    if (t.PileTakeOpen)
+      GiveBackPile();
+    else
+      ShowStatus(3);
     return;
   }
   if (!MayTakePile(true)) {
@@ -91,7 +97,8 @@ void TGame::TakePile() {
     if (!Rules.TopCardCounts) t.InitialMeldMinimum += top.Value;
     t.PileTakeColumnBase = k;
     t.PileTakeHandBase = static_cast<int>(std::count_if(t.PlayerMelds.Live().begin(), t.PlayerMelds.Live().end(),
-                                                        [r](const TCard& c) { return c.Rank == r; })) - 1;
+                                                        [r](const TCard& c) { return c.Rank == r; })) -
+                         1;
     t.PileTakeNeedsHand = frozen || Rules.NaturalPair;
   } else {
     Send("DRAWPILEREST", "");

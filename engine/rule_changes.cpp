@@ -1,6 +1,6 @@
-#include "rule_changes.h"
+#include "engine/rule_changes.h"
 
-#include "game.h"
+#include "engine/game.h"
 
 namespace tarvelo {
 

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules.h"
+#include "engine/rules.h"
 
 namespace tarvelo {
 

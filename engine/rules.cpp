@@ -1,6 +1,6 @@
-#include "rules.h"
+#include "engine/rules.h"
 
-#include "host.h"
+#include "engine/host.h"
 
 namespace tarvelo {
 
@@ -44,12 +44,19 @@ void StoreRules(TableHost& host, const TRuleSettings& r) {
 std::string RuleString(const TRuleSettings& r) {
   const char separator = static_cast<char>(0xFE);
   auto flag = [](bool b) { return std::string(b ? "T" : "F"); };
-  const std::string fields[] = {
-      flag(r.CanastaRequired), std::to_string(r.NumberOfCanastas), std::to_string(r.NumberOfCards),
-      flag(r.AddToCanasta),    flag(r.TopCardCounts),              flag(r.InitialBlock),
-      flag(r.NaturalPair),     flag(r.DrawExtra),                  flag(r.ThreeBlock),
-      flag(r.BonusCounts),     flag(r.InitialBlockForBoth),        flag(r.WildcardCanasta),
-      flag(r.AddExistingMeld)};
+  const std::string fields[] = {flag(r.CanastaRequired),
+                                std::to_string(r.NumberOfCanastas),
+                                std::to_string(r.NumberOfCards),
+                                flag(r.AddToCanasta),
+                                flag(r.TopCardCounts),
+                                flag(r.InitialBlock),
+                                flag(r.NaturalPair),
+                                flag(r.DrawExtra),
+                                flag(r.ThreeBlock),
+                                flag(r.BonusCounts),
+                                flag(r.InitialBlockForBoth),
+                                flag(r.WildcardCanasta),
+                                flag(r.AddExistingMeld)};
   std::string text;
   for (const std::string& field : fields) {
     if (!text.empty()) text += separator;

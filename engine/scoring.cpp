@@ -1,16 +1,20 @@
-#include "scoring.h"
+#include "engine/scoring.h"
 
-#include "game.h"
+#include "engine/game.h"
 
 namespace tarvelo {
 
 namespace {
 int CanastaBonus(int kind) {
   switch (kind) {
-    case MixedCanasta: return 300;
-    case NaturalCanasta: return 500;
-    case WildcardCanasta: return 1000;
-    default: return 0;
+    case MixedCanasta:
+      return 300;
+    case NaturalCanasta:
+      return 500;
+    case WildcardCanasta:
+      return 1000;
+    default:
+      return 0;
   }
 }
 }  // namespace
@@ -31,11 +35,13 @@ THandScore TGame::ScoreSeat(Seat seat) const {
   int redThrees = 0;
   bool onlyRedThrees = true;
   for (const TCard& c : melds.Live()) {
-    if (IsRedThree(c)) ++redThrees;
-    else onlyRedThrees = false;
+    if (IsRedThree(c))
+      ++redThrees;
+    else
+      onlyRedThrees = false;
   }
-  const bool penalty = (canastas.Count < Rules.NumberOfCanastas && Rules.CanastaRequired) ||
-                       (!wentOut && onlyRedThrees);
+  const bool penalty =
+      (canastas.Count < Rules.NumberOfCanastas && Rules.CanastaRequired) || (!wentOut && onlyRedThrees);
   const int sign = penalty ? -1 : 1;
 
   if (!penalty) {

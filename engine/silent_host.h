@@ -1,11 +1,11 @@
 #pragma once
 
+#include "engine/host.h"
+#include "engine/memory_settings.h"
+#include "engine/random_source.h"
+
 #include <map>
 #include <string>
-
-#include "host.h"
-#include "memory_settings.h"
-#include "random_source.h"
 
 namespace tarvelo {
 
@@ -67,7 +67,6 @@ class TSilentHost : public TableHost {
 
   int RandomInt(int n) override { return Random.Int(n); }
   double RandomReal() override { return Random.Real(); }
-
 };
 
 }  // namespace tarvelo

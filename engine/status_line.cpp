@@ -1,6 +1,6 @@
-#include <array>
+#include "engine/game.h"
 
-#include "game.h"
+#include <array>
 
 namespace tarvelo {
 
@@ -53,8 +53,10 @@ std::string TGame::ErrorText(int error) const {
 void TGame::ShowPhase(int phase) {
   if (phase < 0 || phase >= PhaseCount) return;
   // Phases 1 and 2 are one phase, worded for the discard option in force.
-  if (phase == PhaseMeld && RightClicks == 1) phase = PhaseMeldDouble;
-  else if (phase == PhaseMeldDouble && RightClicks == 0) phase = PhaseMeld;
+  if (phase == PhaseMeld && RightClicks == 1)
+    phase = PhaseMeldDouble;
+  else if (phase == PhaseMeldDouble && RightClicks == 0)
+    phase = PhaseMeld;
   Table.Phase = static_cast<std::uint8_t>(phase);
   ShowStatus(0);
   Host.SetEndHandButton(Table.StockExhausted, phase == PhaseDraw);
@@ -63,8 +65,10 @@ void TGame::ShowPhase(int phase) {
 void TGame::ShowStatus(int error) {
   if (error < 0 || error >= 10) return;
   Table.LastError = static_cast<std::uint8_t>(error);
-  if (error == 0) Host.ShowStatusText(PhaseText(Table.Phase), false);
-  else Host.ShowStatusText(ErrorText(error), true);
+  if (error == 0)
+    Host.ShowStatusText(PhaseText(Table.Phase), false);
+  else
+    Host.ShowStatusText(ErrorText(error), true);
 }
 
 void TGame::SetStockExhausted(bool exhausted) {

@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 namespace tarvelo {
 
@@ -25,7 +25,8 @@ void TGame::EndHand() {
   // The button is there only while the stock is exhausted and usable only before the draw.
   if (!t.StockExhausted || t.Phase != PhaseDraw || t.OpponentToMove) return;
   if (IsForcedToTake()) {
-    Host.Information("You cannot end this hand now, because you must \n\rmeld the top card of the pile. (You are 'forced').");
+    Host.Information(
+        "You cannot end this hand now, because you must \n\rmeld the top card of the pile. (You are 'forced').");
     return;
   }
   Send("HANDOVER", "");

@@ -1,4 +1,4 @@
-#include "game.h"
+#include "engine/game.h"
 
 namespace tarvelo {
 
@@ -8,13 +8,20 @@ namespace {
 int ColumnOfKey(int key) {
   if (key >= '2' && key <= '9') return key - '1';
   switch (key) {
-    case '0': return RankTen;
-    case 'J': return RankJack;
-    case 'Q': return RankQueen;
-    case 'K': return RankKing;
-    case 'A': return RankAce;
-    case 'W': return RankJoker;
-    default: return -1;
+    case '0':
+      return RankTen;
+    case 'J':
+      return RankJack;
+    case 'Q':
+      return RankQueen;
+    case 'K':
+      return RankKing;
+    case 'A':
+      return RankAce;
+    case 'W':
+      return RankJoker;
+    default:
+      return -1;
   }
 }
 
@@ -36,12 +43,23 @@ void TGame::PlayerKey(int key, ShiftState shift) {
       // Back to the phase the turn is in; after the draw that is the meld phase.
       ShowPhase(!Table.HasDrawn ? PhaseDraw : Table.PileTakeOpen ? PhaseTakePile : PhaseMeld);
       return;
-    case KeyF6: PlayerClick(MouseButton::Left, l.LeftMargin + 1, l.StockY + 1, shift); return;
-    case KeyF7: PlayerClick(MouseButton::Left, l.LeftMargin + 1, l.DiscardY + 1, shift); return;
-    case KeyF8: ShowPhase(PhaseKeyMeld); return;
-    case KeyF9: ShowPhase(PhaseKeyWildcard); return;
-    case KeyF10: ShowPhase(PhaseKeyDiscard); return;
-    default: break;
+    case KeyF6:
+      PlayerClick(MouseButton::Left, l.LeftMargin + 1, l.StockY + 1, shift);
+      return;
+    case KeyF7:
+      PlayerClick(MouseButton::Left, l.LeftMargin + 1, l.DiscardY + 1, shift);
+      return;
+    case KeyF8:
+      ShowPhase(PhaseKeyMeld);
+      return;
+    case KeyF9:
+      ShowPhase(PhaseKeyWildcard);
+      return;
+    case KeyF10:
+      ShowPhase(PhaseKeyDiscard);
+      return;
+    default:
+      break;
   }
   if (IsKeyPhase(Table.Phase)) RunKeyPhaseClick(key, shift);
 }
@@ -53,9 +71,12 @@ void TGame::RunKeyPhaseClick(int key, ShiftState shift) {
   if (column < 0) return;
   const int phase = Table.Phase;
   const int x = Layout.ColumnX(column);
-  if (phase == PhaseKeyMeld) PlayerClick(MouseButton::Left, x, Layout.PlayerHandY + StackStep, shift);
-  else if (phase == PhaseKeyDiscard) PlayerClick(MouseButton::Right, x, Layout.PlayerHandY + StackStep, shift);
-  else PlayerClick(MouseButton::Left, x, Layout.PlayerMeldY + StackStep, shift);
+  if (phase == PhaseKeyMeld)
+    PlayerClick(MouseButton::Left, x, Layout.PlayerHandY + StackStep, shift);
+  else if (phase == PhaseKeyDiscard)
+    PlayerClick(MouseButton::Right, x, Layout.PlayerHandY + StackStep, shift);
+  else
+    PlayerClick(MouseButton::Left, x, Layout.PlayerMeldY + StackStep, shift);
   // The keyboard phase stays while the player goes on melding; a refusal keeps its
   // error, and a discard, a pass or the end of the hand has moved the turn on.
   if (Table.LastError == 0 && PlayerMelding()) ShowPhase(phase);

@@ -6,10 +6,16 @@ root="$(cd "$(dirname "$0")/.." && pwd)"
 build="${1:-$root/build}"
 shift || true
 
+# A name counts as there when a package of that name is installed, or when an
+# installed package provides it (a virtual name): the package manager is run
+# only for what is really missing.
+installed="$(dpkg-query -W -f='${db:Status-Abbrev} ${Package} ${Provides}\n' 2>/dev/null |
+  awk '$1 == "ii" { gsub(/,/, ""); for (i = 2; i <= NF; i++) { sub(/:.*/, "", $i); if ($i !~ /[()=<>]/) print $i } }' |
+  sort -u)"
 missing=()
 while read -r pkg; do
   [[ -z "$pkg" || "$pkg" == \#* ]] && continue
-  dpkg-query -W -f='${Status}' "$pkg" 2>/dev/null | grep -q "install ok installed" || missing+=("$pkg")
+  grep -qxF "$pkg" <<<"$installed" || missing+=("$pkg")
 done < "$root/scripts/packages.txt"
 
 if ((${#missing[@]})); then

@@ -7,8 +7,11 @@ set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 jobs="$(nproc)"
 
+echo "== the engine, the computer opponent and the pure protocol folders hold no Qt =="
+bash "$root/scripts/check_layers.sh"
+
 bash "$root/scripts/setup.sh" "$root/build-sanitize" \
-  -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_WITH_QT=OFF
+  -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_WITH_QT=OFF -DTARVELO_WERROR=ON
 echo "== engine and computer-player tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
 ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
   ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
@@ -27,6 +30,6 @@ if ! (cd "$fuzz" && "$fuzz/saved_game_fuzzer" -max_total_time=60 -print_final_st
 fi
 grep -E "^Done [0-9]+ runs" "$fuzz/fuzz.log"
 
-bash "$root/scripts/setup.sh" "$root/build"
+bash "$root/scripts/setup.sh" "$root/build" -DTARVELO_WERROR=ON
 echo "== all tests =="
 ctest --test-dir "$root/build" --output-on-failure -j "$jobs"

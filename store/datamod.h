@@ -1,7 +1,7 @@
 #pragma once
 
-#include "registry_tarvelo.h"
-#include "store_locations.h"
+#include "store/registry_tarvelo.h"
+#include "store/store_locations.h"
 
 namespace tarvelo {
 

@@ -1,7 +1,6 @@
-#include "file_replace.h"
+#include "store/file_replace.h"
 
 #include <cerrno>
-
 #include <fcntl.h>
 #include <unistd.h>
 

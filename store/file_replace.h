@@ -12,7 +12,7 @@ class TFileSteps {
  public:
   virtual ~TFileSteps() = default;
   virtual int Create(const std::string& path, int& fd) = 0;  // a new, empty file
-  virtual int Write(int fd, std::string_view bytes) = 0;      // all of the bytes
+  virtual int Write(int fd, std::string_view bytes) = 0;     // all of the bytes
   virtual int Sync(int fd) = 0;
   virtual int Close(int fd) = 0;
   virtual int Rename(const std::string& from, const std::string& to) = 0;
@@ -30,7 +30,6 @@ std::string PartFileName(const std::string& path);
 // when all of them are on the disk puts that file in the place of `path`. At
 // every moment `path` holds either its old content or the new one, whole.
 // Returns 0 or the error number of the step that failed; nothing is left behind then.
-int ReplaceFile(const std::string& path, const std::vector<std::string>& parts,
-                TFileSteps& steps = SystemFileSteps());
+int ReplaceFile(const std::string& path, const std::vector<std::string>& parts, TFileSteps& steps = SystemFileSteps());
 
 }  // namespace tarvelo

@@ -11,7 +11,7 @@ struct TFontRecord {
   int Height = 0;  // negative: the character height in pixels
   QString Name;
   int Pitch = 0;
-  int Size = 0;    // points
+  int Size = 0;  // points
   bool Bold = false;
   bool Italic = false;
   bool Underline = false;

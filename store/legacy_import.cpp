@@ -1,7 +1,7 @@
-#include "legacy_import.h"
+#include "store/legacy_import.h"
 
-#include "legacy_ini.h"
-#include "registry_enhanced.h"
+#include "store/legacy_ini.h"
+#include "store/registry_enhanced.h"
 
 namespace tarvelo {
 

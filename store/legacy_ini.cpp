@@ -1,4 +1,4 @@
-#include "legacy_ini.h"
+#include "store/legacy_ini.h"
 
 #include <QFile>
 #include <QList>
@@ -7,8 +7,8 @@ namespace tarvelo {
 
 namespace {
 QString Unquoted(const QString& value) {
-  const bool quoted = value.size() >= 2 && value.front() == value.back() &&
-                      (value.front() == u'"' || value.front() == u'\'');
+  const bool quoted =
+      value.size() >= 2 && value.front() == value.back() && (value.front() == u'"' || value.front() == u'\'');
   return quoted ? value.mid(1, value.size() - 2) : value;
 }
 }  // namespace

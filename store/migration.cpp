@@ -1,9 +1,9 @@
-#include "migration.h"
+#include "store/migration.h"
 
-#include "legacy_import.h"
-#include "legacy_ini.h"
-#include "registry_enhanced.h"
-#include "store_locations.h"
+#include "store/legacy_import.h"
+#include "store/legacy_ini.h"
+#include "store/registry_enhanced.h"
+#include "store/store_locations.h"
 
 #include <QDir>
 #include <QFile>
@@ -36,9 +36,7 @@ QStringList MoveAside(const QString& folderPath, const QStringList& patterns) {
   return moved;
 }
 
-QStringList MoveOldSavedGames(const QString& dataFolder) {
-  return MoveAside(dataFolder, {QStringLiteral("*.tvl")});
-}
+QStringList MoveOldSavedGames(const QString& dataFolder) { return MoveAside(dataFolder, {QStringLiteral("*.tvl")}); }
 
 // The old program kept a copy of the legacy file in its own folder.
 void CopyLegacyFile(const QString& legacyFile, const QString& dataFolder) {

@@ -14,10 +14,10 @@ inline constexpr int kSettingsVersion = 50001;
 inline constexpr char kPreviousVersionFolder[] = "Previous version";
 
 struct TMigration {
-  bool Ran = false;       // false when the store was of this generation (or a newer one) already
-  int FoundVersion = 0;   // the store's generation, else the legacy file's; 0 when neither had one
-  bool Imported = false;  // the legacy file's settings were imported
-  QStringList MovedAside; // the old files now in the "Previous version" folder
+  bool Ran = false;        // false when the store was of this generation (or a newer one) already
+  int FoundVersion = 0;    // the store's generation, else the legacy file's; 0 when neither had one
+  bool Imported = false;   // the legacy file's settings were imported
+  QStringList MovedAside;  // the old files now in the "Previous version" folder
 };
 
 // Brings the settings of an older generation into the store, once: run at

@@ -1,7 +1,7 @@
-#include "registry_enhanced.h"
+#include "store/registry_enhanced.h"
 
-#include "registry_path.h"
-#include "stored_value.h"
+#include "store/registry_path.h"
+#include "store/stored_value.h"
 
 #include <QFile>
 #include <QFileInfo>
@@ -13,9 +13,7 @@ namespace tarvelo {
 
 namespace {
 
-QString Join(const QString& prefix, const QString& name) {
-  return prefix.isEmpty() ? name : prefix + u'/' + name;
-}
+QString Join(const QString& prefix, const QString& name) { return prefix.isEmpty() ? name : prefix + u'/' + name; }
 
 // What list() (QSettings::childGroups or childKeys) gives under a group; "" is the root.
 using TChildList = QStringList (QSettings::*)() const;

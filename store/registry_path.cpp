@@ -1,4 +1,4 @@
-#include "registry_path.h"
+#include "store/registry_path.h"
 
 namespace tarvelo {
 

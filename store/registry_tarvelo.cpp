@@ -1,13 +1,15 @@
-#include "registry_tarvelo.h"
+#include "store/registry_tarvelo.h"
 
-#include "setting_keys.h"
+#include "store/setting_keys.h"
 
 #include <QtDebug>
 
 namespace tarvelo {
 
 namespace {
-QString FontPath(const QString& name, const char* field) { return name + QStringLiteral("\\Font.") + QLatin1String(field); }
+QString FontPath(const QString& name, const char* field) {
+  return name + QStringLiteral("\\Font.") + QLatin1String(field);
+}
 }  // namespace
 
 TRegistryTarvelo::TRegistryTarvelo(const TStoreLocations& locations)

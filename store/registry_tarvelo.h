@@ -1,9 +1,9 @@
 #pragma once
 
-#include "font_record.h"
-#include "migration.h"
-#include "registry_enhanced.h"
-#include "store_locations.h"
+#include "store/font_record.h"
+#include "store/migration.h"
+#include "store/registry_enhanced.h"
+#include "store/store_locations.h"
 
 #include <QVariant>
 

@@ -1,9 +1,9 @@
-#include "saved_game_file.h"
-
-#include <cstring>
+#include "store/saved_game_file.h"
 
 #include <QFile>
 #include <QFileInfo>
+
+#include <cstring>
 
 namespace tarvelo {
 

@@ -1,9 +1,9 @@
 #pragma once
 
-#include <QString>
+#include "store/file_replace.h"
+#include "store/saved_game_format.h"
 
-#include "file_replace.h"
-#include "saved_game_format.h"
+#include <QString>
 
 namespace tarvelo {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "engine/game_state.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
 #include <string_view>
-
-#include "game_state.h"
 
 namespace tarvelo {
 

@@ -1,11 +1,11 @@
 #pragma once
 
+#include "engine/game_state.h"
+
 #include <array>
 #include <cstdint>
 #include <limits>
 #include <type_traits>
-
-#include "game_state.h"
 
 // The order and ranges of the saved-game file's items, shared by its writer
 // and reader. The order is the file format: never reorder.
@@ -56,9 +56,7 @@ constexpr TTurnItem Flag(const char* name) {
 template <auto Field>
 constexpr TTurnItem Number(const char* name, std::int32_t min, std::int32_t max) {
   return {name, [](const TTableState& t) -> std::int32_t { return t.*Field; },
-          [](TTableState& t, std::int32_t v) {
-            t.*Field = static_cast<std::remove_cvref_t<decltype(t.*Field)>>(v);
-          },
+          [](TTableState& t, std::int32_t v) { t.*Field = static_cast<std::remove_cvref_t<decltype(t.*Field)>>(v); },
           min, max};
 }
 

@@ -1,9 +1,9 @@
+#include "engine/invariants.h"
+#include "store/saved_game_format.h"
+#include "store/saved_game_items.h"
+
 #include <cstdint>
 #include <string>
-
-#include "invariants.h"
-#include "saved_game_format.h"
-#include "saved_game_items.h"
 
 namespace tarvelo {
 
@@ -57,8 +57,8 @@ class TItemReader {
   std::int32_t Item(const std::string& what, std::int32_t min, std::int32_t max) {
     const std::int32_t value = Item(what);
     if (value < min || value > max)
-      Stop(TReadFault::Range, what + " is " + std::to_string(value) + ", outside " + std::to_string(min) + ".." +
-                                  std::to_string(max));
+      Stop(TReadFault::Range,
+           what + " is " + std::to_string(value) + ", outside " + std::to_string(min) + ".." + std::to_string(max));
     return value;
   }
 
@@ -116,7 +116,8 @@ void ReadArea(TItemReader& r, TCardArea& area, const TAreaRecord& record) {
   const std::string name = record.Name;
   const std::int64_t k = r.Item(name + " seed", 0, 999) + MaskBase;
   area.Count = static_cast<std::uint8_t>(r.Item(name + " count", 0, MaxCards));
-  for (TCard& card : area.Live()) card = ReadCard(r, k, name + " card " + std::to_string(&card - area.Cards.data() + 1));
+  for (TCard& card : area.Live())
+    card = ReadCard(r, k, name + " card " + std::to_string(&card - area.Cards.data() + 1));
   if (!record.Long) return;
   for (TColumnAnchor& anchor : area.Columns) {
     anchor.X = r.Item(name + " column x", -MaxCoordinate, MaxCoordinate);

@@ -1,4 +1,4 @@
-#include "saved_game_table.h"
+#include "store/saved_game_table.h"
 
 namespace tarvelo {
 

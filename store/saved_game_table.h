@@ -1,7 +1,7 @@
 #pragma once
 
-#include "game.h"
-#include "saved_game_format.h"
+#include "engine/game.h"
+#include "store/saved_game_format.h"
 
 namespace tarvelo {
 

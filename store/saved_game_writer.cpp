@@ -1,9 +1,8 @@
-#include "saved_game_format.h"
+#include "store/saved_game_format.h"
+#include "store/saved_game_items.h"
 
 #include <array>
 #include <cmath>
-
-#include "saved_game_items.h"
 
 namespace tarvelo {
 
@@ -31,8 +30,8 @@ class TWriter {
     Item(area.Count);
     for (const TCard& c : area.Live()) {
       const int id = c.Id + 1, rank = c.Rank + 1;
-      const std::array<std::int64_t, 9> items = {k / id, k / rank, c.X,    c.Y,     c.Value,
-                                                 c.FaceUp != 0, c.Deck, k % id, k % rank};
+      const std::array<std::int64_t, 9> items = {k / id,        k / rank, c.X,    c.Y,     c.Value,
+                                                 c.FaceUp != 0, c.Deck,   k % id, k % rank};
       for (std::int64_t item : items) Item(item);
     }
     if (withAnchors)

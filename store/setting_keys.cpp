@@ -1,6 +1,6 @@
-#include "setting_keys.h"
+#include "store/setting_keys.h"
 
-#include "rules.h"
+#include "engine/rules.h"
 
 namespace tarvelo {
 
@@ -103,9 +103,7 @@ std::span<const std::string_view> NamesOf(std::string_view placeholder) {
   return kFontSections;
 }
 
-QString Latin1(std::string_view text) {
-  return QLatin1String(text.data(), static_cast<qsizetype>(text.size()));
-}
+QString Latin1(std::string_view text) { return QLatin1String(text.data(), static_cast<qsizetype>(text.size())); }
 
 bool SameLetter(char patternChar, QChar pathChar) {
   return QChar::fromLatin1(patternChar).toCaseFolded() == pathChar.toCaseFolded();

@@ -18,9 +18,9 @@ enum class TSettingKind { Integer, Boolean, String };
 struct TSettingKey {
   std::string_view Path;
   TSettingKind Kind = TSettingKind::Integer;
-  int Number = 0;          // the default of an integer or boolean setting
-  std::string_view Text;   // the default of a string setting
-  bool ByCaller = false;   // the default depends on the machine: the caller computes it
+  int Number = 0;         // the default of an integer or boolean setting
+  std::string_view Text;  // the default of a string setting
+  bool ByCaller = false;  // the default depends on the machine: the caller computes it
   int First = 0;
   int Last = 0;
 
@@ -43,9 +43,9 @@ struct TSettingKey {
 inline constexpr std::array<std::string_view, 4> kLevelNames = {"Beginner", "Advanced", "Expert", "NetworkGame"};
 // The sound events, in their order; their names are also the stored names.
 inline constexpr std::array<std::string_view, 15> kSoundEventNames = {
-    "Deal",          "Exit",          "Help (1st)",      "Help (2nd)",     "Help (3rd)",
-    "Highscore",     "Lose Hand",     "Lose Match",      "Mixed Canasta",  "Natural Canasta",
-    "Start",         "Take Huge Pile", "Win Match",      "Win Hand",       "End Turn (network games)"};
+    "Deal",      "Exit",           "Help (1st)", "Help (2nd)",    "Help (3rd)",
+    "Highscore", "Lose Hand",      "Lose Match", "Mixed Canasta", "Natural Canasta",
+    "Start",     "Take Huge Pile", "Win Match",  "Win Hand",      "End Turn (network games)"};
 // The windows whose text font is stored under their name.
 inline constexpr std::array<std::string_view, 2> kFontSections = {"Chat", "Lobby"};
 

@@ -1,4 +1,4 @@
-#include "store_locations.h"
+#include "store/store_locations.h"
 
 #include <QSettings>
 #include <QStandardPaths>

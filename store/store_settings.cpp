@@ -1,6 +1,6 @@
-#include "store_settings.h"
+#include "store/store_settings.h"
 
-#include "registry_enhanced.h"
+#include "store/registry_enhanced.h"
 
 #include <QString>
 

@@ -1,9 +1,9 @@
 #pragma once
 
+#include "engine/settings_access.h"
+
 #include <string>
 #include <string_view>
-
-#include "settings_access.h"
 
 namespace tarvelo {
 

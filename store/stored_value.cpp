@@ -1,4 +1,4 @@
-#include "stored_value.h"
+#include "store/stored_value.h"
 
 #include <QStringList>
 

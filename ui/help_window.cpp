@@ -1,4 +1,4 @@
-#include "help_window.h"
+#include "ui/help_window.h"
 
 #include <QFile>
 #include <QTextBrowser>

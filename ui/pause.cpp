@@ -1,4 +1,4 @@
-#include "pause.h"
+#include "ui/pause.h"
 
 #include <QCursor>
 #include <QEventLoop>

@@ -1,8 +1,8 @@
-#include "screen_fit.h"
+#include "ui/screen_fit.h"
+
+#include "engine/layout.h"
 
 #include <QStringList>
-
-#include "layout.h"
 
 namespace tarvelo {
 

@@ -1,4 +1,4 @@
-#include "small_windows.h"
+#include "ui/small_windows.h"
 
 #include <QGuiApplication>
 #include <QLabel>
@@ -81,7 +81,8 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
   name->setAlignment(Qt::AlignCenter);
   layout->addWidget(name);
   auto* text = new QLabel("Two-handed Canasta for " + TfmSplash::DesktopName() +
-                              "\nVersion " TARVELO_VERSION "\n\nPlay the computer at three levels,\n"
+                              "\nVersion " TARVELO_VERSION
+                              "\n\nPlay the computer at three levels,\n"
                               "or another person through the internet lobby.",
                           this);
   text->setAlignment(Qt::AlignCenter);

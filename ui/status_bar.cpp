@@ -1,8 +1,8 @@
-#include "status_bar.h"
+#include "ui/status_bar.h"
+
+#include "ui/table_view.h"
 
 #include <QLabel>
-
-#include "table_view.h"
 
 namespace tarvelo {
 
@@ -48,8 +48,10 @@ void TStatusBar::ShowText(const QString& text, bool isError) {
   text_->setText(text);
   error_ = isError;
   SetErrorStyle(isError);
-  if (isError) tmLED.start();
-  else tmLED.stop();
+  if (isError)
+    tmLED.start();
+  else
+    tmLED.stop();
 }
 
 QString TStatusBar::Text() const { return text_->text(); }

@@ -1,4 +1,6 @@
-#include "table_view.h"
+#include "ui/table_view.h"
+
+#include "engine/card_area.h"
 
 #include <QEventLoop>
 #include <QFontMetrics>
@@ -6,8 +8,6 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
-
-#include "card_area.h"
 
 namespace tarvelo {
 
@@ -243,8 +243,7 @@ TPanelTexts PanelTexts(const TGame& game) {
   const TTableState& t = game.Table;
   TPanelTexts texts;
   texts.PlayerMeld = QString::number(game.MeldValue(true));
-  if (game.MeldValue(false) < t.InitialMeldMinimum)
-    texts.PlayerMeld += QString(" (%1)").arg(t.InitialMeldMinimum);
+  if (game.MeldValue(false) < t.InitialMeldMinimum) texts.PlayerMeld += QString(" (%1)").arg(t.InitialMeldMinimum);
   texts.OpponentMeld = QString::number(t.OpponentMeldValue);
   texts.PlayerScore = QString::number(t.PlayerScore);
   texts.OpponentScore = QString::number(t.OpponentScore);

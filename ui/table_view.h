@@ -1,11 +1,11 @@
 #pragma once
 
-#include <vector>
+#include "engine/game.h"
 
 #include <QPixmap>
 #include <QWidget>
 
-#include "game.h"
+#include <vector>
 
 namespace tarvelo {
 
@@ -32,7 +32,7 @@ class TTableView : public QWidget {
   bool AnimationBusy() const { return animationBusy_; }
 
  signals:
-  void tableClicked();   // any mouse-up the engine handled
+  void tableClicked();  // any mouse-up the engine handled
   void mouseMovedOverTable();
 
  protected:

@@ -1,6 +1,11 @@
-#include "tvlmain.h"
+#include "ui/tvlmain.h"
 
-#include <chrono>
+#include "ui/art/card_canvas.h"
+#include "ui/help_window.h"
+#include "ui/screen_fit.h"
+#include "ui/small_windows.h"
+#include "ui/status_bar.h"
+#include "ui/table_view.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -12,12 +17,7 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include "card_canvas.h"
-#include "help_window.h"
-#include "screen_fit.h"
-#include "small_windows.h"
-#include "status_bar.h"
-#include "table_view.h"
+#include <chrono>
 
 namespace tarvelo {
 

@@ -1,17 +1,17 @@
 #pragma once
 
-#include <functional>
-#include <memory>
-#include <string>
+#include "engine/game.h"
+#include "engine/random_source.h"
+#include "ui/art/card_back.h"
 
 #include <QEvent>
 #include <QMainWindow>
 #include <QPointer>
 #include <QTimer>
 
-#include "card_back.h"
-#include "game.h"
-#include "random_source.h"
+#include <functional>
+#include <memory>
+#include <string>
 
 class QAction;
 class QPushButton;
@@ -37,18 +37,17 @@ class TCommandEvent : public QEvent {
 // What later parts of the program plug into the window: each item or event
 // whose subsystem is not built in does nothing (and its menu item is disabled).
 struct TWindowHooks {
-  std::function<void()> ComputerTurn;                 // the computer opponent plays its turn
-  std::function<void(std::string_view)> Sound;        // a sound event
+  std::function<void()> ComputerTurn;           // the computer opponent plays its turn
+  std::function<void(std::string_view)> Sound;  // a sound event
   std::function<void()> Load, Save, Hiscores, WinRatio, MatchHistory;
-  std::function<void(int page)> Customize;            // returns after the dialog; the window applies the size
-  std::function<void()> SoundOptions, Lobby, RuleDifferences, Disconnect, ProxySettings, CheckUpgrade,
-      HomePage;
-  std::function<bool()> StartSavedGame;               // at start-up: true when a saved game was loaded
+  std::function<void(int page)> Customize;  // returns after the dialog; the window applies the size
+  std::function<void()> SoundOptions, Lobby, RuleDifferences, Disconnect, ProxySettings, CheckUpgrade, HomePage;
+  std::function<bool()> StartSavedGame;  // at start-up: true when a saved game was loaded
   std::function<void()> AutoSaveAtExit;
   std::function<void(int difference)> RecordHandScore;
   std::function<void(const TGameOverInfo&)> RecordMatch;
-  std::function<std::string()> PlayerName;            // the current profile's name
-  std::function<void()> SendLoadedGame;               // a game just loaded goes to the peer ("LOADGAME")
+  std::function<std::string()> PlayerName;  // the current profile's name
+  std::function<void()> SendLoadedGame;     // a game just loaded goes to the peer ("LOADGAME")
 };
 
 // The table window: owns the game, paints it through the table view, and is

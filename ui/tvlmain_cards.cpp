@@ -1,8 +1,8 @@
 // The table window's card pictures and the card-back dialog.
-#include "card_images.h"
-#include "deck_dialog.h"
-#include "table_view.h"
-#include "tvlmain.h"
+#include "ui/art/card_images.h"
+#include "ui/dialogs/deck_dialog.h"
+#include "ui/table_view.h"
+#include "ui/tvlmain.h"
 
 namespace tarvelo {
 
@@ -10,9 +10,12 @@ SettingsReader TfmTvlMain::Reader() {
   return [this](const QString& path, const QVariant& def) -> QVariant {
     const std::string key = path.toStdString();
     switch (def.typeId()) {
-      case QMetaType::Bool: return ReadBool(key, def.toBool());
-      case QMetaType::Int: return ReadInt(key, def.toInt());
-      default: return QString::fromStdString(ReadString(key, def.toString().toStdString()));
+      case QMetaType::Bool:
+        return ReadBool(key, def.toBool());
+      case QMetaType::Int:
+        return ReadInt(key, def.toInt());
+      default:
+        return QString::fromStdString(ReadString(key, def.toString().toStdString()));
     }
   };
 }
@@ -21,9 +24,14 @@ SettingsWriter TfmTvlMain::Writer() {
   return [this](const QString& path, const QVariant& value) {
     const std::string key = path.toStdString();
     switch (value.typeId()) {
-      case QMetaType::Bool: WriteBool(key, value.toBool()); break;
-      case QMetaType::Int: WriteInt(key, value.toInt()); break;
-      default: WriteString(key, value.toString().toStdString());
+      case QMetaType::Bool:
+        WriteBool(key, value.toBool());
+        break;
+      case QMetaType::Int:
+        WriteInt(key, value.toInt());
+        break;
+      default:
+        WriteString(key, value.toString().toStdString());
     }
   };
 }

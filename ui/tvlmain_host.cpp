@@ -1,5 +1,11 @@
 // The table window as the engine's host.
-#include <cmath>
+#include "ui/dialogs/gameover_dialog.h"
+#include "ui/dialogs/scoring_dialog.h"
+#include "ui/pause.h"
+#include "ui/small_windows.h"
+#include "ui/status_bar.h"
+#include "ui/table_view.h"
+#include "ui/tvlmain.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,13 +13,7 @@
 #include <QMessageBox>
 #include <QPushButton>
 
-#include "gameover_dialog.h"
-#include "pause.h"
-#include "scoring_dialog.h"
-#include "small_windows.h"
-#include "status_bar.h"
-#include "table_view.h"
-#include "tvlmain.h"
+#include <cmath>
 
 namespace tarvelo {
 
@@ -69,7 +69,8 @@ void TfmTvlMain::ShowWhoseTurn(const std::string& text) {
 
 void TfmTvlMain::ShowHandResults(const THandResults& results) {
   UpdatePanels();
-  TfmScoring dialog(results, [this, results] { ShowDetails(results); }, this);
+  TfmScoring dialog(
+      results, [this, results] { ShowDetails(results); }, this);
   resultWindow_ = &dialog;
   dialog.exec();
 }
@@ -121,9 +122,7 @@ void TfmTvlMain::PlayComputerTurn() {
 
 void TfmTvlMain::Pause(int milliseconds) { PauseFor(milliseconds); }
 
-int TfmTvlMain::ComputerMeldDelay() const {
-  return const_cast<TfmTvlMain*>(this)->ReadInt("Settings\\Delay", 300);
-}
+int TfmTvlMain::ComputerMeldDelay() const { return const_cast<TfmTvlMain*>(this)->ReadInt("Settings\\Delay", 300); }
 
 int AnimationSteps(int speed) {
   const double exact = 100.0 / (qMax(0, speed) + 1);
@@ -150,14 +149,22 @@ void TfmTvlMain::Repaint() {
 int TableKeyOf(int key) {
   if ((key >= Qt::Key_0 && key <= Qt::Key_9) || (key >= Qt::Key_A && key <= Qt::Key_Z)) return key;  // ASCII
   switch (key) {
-    case Qt::Key_Escape: return KeyEscape;
-    case Qt::Key_F6: return KeyF6;
-    case Qt::Key_F7: return KeyF7;
-    case Qt::Key_F8: return KeyF8;
-    case Qt::Key_F9: return KeyF9;
-    case Qt::Key_F10: return KeyF10;
-    case Qt::Key_F11: return KeyF11;
-    default: return 0;
+    case Qt::Key_Escape:
+      return KeyEscape;
+    case Qt::Key_F6:
+      return KeyF6;
+    case Qt::Key_F7:
+      return KeyF7;
+    case Qt::Key_F8:
+      return KeyF8;
+    case Qt::Key_F9:
+      return KeyF9;
+    case Qt::Key_F10:
+      return KeyF10;
+    case Qt::Key_F11:
+      return KeyF11;
+    default:
+      return 0;
   }
 }
 

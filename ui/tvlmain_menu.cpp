@@ -1,11 +1,11 @@
+#include "ui/dialogs/rules_dialog.h"
+#include "ui/help_window.h"
+#include "ui/small_windows.h"
+#include "ui/tvlmain.h"
+
 #include <QAction>
 #include <QMenuBar>
 #include <QMessageBox>
-
-#include "help_window.h"
-#include "rules_dialog.h"
-#include "small_windows.h"
-#include "tvlmain.h"
 
 namespace tarvelo {
 
@@ -35,11 +35,12 @@ void TfmTvlMain::BuildMenus() {
   AddItem(game, "MatchHistory1", "&Match History...", "Show the results of the latest matches", {},
           hook(Hooks.MatchHistory));
   game->addSeparator();
-  AddItem(game, "UndoMeld1", "&Undo Meld", "Undo the last meld, if any", Qt::Key_Delete,
-          [this] { Game.UndoMeld(); })->setEnabled(false);
-  AddItem(game, "UndoAll1", "Undo &All",
-          "Undo all melds since your last discard or taking of the discard pile, if any",
-          QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { Game.UndoAll(); })->setEnabled(false);
+  AddItem(game, "UndoMeld1", "&Undo Meld", "Undo the last meld, if any", Qt::Key_Delete, [this] {
+    Game.UndoMeld();
+  })->setEnabled(false);
+  AddItem(game, "UndoAll1", "Undo &All", "Undo all melds since your last discard or taking of the discard pile, if any",
+          QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { Game.UndoAll(); })
+      ->setEnabled(false);
   game->addSeparator();
   AddItem(game, "Exit1", "E&xit", "Quit Tarvelo", {}, [this] { close(); });
 
@@ -48,8 +49,7 @@ void TfmTvlMain::BuildMenus() {
           "Create players, set the computer level and change the window size and color", {},
           Hooks.Customize ? std::function<void()>([this] { Hooks.Customize(0); }) : std::function<void()>{});
   AddItem(options, "Decks1", "&Decks...", "Choose the backs of the two decks", {}, [this] { EditDecks(); });
-  AddItem(options, "Sound1", "&Sound...", "Set the sounds and the background music", {},
-          hook(Hooks.SoundOptions));
+  AddItem(options, "Sound1", "&Sound...", "Set the sounds and the background music", {}, hook(Hooks.SoundOptions));
   AddItem(options, "Ladder1", "&Ladder...", "Set the ladder options", {}, {})->setVisible(false);
   AddItem(options, "Rules1", "&Rules...", "Adjust the rules of Canasta to your local variant", {},
           [this] { EditRules(); });
@@ -59,9 +59,9 @@ void TfmTvlMain::BuildMenus() {
   AddItem(network, "ConnecttoOpponent1", "&Connect to Opponent...", "Connect to an opponent", {}, {})
       ->setVisible(false);
   AddItem(network, "RuleDifferences1", "&Rule Differences...", "Compare your rules with your opponent's", {},
-          hook(Hooks.RuleDifferences))->setEnabled(false);
-  AddItem(network, "Disconnect1", "&Disconnect", "End the network game", {}, hook(Hooks.Disconnect))
+          hook(Hooks.RuleDifferences))
       ->setEnabled(false);
+  AddItem(network, "Disconnect1", "&Disconnect", "End the network game", {}, hook(Hooks.Disconnect))->setEnabled(false);
   AddItem(network, "RequestListing1", "Request &Listing", "Request the list of players", {}, {})->setVisible(false);
   QAction* chatOnTop = AddItem(network, "ChatOnTop1", "&Chat window always on top",
                                "Keep the chat window in front of the table", {}, {});

@@ -1,15 +1,15 @@
 // The table window's saved games: the menu items, start-up and exit.
-#include <chrono>
+#include "store/saved_game_file.h"
+#include "store/saved_game_table.h"
+#include "ui/dialogs/saved_game_dialogs.h"
+#include "ui/tvlmain.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFile>
 #include <QMessageBox>
 
-#include "saved_game_dialogs.h"
-#include "saved_game_file.h"
-#include "saved_game_table.h"
-#include "tvlmain.h"
+#include <chrono>
 
 namespace tarvelo {
 
@@ -77,9 +77,12 @@ bool TfmTvlMain::LoadGame(bool silent, const QString& presetPath) {
   const TLoadOutcome outcome = ReadSavedGameFile(path, Game.Table);
   if (!outcome.Loaded) {
     const std::string message = outcome.Message.toStdString();
-    if (outcome.Kind == TMessageKind::Information) Information(message);
-    else if (outcome.Kind == TMessageKind::Warning) Warning(message);
-    else QMessageBox::critical(this, "Tarvelo", outcome.Message);
+    if (outcome.Kind == TMessageKind::Information)
+      Information(message);
+    else if (outcome.Kind == TMessageKind::Warning)
+      Warning(message);
+    else
+      QMessageBox::critical(this, "Tarvelo", outcome.Message);
     return false;
   }
   PutSavedGameOnTable(Game, outcome.Game);
@@ -110,8 +113,10 @@ bool TfmTvlMain::StartSavedGame() {
 }
 
 void TfmTvlMain::AutoSaveAtExit() {
-  if (ReadBool("Settings\\AutoSave", true) && Game.Table.GameInProgress) SaveGame(true);
-  else DeleteAutoSave();
+  if (ReadBool("Settings\\AutoSave", true) && Game.Table.GameInProgress)
+    SaveGame(true);
+  else
+    DeleteAutoSave();
 }
 
 void TfmTvlMain::DeleteAutoSave() {

@@ -1,7 +1,7 @@
 // tarvelo-selfplay: whole games between two computer levels, without a window.
-#include "selfplay_bench.h"
-#include "selfplay_options.h"
-#include "selfplay_report.h"
+#include "ai/selfplay/selfplay_bench.h"
+#include "ai/selfplay/selfplay_options.h"
+#include "ai/selfplay/selfplay_report.h"
 
 #include <iostream>
 #include <stdexcept>

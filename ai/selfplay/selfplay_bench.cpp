@@ -1,5 +1,6 @@
-#include "selfplay_bench.h"
-#include "computer_settings.h"
+#include "ai/selfplay/selfplay_bench.h"
+
+#include "ai/computer_settings.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "selfplay_match.h"
+#include "ai/selfplay/selfplay_match.h"
 
 #include <cstdint>
 #include <string>

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "silent_host.h"
+#include "engine/silent_host.h"
 
 #include <functional>
 #include <string>

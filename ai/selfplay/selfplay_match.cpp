@@ -1,9 +1,10 @@
-#include "selfplay_match.h"
-#include "card_names.h"
-#include "computer_player.h"
-#include "selfplay_host.h"
-#include "table_mirror.h"
-#include "turn_check.h"
+#include "ai/selfplay/selfplay_match.h"
+
+#include "ai/computer_player.h"
+#include "ai/selfplay/selfplay_host.h"
+#include "ai/selfplay/table_mirror.h"
+#include "ai/selfplay/turn_check.h"
+#include "engine/card_names.h"
 
 #include <chrono>
 #include <map>
@@ -45,9 +46,7 @@ class TMatchGame {
       computer.Settings.computerLevel = settings.Levels[side];
       computer.Settings.aggressiveness = settings.Aggressiveness;
       computer.CheckLegality = true;
-      computer.MoveSkipped = [this](const std::string& what) {
-        Count(what, results_.Refused, results_.RefusedKinds);
-      };
+      computer.MoveSkipped = [this](const std::string& what) { Count(what, results_.Refused, results_.RefusedKinds); };
     }
   }
 
@@ -71,7 +70,7 @@ class TMatchGame {
   std::array<TComputerPlayer, SideCount> computers_{TComputerPlayer(game_), TComputerPlayer(game_)};
   // What each side saw go into the other side's hand.
   std::array<TCardArea, SideCount> memory_{};
-  int atOpponent_ = SideOpponent;  // the side in the computer's place of the table
+  int atOpponent_ = SideOpponent;        // the side in the computer's place of the table
   int handsBefore_ = host_.HandsScored;  // hands of the games before this one
   TTurnStart start_;
   bool turnChecked_ = true;
@@ -145,8 +144,8 @@ void TMatchGame::Count(const std::string& kind, int& total, std::map<std::string
   ++total;
   if (v.Count++ > 0) return;
   const TTableState& t = game_.Table;
-  v.Example = "game " + std::to_string(number_ + 1) + ", hand " + std::to_string(host_.HandsScored - handsBefore_ + 1) + ", " +
-              LevelText(settings_.Levels[atOpponent_]) + " side; its hand: [" + CardNames(t.OpponentHand) +
+  v.Example = "game " + std::to_string(number_ + 1) + ", hand " + std::to_string(host_.HandsScored - handsBefore_ + 1) +
+              ", " + LevelText(settings_.Levels[atOpponent_]) + " side; its hand: [" + CardNames(t.OpponentHand) +
               "]; its melds: [" + CardNames(t.OpponentMelds) + "]; canastas " +
               std::to_string(t.OpponentCanastas.Count) + "; pile: [" + CardNames(t.DiscardPile) + "]";
 }
@@ -156,11 +155,14 @@ void TMatchGame::RecordResult() {
   const int atPlayer = atOpponent_ ^ 1;
   results_.FinalScoreSum[atPlayer] += f.PlayerScore;
   results_.FinalScoreSum[atOpponent_] += f.OpponentScore;
-  const std::array<int, SideCount> bySide = atPlayer == SidePlayer ? std::array<int, SideCount>{f.PlayerScore, f.OpponentScore}
-                                                                    : std::array<int, SideCount>{f.OpponentScore, f.PlayerScore};
+  const std::array<int, SideCount> bySide = atPlayer == SidePlayer
+                                                ? std::array<int, SideCount>{f.PlayerScore, f.OpponentScore}
+                                                : std::array<int, SideCount>{f.OpponentScore, f.PlayerScore};
   for (const int score : bySide) HashScore(results_.ScoreHash, score);
-  if (f.Draw) ++results_.Draws;
-  else ++results_.Wins[f.PlayerWon ? atPlayer : atOpponent_];
+  if (f.Draw)
+    ++results_.Draws;
+  else
+    ++results_.Wins[f.PlayerWon ? atPlayer : atOpponent_];
 }
 
 }  // namespace

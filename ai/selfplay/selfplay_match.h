@@ -1,6 +1,6 @@
 #pragma once
 
-#include "rules.h"
+#include "engine/rules.h"
 
 #include <array>
 #include <cstdint>
@@ -18,7 +18,7 @@ constexpr int SideOpponent = 1;
 struct TMatchSettings {
   int Games = 1;
   std::array<int, SideCount> Levels{};  // computer levels of the two sides
-  int Aggressiveness = 50;  // of an Expert side
+  int Aggressiveness = 50;              // of an Expert side
   std::uint32_t Seed = 1;
   TRuleSettings Rules;
   int TurnLimit = 5000;  // turns of one game before it is given up as stuck

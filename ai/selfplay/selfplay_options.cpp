@@ -1,5 +1,6 @@
-#include "selfplay_options.h"
-#include "computer_settings.h"
+#include "ai/selfplay/selfplay_options.h"
+
+#include "ai/computer_settings.h"
 
 #include <algorithm>
 #include <cctype>
@@ -84,22 +85,36 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
   TMatchSettings& m = o.Match;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& option = arguments[i];
-    if (option == "--json") o.Json = true;
-    else if (option == "--help" || option == "-h") o.Help = true;
-    else if (option == "--bench") o.Bench = true;
-    else if (option == "--hoyle") m.Rules = HoyleRules();
+    if (option == "--json")
+      o.Json = true;
+    else if (option == "--help" || option == "-h")
+      o.Help = true;
+    else if (option == "--bench")
+      o.Bench = true;
+    else if (option == "--hoyle")
+      m.Rules = HoyleRules();
     else {
-      if (i + 1 >= arguments.size()) throw std::invalid_argument("unknown option " + option + " or its value is missing");
+      if (i + 1 >= arguments.size())
+        throw std::invalid_argument("unknown option " + option + " or its value is missing");
       const std::string& value = arguments[++i];
-      if (option == "--games") m.Games = static_cast<int>(Number(option, value, 1, 100000000));
-      else if (option == "--aggressiveness") m.Aggressiveness = static_cast<int>(Number(option, value, 0, 100));
-      else if (option == "--seed") m.Seed = static_cast<std::uint32_t>(Number(option, value, 0, 4294967295LL));
-      else if (option == "--player") m.Levels[SidePlayer] = LevelFromName(value);
-      else if (option == "--opponent") m.Levels[SideOpponent] = LevelFromName(value);
-      else if (option == "--canastas") m.Rules.NumberOfCanastas = static_cast<int>(Number(option, value, 1, 2));
-      else if (option == "--cards") m.Rules.NumberOfCards = static_cast<int>(Number(option, value, 1, 2));
-      else if (bool* rule = RuleSwitch(m.Rules, option)) *rule = Switch(option, value);
-      else throw std::invalid_argument("unknown option " + option);
+      if (option == "--games")
+        m.Games = static_cast<int>(Number(option, value, 1, 100000000));
+      else if (option == "--aggressiveness")
+        m.Aggressiveness = static_cast<int>(Number(option, value, 0, 100));
+      else if (option == "--seed")
+        m.Seed = static_cast<std::uint32_t>(Number(option, value, 0, 4294967295LL));
+      else if (option == "--player")
+        m.Levels[SidePlayer] = LevelFromName(value);
+      else if (option == "--opponent")
+        m.Levels[SideOpponent] = LevelFromName(value);
+      else if (option == "--canastas")
+        m.Rules.NumberOfCanastas = static_cast<int>(Number(option, value, 1, 2));
+      else if (option == "--cards")
+        m.Rules.NumberOfCards = static_cast<int>(Number(option, value, 1, 2));
+      else if (bool* rule = RuleSwitch(m.Rules, option))
+        *rule = Switch(option, value);
+      else
+        throw std::invalid_argument("unknown option " + option);
     }
   }
   return o;

@@ -1,5 +1,6 @@
-#include "selfplay_report.h"
-#include "computer_settings.h"
+#include "ai/selfplay/selfplay_report.h"
+
+#include "ai/computer_settings.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,7 +50,8 @@ std::string SideLevel(const TMatchSettings& s, int side) { return LevelText(s.Le
 
 std::string KindList(const std::map<std::string, TViolationKind>& kinds) {
   std::string out;
-  for (const auto& [kind, v] : kinds) out += "    " + std::to_string(v.Count) + " x " + kind + "\n      e.g. " + v.Example + "\n";
+  for (const auto& [kind, v] : kinds)
+    out += "    " + std::to_string(v.Count) + " x " + kind + "\n      e.g. " + v.Example + "\n";
   return out;
 }
 
@@ -93,13 +95,12 @@ std::string JsonLine(const TMatchSettings& s, const TMatchResults& r) {
   };
   out << "{\"games\":" << r.Games << ",\"player\":" << Quoted(SideLevel(s, SidePlayer))
       << ",\"opponent\":" << Quoted(SideLevel(s, SideOpponent)) << ",\"seed\":" << s.Seed
-      << ",\"wins\":" << perSide([&](int side) { return std::to_string(r.Wins[side]); })
-      << ",\"draws\":" << r.Draws << ",\"hands\":" << r.Hands << ",\"abandoned\":" << r.Abandoned
+      << ",\"wins\":" << perSide([&](int side) { return std::to_string(r.Wins[side]); }) << ",\"draws\":" << r.Draws
+      << ",\"hands\":" << r.Hands << ",\"abandoned\":" << r.Abandoned
       << ",\"avgFinalScore\":" << perSide([&](int side) { return Fixed(AverageScore(r, side), 1); })
       << ",\"gamesPerSecond\":" << Fixed(GamesPerSecond(r), 2) << ",\"violations\":" << r.Violations
       << ",\"violationKinds\":" << KindCounts(r.Kinds) << ",\"refused\":" << r.Refused
-      << ",\"refusedKinds\":" << KindCounts(r.RefusedKinds) << ",\"winShare95\":"
-      << perSide([&](int side) {
+      << ",\"refusedKinds\":" << KindCounts(r.RefusedKinds) << ",\"winShare95\":" << perSide([&](int side) {
            const TWinShare w = WinShare(r, side);
            return "[" + Fixed(w.Low, 4) + "," + Fixed(w.High, 4) + "]";
          })

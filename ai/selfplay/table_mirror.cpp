@@ -1,4 +1,4 @@
-#include "table_mirror.h"
+#include "ai/selfplay/table_mirror.h"
 
 namespace tarvelo {
 
@@ -12,8 +12,10 @@ void LayOutMelds(TGame& game, const TCardArea& from, TCardArea& to, Seat seat) {
   for (TCard card : from.Live()) {
     const int column = game.ColumnOf(card.X);
     TColumnAnchor& anchor = to.Columns[column];
-    if (canastas.Kind[column] != NoCanasta) anchor.Y = closedY;
-    else anchor.Y += player ? StackStep : -StackStep;
+    if (canastas.Kind[column] != NoCanasta)
+      anchor.Y = closedY;
+    else
+      anchor.Y += player ? StackStep : -StackStep;
     card.X = anchor.X;
     card.Y = anchor.Y;
     card.FaceUp = 1;

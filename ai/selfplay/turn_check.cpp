@@ -1,6 +1,7 @@
-#include "turn_check.h"
-#include "invariants.h"
-#include "table_mirror.h"
+#include "ai/selfplay/turn_check.h"
+
+#include "ai/selfplay/table_mirror.h"
+#include "engine/invariants.h"
 
 namespace tarvelo {
 
@@ -20,9 +21,8 @@ bool TookThePile(const TGame& game, const TTurnStart& start) {
   if (start.DiscardCount == 0) return false;
   const TTableState& t = game.Table;
   if (t.DiscardPile.Count >= start.DiscardCount) return false;
-  return FindFirst(t.OpponentMelds, [&](const TCard& c) {
-           return c.Id == start.PileTop.Id && c.Deck == start.PileTop.Deck;
-         }) >= 0;
+  return FindFirst(t.OpponentMelds,
+                   [&](const TCard& c) { return c.Id == start.PileTop.Id && c.Deck == start.PileTop.Deck; }) >= 0;
 }
 }  // namespace
 

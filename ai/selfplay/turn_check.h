@@ -1,6 +1,6 @@
 #pragma once
 
-#include "game.h"
+#include "engine/game.h"
 
 #include <string>
 #include <vector>
@@ -10,10 +10,10 @@ namespace tarvelo {
 // What the table looked like when a computer turn began: enough to judge the
 // turn afterwards as the player's own turn would be judged.
 struct TTurnStart {
-  int MeldValue = 0;          // of the seat about to play
-  int Minimum = 0;            // its initial-meld minimum: a finished hand changes the totals
+  int MeldValue = 0;  // of the seat about to play
+  int Minimum = 0;    // its initial-meld minimum: a finished hand changes the totals
   int DiscardCount = 0;
-  TCard PileTop;              // valid when DiscardCount > 0
+  TCard PileTop;  // valid when DiscardCount > 0
 };
 
 TTurnStart RecordTurnStart(const TGame& game);

@@ -1,13 +1,12 @@
 #pragma once
 
-#include "card_names.h"
-#include "computer_player.h"
-#include "recording_host.h"
-#include "table_builder.h"
-
-#include <gtest/gtest.h>
+#include "ai/computer_player.h"
+#include "engine/card_names.h"
+#include "engine/testing/recording_host.h"
+#include "engine/testing/table_builder.h"
 
 #include <deque>
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
 

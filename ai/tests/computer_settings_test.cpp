@@ -1,5 +1,6 @@
-#include "computer_settings.h"
-#include "memory_settings.h"
+#include "ai/computer_settings.h"
+
+#include "engine/memory_settings.h"
 
 #include <gtest/gtest.h>
 

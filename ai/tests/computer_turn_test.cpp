@@ -1,4 +1,4 @@
-#include "ai_fixture.h"
+#include "ai/tests/ai_fixture.h"
 
 using namespace tarvelo;
 

@@ -1,4 +1,4 @@
-#include "ai_fixture.h"
+#include "ai/tests/ai_fixture.h"
 
 #include <string>
 
@@ -180,11 +180,11 @@ TEST_F(ExpertDiscard, ARankThePileWouldCompleteForThePlayerIsNotThrownWhileASafe
       {"the pile holds three fives", KingCanasta + table + "pile: 5H 5H 5S 7C", false, 5, "9H"},
       {"the pile holds no five", KingCanasta + table + "pile: 7C", false, 5, "5C"},
       {"a frozen pile the player cannot take", KingCanasta + table + "pile: 5H 5H 5S 7C", true, 5, "5C"},
-      {"the feeding single gives way to a pair",
-       KingCanasta + "melds: 5S 5C 5D; opp: 5C 9H 9S; pile: 5H 5H 5S 7C", false, 5, "9H"},
+      {"the feeding single gives way to a pair", KingCanasta + "melds: 5S 5C 5D; opp: 5C 9H 9S; pile: 5H 5H 5S 7C",
+       false, 5, "9H"},
       // Short of the canasta against a player with many cards, it does not look.
-      {"no canasta and 26 cards on the player's side", "oppmelds: 8S 8C 8D; " + table + "pile: 5H 5H 5S 7C", false,
-       20, "5C"},
+      {"no canasta and 26 cards on the player's side", "oppmelds: 8S 8C 8D; " + table + "pile: 5H 5H 5S 7C", false, 20,
+       "5C"},
   };
   for (const FeedCase& c : cases) {
     SCOPED_TRACE(c.why);

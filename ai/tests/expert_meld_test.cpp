@@ -1,4 +1,4 @@
-#include "ai_fixture.h"
+#include "ai/tests/ai_fixture.h"
 
 #include <string>
 
@@ -112,10 +112,10 @@ TEST_F(ExpertMeld, InTheEndgameItLaysItsNaturalsButKeepsCardsThatCannotGoOut) {
     int threes;
   };
   const Case cases[] = {
-      {"5C 5D 5S 8C 9D", "8C 9D", 0, 0},         // two unmatched cards
-      {"5C 5D 5S 8C 8D", "8C 8D", 0, 0},         // a pair without a wildcard
-      {"5C 5D 5S 8C 8D JK", "", 3, 0},           // the pair takes the joker: out by melding
-      {"5C 5D 5S 3S 3C 3S 9D", "9D", 0, 3},      // three black threes go down beside the last card
+      {"5C 5D 5S 8C 9D", "8C 9D", 0, 0},     // two unmatched cards
+      {"5C 5D 5S 8C 8D", "8C 8D", 0, 0},     // a pair without a wildcard
+      {"5C 5D 5S 8C 8D JK", "", 3, 0},       // the pair takes the joker: out by melding
+      {"5C 5D 5S 3S 3C 3S 9D", "9D", 0, 3},  // three black threes go down beside the last card
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.opp);

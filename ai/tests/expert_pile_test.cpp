@@ -1,4 +1,4 @@
-#include "ai_fixture.h"
+#include "ai/tests/ai_fixture.h"
 
 #include <sstream>
 
@@ -363,7 +363,7 @@ TEST_F(ExpertPile, AOneCardPileEndsThreeBlockingWithoutTwoBlackThreesAndForgetsT
   } cases[] = {
       {"opp: 3S 3C 5D; pile: 9C", true, 0},
       {"opp: 3S 5D 6D; pile: 9C", false, 0},
-      {"opp: 3S 3H 5D; pile: 9C", false, 0},  // a red three blocks nothing
+      {"opp: 3S 3H 5D; pile: 9C", false, 0},            // a red three blocks nothing
       {"opp: 3S 5D 6D; pile: 9C 8D", true, RankSeven},  // an older pile changes nothing
   };
   for (const Case& c : cases) {

@@ -1,4 +1,4 @@
-#include "ai_fixture.h"
+#include "ai/tests/ai_fixture.h"
 
 using namespace tarvelo;
 
@@ -71,6 +71,6 @@ TEST_F(GoingOut, TheAdvancedKeepsSixCardsBackWhileShortOfCanastas) {
       LevelAdvanced);
   computer.playComputerTurn();
   EXPECT_EQ(MeldSize(RankAce), 3);
-  EXPECT_EQ(MeldSize(RankQueen), 0);      // 11 cards after the draw: five may go, and the queens would overrun
-  EXPECT_EQ(t.OpponentHand.Count, 7);     // after the discard
+  EXPECT_EQ(MeldSize(RankQueen), 0);   // 11 cards after the draw: five may go, and the queens would overrun
+  EXPECT_EQ(t.OpponentHand.Count, 7);  // after the discard
 }

@@ -1,5 +1,5 @@
-#include "ai_fixture.h"
-#include "meld_legality.h"
+#include "ai/meld_legality.h"
+#include "ai/tests/ai_fixture.h"
 
 using namespace tarvelo;
 
@@ -14,7 +14,8 @@ struct FaultCase {
 TEST_F(Legality, TheComputersMeldsAreJudgedAsThePlayersFinishedTurn) {
   const FaultCase cases[] = {
       {"opp: 5D 6D; oppmelds: KS KS KC 9D 9S", 50, "every melded rank must contain at least three cards"},
-      {"opp: 5D 6D; oppmelds: KS KS KC 9D 9S 9H", 90, "your first meld must be at least 90 points (currently 60 points)"},
+      {"opp: 5D 6D; oppmelds: KS KS KC 9D 9S 9H", 90,
+       "your first meld must be at least 90 points (currently 60 points)"},
       {"opp: 5D 6D; oppmelds: KS KS KC JK>K JK>K 2C>K 2D>K", 50, "there are too many wildcards within one rank"},
       {"opp: 5D 6D; oppmelds: KS KS KC 3S 3S 3C", 15, "the Black Threes have not been melded correctly"},
       {"opp: 5D 6D; oppmelds: KS KS KC 2S 2D 2C", 15, "wildcards must be melded as a canasta"},
@@ -58,7 +59,7 @@ namespace {
 // A pile take that the Beginner's rules prescribe and the player's checks refuse:
 // against 125 points the first meld uses the whole hand without a canasta.
 constexpr const char* EmptyingTake = "opp: 9S 7C 7C TH TD 7D 9D TS 5D 5H 2H 7S 9C 7D 2C; pile: 7H";
-}
+}  // namespace
 
 TEST_F(Legality, AStepThatBreaksTheRulesIsNotMadeAndTheTurnGoesOnWithoutIt) {
   game.Rules.TopCardCounts = false;

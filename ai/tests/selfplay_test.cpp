@@ -1,10 +1,9 @@
-#include "computer_settings.h"
-#include "selfplay_match.h"
-#include "selfplay_options.h"
-#include "selfplay_report.h"
+#include "ai/computer_settings.h"
+#include "ai/selfplay/selfplay_match.h"
+#include "ai/selfplay/selfplay_options.h"
+#include "ai/selfplay/selfplay_report.h"
 
 #include <gtest/gtest.h>
-
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -26,12 +25,42 @@ TEST(SelfPlayOptions, DefaultsAreOneGameAdvancedAgainstBeginnerUnderTheDefaultRu
 }
 
 TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
-  const TSelfPlayOptions o =
-      Parse({"--games", "20", "--player", "Beginner", "--opponent", "ADVANCED", "--seed", "4294967295", "--json",
-             "--hoyle", "--canastas", "1", "--cards", "2", "--canasta-required", "on", "--add-to-canasta", "off",
-             "--top-card-counts", "no", "--initial-block", "false", "--initial-block-for-both", "0",
-             "--natural-pair", "yes", "--add-existing-meld", "true", "--draw-extra", "off", "--three-block", "on",
-             "--bonus-counts", "on", "--wildcard-canasta", "on"});
+  const TSelfPlayOptions o = Parse({"--games",
+                                    "20",
+                                    "--player",
+                                    "Beginner",
+                                    "--opponent",
+                                    "ADVANCED",
+                                    "--seed",
+                                    "4294967295",
+                                    "--json",
+                                    "--hoyle",
+                                    "--canastas",
+                                    "1",
+                                    "--cards",
+                                    "2",
+                                    "--canasta-required",
+                                    "on",
+                                    "--add-to-canasta",
+                                    "off",
+                                    "--top-card-counts",
+                                    "no",
+                                    "--initial-block",
+                                    "false",
+                                    "--initial-block-for-both",
+                                    "0",
+                                    "--natural-pair",
+                                    "yes",
+                                    "--add-existing-meld",
+                                    "true",
+                                    "--draw-extra",
+                                    "off",
+                                    "--three-block",
+                                    "on",
+                                    "--bonus-counts",
+                                    "on",
+                                    "--wildcard-canasta",
+                                    "on"});
   const TRuleSettings& r = o.Match.Rules;
   EXPECT_EQ(o.Match.Games, 20);
   EXPECT_EQ(o.Match.Levels[SidePlayer], LevelBeginner);
@@ -56,8 +85,8 @@ TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
 
 TEST(SelfPlayOptions, AnythingElseIsRefusedWithAMessage) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--games"},         {"--games", "0"},     {"--games", "ten"},           {"--games", "5x"},
-      {"--player", "pro"}, {"--opponent", "master"}, {"--canastas", "3"},      {"--cards", "0"},
+      {"--games"},         {"--games", "0"},          {"--games", "ten"},          {"--games", "5x"},
+      {"--player", "pro"}, {"--opponent", "master"},  {"--canastas", "3"},         {"--cards", "0"},
       {"--seed", "-1"},    {"--seed", "99999999999"}, {"--natural-pair", "maybe"}, {"--colour", "green"},
       {"stray"},
   };
@@ -134,12 +163,13 @@ TEST(SelfPlay, TheJsonLineCarriesTheFiguresOfBothSides) {
   r.Refused = 2;
   r.RefusedKinds["a step"] = {2, "another"};
   const std::string json = JsonLine(Settings(3, LevelAdvanced, LevelBeginner, 9), r);
-  EXPECT_EQ(json,
-            "{\"games\":3,\"player\":\"Advanced\",\"opponent\":\"Beginner\",\"seed\":9,"
-            "\"wins\":{\"player\":2,\"opponent\":1},\"draws\":0,\"hands\":17,\"abandoned\":0,"
-            "\"avgFinalScore\":{\"player\":5100.0,\"opponent\":3000.0},\"gamesPerSecond\":1.50,"
-            "\"violations\":1,\"violationKinds\":{\"a \\\"b\\\" fault\":1},\"refused\":2,"
-            "\"refusedKinds\":{\"a step\":2},\"winShare95\":{\"player\":[0.2077,0.9385],\"opponent\":[0.0615,0.7923]}}");
+  EXPECT_EQ(
+      json,
+      "{\"games\":3,\"player\":\"Advanced\",\"opponent\":\"Beginner\",\"seed\":9,"
+      "\"wins\":{\"player\":2,\"opponent\":1},\"draws\":0,\"hands\":17,\"abandoned\":0,"
+      "\"avgFinalScore\":{\"player\":5100.0,\"opponent\":3000.0},\"gamesPerSecond\":1.50,"
+      "\"violations\":1,\"violationKinds\":{\"a \\\"b\\\" fault\":1},\"refused\":2,"
+      "\"refusedKinds\":{\"a step\":2},\"winShare95\":{\"player\":[0.2077,0.9385],\"opponent\":[0.0615,0.7923]}}");
   const std::string text = SummaryText(Settings(3, LevelAdvanced, LevelBeginner, 9), r);
   EXPECT_NE(text.find("e.g. example"), std::string::npos);
   EXPECT_NE(text.find("e.g. another"), std::string::npos);

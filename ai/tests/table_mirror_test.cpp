@@ -1,6 +1,7 @@
-#include "ai_fixture.h"
-#include "invariants.h"
-#include "table_mirror.h"
+#include "ai/selfplay/table_mirror.h"
+
+#include "ai/tests/ai_fixture.h"
+#include "engine/invariants.h"
 
 using namespace tarvelo;
 

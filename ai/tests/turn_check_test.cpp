@@ -1,5 +1,6 @@
-#include "ai_fixture.h"
-#include "turn_check.h"
+#include "ai/selfplay/turn_check.h"
+
+#include "ai/tests/ai_fixture.h"
 
 using namespace tarvelo;
 

@@ -1,13 +1,14 @@
-#include <gtest/gtest.h>
+#include "app/computer_seat.h"
+
+#include "engine/invariants.h"
+#include "engine/memory_settings.h"
+#include "ui/testing/qt_test_app.h"
 
 #include <QApplication>
 #include <QDialog>
 #include <QTimer>
 
-#include "computer_seat.h"
-#include "invariants.h"
-#include "memory_settings.h"
-#include "qt_test_app.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -66,7 +67,8 @@ TEST_F(ComputerSeat, AGameAgainstTheExpertPlaysToItsEnd) {
   // The hands' score boxes are closed as they come; the game-over box is declined.
   QTimer closer;
   QObject::connect(&closer, &QTimer::timeout, [this] {
-    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget())) gameOver ? dialog->reject() : dialog->accept();
+    if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
+      gameOver ? dialog->reject() : dialog->accept();
   });
   closer.start(5);
   window->show();

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "engine/silent_host.h"
+
 #include <string>
 #include <utility>
 #include <vector>
-
-#include "silent_host.h"
 
 namespace tarvelo {
 

@@ -1,4 +1,4 @@
-#include "stub_opponent.h"
+#include "engine/testing/stub_opponent.h"
 
 namespace tarvelo {
 

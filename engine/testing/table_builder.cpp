@@ -1,4 +1,4 @@
-#include "table_builder.h"
+#include "engine/testing/table_builder.h"
 
 #include <sstream>
 #include <stdexcept>
@@ -51,8 +51,8 @@ TCard TTableBuilder::Take(std::string_view name) {
 
 TTableBuilder& TTableBuilder::Build(std::string_view description) {
   TTableState& t = game_.Table;
-  for (TCardArea* a : {&t.Stock, &t.DiscardPile, &t.OpponentHand, &t.PlayerHand, &t.PlayerMelds,
-                       &t.OpponentMelds, &t.pickupMemory})
+  for (TCardArea* a :
+       {&t.Stock, &t.DiscardPile, &t.OpponentHand, &t.PlayerHand, &t.PlayerMelds, &t.OpponentMelds, &t.pickupMemory})
     a->Count = 0;
   t.PlayerCanastas = {};
   t.OpponentCanastas = {};
@@ -123,7 +123,8 @@ void TTableBuilder::FillStock() {
   for (int id = 1; id <= JokerId; ++id) {
     const int copies = id == JokerId ? 4 : 2;
     while (used_[id] < copies) {
-      TCard card = MakeCard(static_cast<CardId>(id), static_cast<std::uint8_t>(id == JokerId ? used_[id] / 2 : used_[id]));
+      TCard card =
+          MakeCard(static_cast<CardId>(id), static_cast<std::uint8_t>(id == JokerId ? used_[id] / 2 : used_[id]));
       ++used_[id];
       card.X = l.LeftMargin;
       card.Y = l.StockY;

@@ -1,10 +1,10 @@
 #pragma once
 
+#include "engine/game.h"
+
 #include <array>
 #include <string>
 #include <string_view>
-
-#include "game.h"
 
 namespace tarvelo {
 

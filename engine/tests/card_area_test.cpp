@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "engine/card_area.h"
 
-#include "card_area.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 

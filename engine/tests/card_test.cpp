@@ -1,6 +1,6 @@
-#include <gtest/gtest.h>
+#include "engine/card.h"
 
-#include "card.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -13,12 +13,15 @@ TEST(Card, RankSlotsFollowTheIdLayout) {
 }
 
 TEST(Card, ValuesByRankAndThreesById) {
-  struct Case { int id; int value; };
+  struct Case {
+    int id;
+    int value;
+  };
   const Case cases[] = {
-      {JokerId, 50}, {1, 20}, {40, 20},          // joker, twos
-      {2, 5}, {15, 5}, {28, 0}, {41, 0},         // black threes 5, red threes 0
-      {3, 5}, {6, 5}, {7, 10}, {12, 10},         // four, seven, eight, king
-      {13, 20}, {52, 20},                        // aces
+      {JokerId, 50}, {1, 20},  {40, 20},            // joker, twos
+      {2, 5},        {15, 5},  {28, 0},  {41, 0},   // black threes 5, red threes 0
+      {3, 5},        {6, 5},   {7, 10},  {12, 10},  // four, seven, eight, king
+      {13, 20},      {52, 20},                      // aces
   };
   for (const Case& c : cases) EXPECT_EQ(ValueOf(c.id), c.value) << "id " << c.id;
 }

@@ -1,14 +1,13 @@
-#include <gtest/gtest.h>
+#include "engine/game.h"
+#include "engine/invariants.h"
+#include "engine/testing/recording_host.h"
+#include "engine/testing/table_builder.h"
 
 #include <algorithm>
+#include <gtest/gtest.h>
 #include <set>
 #include <sstream>
 #include <vector>
-
-#include "game.h"
-#include "invariants.h"
-#include "recording_host.h"
-#include "table_builder.h"
 
 using namespace tarvelo;
 

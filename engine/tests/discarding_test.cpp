@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
+#include "engine/invariants.h"
+#include "engine/tests/turn_fixture.h"
 
-#include "invariants.h"
-#include "turn_fixture.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -55,7 +55,8 @@ TEST_F(TurnTest, AMeldBetweenTwoRightClicksStartsTheCountAfresh) {
 TEST_F(TurnTest, DiscardingIsRefusedBeforeTheDrawAndWithIllegalMelds) {
   ToDraw("hand: KH 9C 4D");
   RightClickHand("9C");
-  EXPECT_EQ(LastStatus(), "You cannot discard before drawing; please draw first by clicking on the stock or the discard pile");
+  EXPECT_EQ(LastStatus(),
+            "You cannot discard before drawing; please draw first by clicking on the stock or the discard pile");
   Drawn("hand: KH 9C 4D; melds: QH QS");
   const TTableState before = t;
   RightClickHand("9C");

@@ -1,11 +1,10 @@
-#include <gtest/gtest.h>
+#include "engine/card_names.h"
+#include "engine/game.h"
+#include "engine/testing/recording_host.h"
 
 #include <cstdio>
+#include <gtest/gtest.h>
 #include <string>
-
-#include "card_names.h"
-#include "game.h"
-#include "recording_host.h"
 
 using namespace tarvelo;
 

@@ -1,11 +1,13 @@
-#include <gtest/gtest.h>
+#include "engine/layout.h"
 
-#include "layout.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
 TEST(Layout, FiguresAtEachSize) {
-  struct Case { int size, midLine, stockY, discardY, playerMeldY, opponentMeldY, playerHandY, step; };
+  struct Case {
+    int size, midLine, stockY, discardY, playerMeldY, opponentMeldY, playerHandY, step;
+  };
   const Case cases[] = {
       {0, 202, 135, 204, 196, 146, 323, 45},
       {1, 262, 179, 264, 256, 190, 399, 57},

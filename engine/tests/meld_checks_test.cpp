@@ -1,8 +1,8 @@
-#include <gtest/gtest.h>
+#include "engine/game.h"
+#include "engine/testing/recording_host.h"
+#include "engine/testing/table_builder.h"
 
-#include "game.h"
-#include "recording_host.h"
-#include "table_builder.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -127,7 +127,11 @@ TEST_F(MeldChecks, OpponentCanastaClosesUpwardWithItsOwnCountAndPauses) {
 }
 
 TEST_F(MeldChecks, BlackThreesMayBeMeldedOnlyAsTheLastCards) {
-  struct Case { const char* table; int canastas; bool may; };
+  struct Case {
+    const char* table;
+    int canastas;
+    bool may;
+  };
   const Case cases[] = {
       {"hand: 3S 3C 3S; melds: 5H 5H 5D 5D 5C 5C 5S", 1, true},
       {"hand: 3S 3C 3S 9H; melds: 5H 5H 5D 5D 5C 5C 5S", 1, true},
@@ -144,13 +148,17 @@ TEST_F(MeldChecks, BlackThreesMayBeMeldedOnlyAsTheLastCards) {
 }
 
 TEST_F(MeldChecks, OneCardLeftMustBePassedUnlessItCompletesACanasta) {
-  struct Case { const char* table; int required; bool mustPass; };
+  struct Case {
+    const char* table;
+    int required;
+    bool mustPass;
+  };
   const Case cases[] = {
       {"hand: 9D; melds: KH KS KD", 1, true},
-      {"hand: 9D; melds: 9H 9S 9C 9H 9S 9C", 1, false},             // the nine completes a canasta
-      {"hand: JK; melds: 9H 9S 9C 9H 9S 2D>9", 1, false},            // the joker completes it
-      {"hand: JK; melds: 9H 9S 9C 2H>9 2S>9 2D>9", 1, true},         // three wildcards already
-      {"hand: 9D; melds: 9H 9S 9C 9H 9S 9C", 2, true},               // none yet, two required
+      {"hand: 9D; melds: 9H 9S 9C 9H 9S 9C", 1, false},       // the nine completes a canasta
+      {"hand: JK; melds: 9H 9S 9C 9H 9S 2D>9", 1, false},     // the joker completes it
+      {"hand: JK; melds: 9H 9S 9C 2H>9 2S>9 2D>9", 1, true},  // three wildcards already
+      {"hand: 9D; melds: 9H 9S 9C 9H 9S 9C", 2, true},        // none yet, two required
       {"hand: 9D; melds: QH QS QD QC QH QS QD 9H 9S 9C 9H 9S 9C", 2, false},
       {"hand: 9D; melds: QH QS QD QC QH QS QD 9H 9S 9C", 1, false},  // enough canastas
       {"hand: 9D 8D; melds: KH KS KD", 1, false},                    // more than one card

@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
+#include "engine/invariants.h"
+#include "engine/tests/turn_fixture.h"
 
-#include "invariants.h"
-#include "turn_fixture.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -9,7 +9,8 @@ TEST_F(TurnTest, MeldingBeforeTheDrawIsRefused) {
   ToDraw("hand: KH KS; melds: QH QS QD");
   ClickHand("KH");
   ClickMeld(RankQueen);
-  EXPECT_EQ(LastStatus(), "You cannot meld before drawing; please draw first by clicking on the stock or the discard pile");
+  EXPECT_EQ(LastStatus(),
+            "You cannot meld before drawing; please draw first by clicking on the stock or the discard pile");
   game.PlayerClick(MouseButton::Left, l.ColumnX(RankJoker) + 1, l.PlayerHandY + 13, {});
   EXPECT_EQ(NamesOf(t.PlayerHand), "KH KS");
   EXPECT_EQ(NamesOf(t.PlayerMelds), "QH QS QD");
@@ -100,7 +101,9 @@ TEST_F(TurnTest, ShiftFillsAMeldToACanastaWithWildcards) {
   EXPECT_EQ(MeldColumnSize(RankEight), 7);
   EXPECT_EQ(t.PlayerCanastas.Kind[RankEight], MixedCanasta);
   EXPECT_EQ(NamesOf(t.PlayerHand), "4C 5C");
-  EXPECT_EQ(host.PeerMessages[0], (std::pair<std::string, std::string>{"MELDWILDCARD", "53\xFE" "7"}));
+  EXPECT_EQ(host.PeerMessages[0], (std::pair<std::string, std::string>{"MELDWILDCARD",
+                                                                       "53\xFE"
+                                                                       "7"}));
   // Not enough wildcards to reach seven: nothing.
   Drawn("hand: JK 2S 4C 5C; melds: 8H 8S 8D 8C");
   ClickMeld(RankEight, MouseButton::Left, WithShift);

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
+#include "engine/invariants.h"
+#include "engine/tests/turn_fixture.h"
 
 #include <functional>
-
-#include "invariants.h"
-#include "turn_fixture.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 

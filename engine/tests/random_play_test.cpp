@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
+#include "engine/game.h"
+#include "engine/invariants.h"
+#include "engine/random_source.h"
+#include "engine/silent_host.h"
+#include "engine/testing/stub_opponent.h"
 
 #include <array>
+#include <gtest/gtest.h>
 #include <string>
-
-#include "game.h"
-#include "invariants.h"
-#include "random_source.h"
-#include "silent_host.h"
-#include "stub_opponent.h"
 
 using namespace tarvelo;
 
@@ -33,9 +32,9 @@ class TRandomPlayer {
 
   void RandomRules() {
     TRuleSettings& r = game_.Rules;
-    for (bool* rule : {&r.CanastaRequired, &r.AddToCanasta, &r.TopCardCounts, &r.InitialBlock, &r.InitialBlockForBoth,
-                       &r.NaturalPair, &r.AddExistingMeld, &r.DrawExtra, &r.ThreeBlock, &r.BonusCounts,
-                       &r.WildcardCanasta})
+    for (bool* rule :
+         {&r.CanastaRequired, &r.AddToCanasta, &r.TopCardCounts, &r.InitialBlock, &r.InitialBlockForBoth,
+          &r.NaturalPair, &r.AddExistingMeld, &r.DrawExtra, &r.ThreeBlock, &r.BonusCounts, &r.WildcardCanasta})
       *rule = Chance(50);
     r.NumberOfCanastas = 1 + random_.Int(2);
     r.NumberOfCards = 1 + random_.Int(2);
@@ -44,14 +43,22 @@ class TRandomPlayer {
 
   void Act() {
     const int roll = random_.Int(100);
-    if (roll < 35) ClickOnCard();
-    else if (roll < 50) Click(random_.Int(game_.Layout.ClientWidth + 40) - 20, random_.Int(800) - 20);
-    else if (roll < 65) PressKey();
-    else if (roll < 85) MoveOn();
-    else if (roll < 92) game_.UndoMeld();
-    else if (roll < 95) game_.UndoAll();
-    else if (roll < 99) game_.EndHand();
-    else game_.ApplyLayout(ComputeLayout(random_.Int(WindowSizeCount)));  // the window changes size
+    if (roll < 35)
+      ClickOnCard();
+    else if (roll < 50)
+      Click(random_.Int(game_.Layout.ClientWidth + 40) - 20, random_.Int(800) - 20);
+    else if (roll < 65)
+      PressKey();
+    else if (roll < 85)
+      MoveOn();
+    else if (roll < 92)
+      game_.UndoMeld();
+    else if (roll < 95)
+      game_.UndoAll();
+    else if (roll < 99)
+      game_.EndHand();
+    else
+      game_.ApplyLayout(ComputeLayout(random_.Int(WindowSizeCount)));  // the window changes size
   }
 
  private:
@@ -78,8 +85,8 @@ class TRandomPlayer {
   }
 
   void PressKey() {
-    static const int keys[] = {'2', '3', '4', '5', '6', '7', '8', '9', '0', 'J', 'Q', 'K', 'A', 'W', 'w', 'X', ' ',
-                               KeyEscape, KeyF6, KeyF7, KeyF8, KeyF9, KeyF10, KeyF11};
+    static const int keys[] = {'2', '3', '4', '5', '6', '7',       '8',   '9',   '0',   'J',   'Q',    'K',
+                               'A', 'W', 'w', 'X', ' ', KeyEscape, KeyF6, KeyF7, KeyF8, KeyF9, KeyF10, KeyF11};
     const int key = Chance(90) ? keys[random_.Int(std::size(keys))] : random_.Int(1 << 20) - (1 << 19);
     game_.PlayerKey(key, ShiftState{Chance(10), Chance(20), Chance(5)});
   }

@@ -1,7 +1,8 @@
-#include <gtest/gtest.h>
+#include "engine/rules.h"
 
-#include "recording_host.h"
-#include "rules.h"
+#include "engine/testing/recording_host.h"
+
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 

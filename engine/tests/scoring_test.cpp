@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "engine/scoring.h"
 
-#include "game.h"
-#include "invariants.h"
-#include "recording_host.h"
-#include "scoring.h"
-#include "table_builder.h"
+#include "engine/game.h"
+#include "engine/invariants.h"
+#include "engine/testing/recording_host.h"
+#include "engine/testing/table_builder.h"
+
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -37,26 +38,76 @@ TEST_F(Scoring, EachRowInTheNormalAndThePenaltyCase) {
     Rows rows;  // {count, value}: table, hand, canastas, red threes, finish, total
   };
   const Case cases[] = {
-      {"concealed going out", "melds: 7H 7S 7D 7C 7H 7S 7D 3H 3D", Seat::Player, PlayerWentOut, 0, false,
+      {"concealed going out",
+       "melds: 7H 7S 7D 7C 7H 7S 7D 3H 3D",
+       Seat::Player,
+       PlayerWentOut,
+       0,
+       false,
        {{{7, 35}, {0, 0}, {1, 500}, {2, 200}, {0, 200}, {0, 935}}}},
-      {"going out after melding before", "melds: 7H 7S 7D 7C 7H 7S 7D 3H 3D", Seat::Player, PlayerWentOut, 50,
-       false, {{{7, 35}, {0, 0}, {1, 500}, {2, 200}, {0, 100}, {0, 835}}}},
-      {"only red threes melded when the other went out", "hand: KH 4D; melds: 3H 3D", Seat::Player,
-       OpponentWentOut, 0, false, {{{0, 0}, {2, -15}, {0, 0}, {2, -200}, {0, 0}, {0, -215}}}},
-      {"nothing melded at all", "hand: KH JK", Seat::Player, OpponentWentOut, 0, false,
+      {"going out after melding before",
+       "melds: 7H 7S 7D 7C 7H 7S 7D 3H 3D",
+       Seat::Player,
+       PlayerWentOut,
+       50,
+       false,
+       {{{7, 35}, {0, 0}, {1, 500}, {2, 200}, {0, 100}, {0, 835}}}},
+      {"only red threes melded when the other went out",
+       "hand: KH 4D; melds: 3H 3D",
+       Seat::Player,
+       OpponentWentOut,
+       0,
+       false,
+       {{{0, 0}, {2, -15}, {0, 0}, {2, -200}, {0, 0}, {0, -215}}}},
+      {"nothing melded at all",
+       "hand: KH JK",
+       Seat::Player,
+       OpponentWentOut,
+       0,
+       false,
        {{{0, 0}, {2, -60}, {0, 0}, {0, 0}, {0, 0}, {0, -60}}}},
-      {"no canasta with one required", "hand: 4D; melds: KH KS KD JK>K 3H", Seat::Player, OpponentWentOut, 0,
-       true, {{{4, -80}, {1, -5}, {0, 0}, {1, -100}, {0, 0}, {0, -185}}}},
-      {"four red threes on the table", "hand: 4D; melds: KH KS KD 3H 3D 3H 3D", Seat::Player, OpponentWentOut, 0,
-       false, {{{3, 30}, {1, -5}, {0, 0}, {4, 800}, {0, 0}, {0, 825}}}},
-      {"four red threes in the penalty case", "hand: 4D; melds: 3H 3D 3H 3D", Seat::Player, OpponentWentOut, 0,
-       false, {{{0, 0}, {1, -5}, {0, 0}, {4, -800}, {0, 0}, {0, -805}}}},
-      {"the fourth red three caught in the hand", "hand: 3D 4D; melds: KH KS KD 3H 3D 3H", Seat::Player,
-       OpponentWentOut, 0, false, {{{3, 30}, {1, -5}, {0, 0}, {4, -200}, {0, 0}, {0, -175}}}},
-      {"every canasta kind", "hand: 4D; melds: KH KS KD KC KH KS KD QH QS QD QC 2D>Q 2H>Q JK>Q JK JK JK 2C 2C 2S 2S",
-       Seat::Player, OpponentWentOut, 0, false, {{{21, 430}, {1, -5}, {3, 1800}, {0, 0}, {0, 0}, {0, 2225}}}},
-      {"the opponent's side", "opp: 9H 4D; oppmelds: AH AS AD AC AH AS AD 3H", Seat::Opponent, PlayerWentOut, 0,
-       false, {{{7, 140}, {2, -15}, {1, 500}, {1, 100}, {0, 0}, {0, 725}}}},
+      {"no canasta with one required",
+       "hand: 4D; melds: KH KS KD JK>K 3H",
+       Seat::Player,
+       OpponentWentOut,
+       0,
+       true,
+       {{{4, -80}, {1, -5}, {0, 0}, {1, -100}, {0, 0}, {0, -185}}}},
+      {"four red threes on the table",
+       "hand: 4D; melds: KH KS KD 3H 3D 3H 3D",
+       Seat::Player,
+       OpponentWentOut,
+       0,
+       false,
+       {{{3, 30}, {1, -5}, {0, 0}, {4, 800}, {0, 0}, {0, 825}}}},
+      {"four red threes in the penalty case",
+       "hand: 4D; melds: 3H 3D 3H 3D",
+       Seat::Player,
+       OpponentWentOut,
+       0,
+       false,
+       {{{0, 0}, {1, -5}, {0, 0}, {4, -800}, {0, 0}, {0, -805}}}},
+      {"the fourth red three caught in the hand",
+       "hand: 3D 4D; melds: KH KS KD 3H 3D 3H",
+       Seat::Player,
+       OpponentWentOut,
+       0,
+       false,
+       {{{3, 30}, {1, -5}, {0, 0}, {4, -200}, {0, 0}, {0, -175}}}},
+      {"every canasta kind",
+       "hand: 4D; melds: KH KS KD KC KH KS KD QH QS QD QC 2D>Q 2H>Q JK>Q JK JK JK 2C 2C 2S 2S",
+       Seat::Player,
+       OpponentWentOut,
+       0,
+       false,
+       {{{21, 430}, {1, -5}, {3, 1800}, {0, 0}, {0, 0}, {0, 2225}}}},
+      {"the opponent's side",
+       "opp: 9H 4D; oppmelds: AH AS AD AC AH AS AD 3H",
+       Seat::Opponent,
+       PlayerWentOut,
+       0,
+       false,
+       {{{7, 140}, {2, -15}, {1, 500}, {1, 100}, {0, 0}, {0, 725}}}},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);

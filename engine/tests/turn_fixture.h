@@ -1,14 +1,13 @@
 #pragma once
 
-#include <gtest/gtest.h>
+#include "engine/game.h"
+#include "engine/testing/recording_host.h"
+#include "engine/testing/stub_opponent.h"
+#include "engine/testing/table_builder.h"
 
+#include <gtest/gtest.h>
 #include <string>
 #include <vector>
-
-#include "game.h"
-#include "recording_host.h"
-#include "stub_opponent.h"
-#include "table_builder.h"
 
 namespace tarvelo {
 

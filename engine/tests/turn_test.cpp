@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
+#include "engine/invariants.h"
+#include "engine/tests/turn_fixture.h"
 
-#include "invariants.h"
-#include "turn_fixture.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -129,7 +129,8 @@ TEST_F(TurnTest, ARedThreeLeavingOneCardInHandForcesThePass) {
   ClickStock();
   EXPECT_EQ(NamesOf(t.PlayerMelds), "AH AS AD 3H");
   ASSERT_EQ(host.Boxes.size(), 1u);
-  EXPECT_EQ(host.Boxes[0], "You only have one card left, and not enough Canastas to go out.\r You have to pass the discard.");
+  EXPECT_EQ(host.Boxes[0],
+            "You only have one card left, and not enough Canastas to go out.\r You have to pass the discard.");
   EXPECT_EQ(t.Phase, PhaseOpponent);
   EXPECT_TRUE(t.OpponentToMove);
   EXPECT_FALSE(t.HasDrawn);
@@ -220,7 +221,8 @@ TEST_F(TurnTest, EndHandIsRefusedWhileThePlayerIsForcedToTakeThePile) {
   builder.Build("hand: 5C 9D; melds: QH QS QD QC QH; pile: QS").StockHolds(0).PlayerToDraw();
   game.EndHand();
   ASSERT_EQ(host.Boxes.size(), 1u);
-  EXPECT_EQ(host.Boxes[0], "You cannot end this hand now, because you must \n\rmeld the top card of the pile. (You are 'forced').");
+  EXPECT_EQ(host.Boxes[0],
+            "You cannot end this hand now, because you must \n\rmeld the top card of the pile. (You are 'forced').");
   EXPECT_FALSE(t.EndHandRequested);
   EXPECT_TRUE(host.HandResults.empty());
 }

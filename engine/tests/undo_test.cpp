@@ -1,7 +1,7 @@
-#include <gtest/gtest.h>
+#include "engine/invariants.h"
+#include "engine/tests/turn_fixture.h"
 
-#include "invariants.h"
-#include "turn_fixture.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 

@@ -1,15 +1,15 @@
 // Any bytes as a saved-game file. Reading must never crash; a file that reads
 // must be a whole table that goes onto a game at every window size, and at its
 // own size it must write and read back to the same table.
+#include "engine/game.h"
+#include "engine/invariants.h"
+#include "engine/silent_host.h"
+#include "store/saved_game_table.h"
+#include "store/tests/saved_game_fixture.h"
+
 #include <cstdint>
 #include <cstdlib>
 #include <string_view>
-
-#include "game.h"
-#include "invariants.h"
-#include "saved_game_fixture.h"
-#include "saved_game_table.h"
-#include "silent_host.h"
 
 using namespace tarvelo;
 

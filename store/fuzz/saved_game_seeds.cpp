@@ -1,10 +1,10 @@
 // Writes saved games of random play at every window size into a folder: the
 // fuzzer's starting corpus. Usage: saved_game_seeds <folder>
+#include "store/tests/saved_game_fixture.h"
+
 #include <fstream>
 #include <iostream>
 #include <string>
-
-#include "saved_game_fixture.h"
 
 using namespace tarvelo;
 

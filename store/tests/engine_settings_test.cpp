@@ -1,9 +1,9 @@
-#include "game.h"
-#include "registry_tarvelo.h"
-#include "rules.h"
-#include "silent_host.h"
-#include "store_fixture.h"
-#include "store_settings.h"
+#include "engine/game.h"
+#include "engine/rules.h"
+#include "engine/silent_host.h"
+#include "store/registry_tarvelo.h"
+#include "store/store_settings.h"
+#include "store/tests/store_fixture.h"
 
 #include <gtest/gtest.h>
 

@@ -1,10 +1,9 @@
-#include "registry_enhanced.h"
-#include "store_fixture.h"
+#include "store/registry_enhanced.h"
+#include "store/tests/store_fixture.h"
 
 #include <QMap>
 
 #include <gtest/gtest.h>
-
 #include <random>
 
 using namespace tarvelo;
@@ -30,16 +29,18 @@ class GarbageFileTest : public TStoreTest {
 
 TEST_F(GarbageFileTest, HandEditedAndTruncatedFilesKeepTheirGoodValuesThroughAWrite) {
   const QByteArray cases[] = {
-      "[Keep]\nA=kept\n[Settings]\nDelay=3",                       // cut off in a value
-      "[Keep]\nA=kept\n[Settings]\nDel",                           // cut off in a name
-      "[Keep]\nA=kept\n[Setti",                                    // cut off in a section
-      "[Keep]\nA=kept\nthis line is no setting\n=no name\n",       // lines without a name
-      "\xEF\xBB\xBF[Keep]\nA=kept\n",                             // a byte-order mark
-      "[Keep]\r\nA=kept\r\n[Settings]\r\nDelay=xyz\r\n",           // CR LF, a word for a number
+      "[Keep]\nA=kept\n[Settings]\nDelay=3",                           // cut off in a value
+      "[Keep]\nA=kept\n[Settings]\nDel",                               // cut off in a name
+      "[Keep]\nA=kept\n[Setti",                                        // cut off in a section
+      "[Keep]\nA=kept\nthis line is no setting\n=no name\n",           // lines without a name
+      "\xEF\xBB\xBF[Keep]\nA=kept\n",                                  // a byte-order mark
+      "[Keep]\r\nA=kept\r\n[Settings]\r\nDelay=xyz\r\n",               // CR LF, a word for a number
       "[Keep]\nA=kept\n[Settings]\nDelay=@Variant(\\0\\0\\0\\x7f)\n",  // a variant of no known type
       "[Keep]\nA=kept\n[Settings]\nDelay=\"unterminated\n",
-      "[Keep]\nA=kept\n[Settings]\nDelay=\xff\xfe\xc3(\n",         // not UTF-8
-      QByteArray("[Keep]\nA=kept\n[Settings]\nDelay=1\0" "2\n", 35),  // a NUL byte
+      "[Keep]\nA=kept\n[Settings]\nDelay=\xff\xfe\xc3(\n",  // not UTF-8
+      QByteArray("[Keep]\nA=kept\n[Settings]\nDelay=1\0"
+                 "2\n",
+                 35),  // a NUL byte
       "[Keep]\nA=kept\n[]\nB=1\n[[x]]\nC=2\n",
   };
   for (const QByteArray& content : cases) {
@@ -60,15 +61,31 @@ TEST_F(GarbageFileTest, HandEditedAndTruncatedFilesKeepTheirGoodValuesThroughAWr
 
 TEST_F(GarbageFileTest, RandomBytesNeverCrashAndAWriteLosesNothingElseThatWasReadable) {
   std::mt19937 random(4242);
-  const QByteArray pieces[] = {"[Settings]\n", "[Player%20Names]\n", "Sound=1\n", "Delay=300\n", "Level=Expert\n",
-                               "PlayerName1=\"Ann,1,2\"\n", "a=b,c\n", "\\", "%", "=", "\"", "@", "[", "]", "\n",
-                               ";x\n", "%U00e9=1\n"};
+  const QByteArray pieces[] = {"[Settings]\n",
+                               "[Player%20Names]\n",
+                               "Sound=1\n",
+                               "Delay=300\n",
+                               "Level=Expert\n",
+                               "PlayerName1=\"Ann,1,2\"\n",
+                               "a=b,c\n",
+                               "\\",
+                               "%",
+                               "=",
+                               "\"",
+                               "@",
+                               "[",
+                               "]",
+                               "\n",
+                               ";x\n",
+                               "%U00e9=1\n"};
   for (int round = 0; round < 200; ++round) {
     QByteArray content;
     const int parts = 1 + static_cast<int>(random() % 40);
     for (int i = 0; i < parts; ++i) {
-      if (random() % 3 == 0) content += static_cast<char>(random() % 256);
-      else content += pieces[random() % std::size(pieces)];
+      if (random() % 3 == 0)
+        content += static_cast<char>(random() % 256);
+      else
+        content += pieces[random() % std::size(pieces)];
     }
     SCOPED_TRACE(content.toPercentEncoding().toStdString());
     const QString file = PathOf(QStringLiteral("random%1.conf").arg(round));

@@ -1,4 +1,4 @@
-#include "legacy_ini.h"
+#include "store/legacy_ini.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +34,7 @@ TEST(LegacyIni, ReadsNamesWithoutRegardToCaseAndTextsExactly) {
   EXPECT_EQ(ini.Text(section, "", "x"), "x");
   EXPECT_EQ(ini.Text(section, "Missing", "x"), "x");
   EXPECT_EQ(ini.Integer(section, "Version", 0), 415);
-  EXPECT_EQ(ini.Integer(section, "Music", 7), 0);     // no digits
+  EXPECT_EQ(ini.Integer(section, "Music", 7), 0);  // no digits
   EXPECT_EQ(ini.Integer(section, "Missing", 7), 7);
 }
 

@@ -1,5 +1,5 @@
-#include "registry_tarvelo.h"
-#include "store_fixture.h"
+#include "store/registry_tarvelo.h"
+#include "store/tests/store_fixture.h"
 
 #include <gtest/gtest.h>
 
@@ -8,7 +8,8 @@ using namespace tarvelo;
 namespace {
 
 // Old saved games and program files, and a file of the user's own.
-const char* const kDataFiles[] = {"autosave.tvl", "My Game.TVL", "TVL640.DLL", "tvl800.dll", "TARVELO.INI", "notes.txt"};
+const char* const kDataFiles[] = {"autosave.tvl", "My Game.TVL", "TVL640.DLL",
+                                  "tvl800.dll",   "TARVELO.INI", "notes.txt"};
 
 class MigrationTest : public TStoreTest {
  protected:
@@ -38,9 +39,9 @@ TEST_F(MigrationTest, AFirstStartWritesOnlyTheVersion) {
 TEST_F(MigrationTest, TheImportComparesTextsExactly) {
   WriteLegacy(
       "Version=300\r\n"
-      "Music=on\r\n"             // not "On"
-      "sound=Yes\r\n"            // names are found whatever their case
-      "AutoSave=yes\r\n"         // not "Yes"
+      "Music=on\r\n"      // not "On"
+      "sound=Yes\r\n"     // names are found whatever their case
+      "AutoSave=yes\r\n"  // not "Yes"
       "Canasta Required=Yes\r\n"
       "Draw Extra=No\r\n"
       "Three Block=YES\r\n"
@@ -84,7 +85,7 @@ TEST_F(MigrationTest, EachOldGenerationGetsItsOwnSteps) {
     const char* IniVersion;  // nullptr: no legacy file
     int StoredVersion;       // 0: none stored
     bool Imported;
-    bool FilesMoved;         // the DLLs, TARVELO.INI and saved games
+    bool FilesMoved;  // the DLLs, TARVELO.INI and saved games
     bool SavedGamesMoved;
     bool LegacyCopied;
   };
@@ -112,7 +113,8 @@ TEST_F(MigrationTest, EachOldGenerationGetsItsOwnSteps) {
     l.LegacyFolder = dir.filePath("config");
     l.DataFolder = dir.filePath("data");
     for (const char* name : kDataFiles) WriteFile(l.DataFolder + "/" + name, name);
-    if (c.IniVersion) WriteFile(l.LegacyFolder + "/tarvelo.ini", QByteArray("[Tarvelo Settings]\nSound=No\nVersion=") + c.IniVersion);
+    if (c.IniVersion)
+      WriteFile(l.LegacyFolder + "/tarvelo.ini", QByteArray("[Tarvelo Settings]\nSound=No\nVersion=") + c.IniVersion);
     TRegistryTarvelo store(l);
     if (c.StoredVersion) {
       ASSERT_TRUE(store.WriteValue("Settings\\Version", c.StoredVersion));

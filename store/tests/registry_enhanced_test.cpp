@@ -1,5 +1,6 @@
-#include "registry_enhanced.h"
-#include "store_fixture.h"
+#include "store/registry_enhanced.h"
+
+#include "store/tests/store_fixture.h"
 
 #include <QSettings>
 
@@ -42,7 +43,8 @@ TEST_F(RegistryTest, ValuesAreReadAsTheKindOfTheirDefault) {
       {"@ByteArray(xyz)", -7, -1, "dflt"},
   };
   QByteArray file = "[Kinds]\n";
-  for (size_t i = 0; i < std::size(cases); ++i) file += "v" + QByteArray::number(qsizetype(i)) + "=" + cases[i].Stored + "\n";
+  for (size_t i = 0; i < std::size(cases); ++i)
+    file += "v" + QByteArray::number(qsizetype(i)) + "=" + cases[i].Stored + "\n";
   WriteFile(Store.UserFile(), file);
 
   for (size_t i = 0; i < std::size(cases); ++i) {
@@ -109,8 +111,8 @@ TEST_F(RegistryTest, AWriteIsInTheFileBeforeItReturnsAndTheMachineFileIsNeverCre
 TEST_F(RegistryTest, TheUserFileIsPrivateToItsOwner) {
   ASSERT_TRUE(Store.WriteValue("Network\\ProxyPass", "secret"));
   const auto owner = QFileDevice::ReadOwner | QFileDevice::WriteOwner;
-  const auto others = QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup |
-                      QFileDevice::WriteOther;
+  const auto others =
+      QFileDevice::ReadGroup | QFileDevice::ReadOther | QFileDevice::WriteGroup | QFileDevice::WriteOther;
   EXPECT_EQ(QFile::permissions(Store.UserFile()) & (owner | others), owner);
   ASSERT_TRUE(Store.WriteValue("Network\\ProxyUser", "me"));  // the file is replaced on each write
   EXPECT_EQ(QFile::permissions(Store.UserFile()) & (owner | others), owner);
@@ -141,16 +143,30 @@ TEST_F(RegistryTest, AHandEditedFileWithTwoSpellingsPrefersTheExactOne) {
 
 TEST_F(RegistryTest, OddNamesAndTextsComeBackUnchanged) {
   const QString paths[] = {
-      "Player Names\\PlayerName1",  "Sound\\Help (1st)1",       "Sound\\End Turn (network games)3",
-      "Settings\\100% sure",        "Settings\\a=b",            "Settings\\semi;colon",
-      "Settings\\#hash",            "Settings\\[bracket]",      "Settings\\quote\"d",
-      "Settings\\slash/inside",     "Settings\\ spaced ",       "Settings\\%2F",
-      "Größe\\Schlüssel",           "日本\\キー",                 "General\\x",
-      "General",                    "TopLevel",                 "Deep\\er\\Path",
+      "Player Names\\PlayerName1",
+      "Sound\\Help (1st)1",
+      "Sound\\End Turn (network games)3",
+      "Settings\\100% sure",
+      "Settings\\a=b",
+      "Settings\\semi;colon",
+      "Settings\\#hash",
+      "Settings\\[bracket]",
+      "Settings\\quote\"d",
+      "Settings\\slash/inside",
+      "Settings\\ spaced ",
+      "Settings\\%2F",
+      "Größe\\Schlüssel",
+      "日本\\キー",
+      "General\\x",
+      "General",
+      "TopLevel",
+      "Deep\\er\\Path",
   };
   const QString texts[] = {
-      "plain", "a=b;c", "100%", "  spaced  ", "\"quoted\"", "a,b,c", "@at", "@Rect(1 2 3 4)",
-      "C:\\Music\\", "line\nbreak\ttab", "Größe 日本", "", "#not a comment", "; nor this", "[x]", "%41",
+      "plain",      "a=b;c", "100%",           "  spaced  ",  "\"quoted\"",
+      "a,b,c",      "@at",   "@Rect(1 2 3 4)", "C:\\Music\\", "line\nbreak\ttab",
+      "Größe 日本", "",      "#not a comment", "; nor this",  "[x]",
+      "%41",
   };
   for (size_t i = 0; i < std::size(paths); ++i)
     ASSERT_TRUE(Store.WriteValue(paths[i], texts[i % std::size(texts)])) << paths[i].toStdString();

@@ -1,9 +1,8 @@
-#include <gtest/gtest.h>
+#include "engine/testing/table_builder.h"
+#include "store/tests/saved_game_fixture.h"
 
 #include <functional>
-
-#include "saved_game_fixture.h"
-#include "table_builder.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -73,8 +72,14 @@ TEST_F(SavedGameFaults, EachFaultIsNamedAndTheTableIsNotRead) {
       {"a fraction", set(2, 5, "1.5"), F::Input, "not a number"},
       {"a lone sign", set(2, 5, "-"), F::Input, "not a number"},
       {"two signs", set(2, 5, "--1"), F::Input, "not a number"},
-      {"a zero byte inside", [](const std::string& t) { return Set(t, 2, 5, std::string("2\0""04", 4)); }, F::Input,
-       "not a number"},
+      {"a zero byte inside",
+       [](const std::string& t) {
+         return Set(t, 2, 5,
+                    std::string("2\0"
+                                "04",
+                                4));
+       },
+       F::Input, "not a number"},
       {"a mask quotient of 0", card("0", "32"), F::Range, "quotient of 0"},
       {"a negative mask quotient", card("-9", "32"), F::Range, "quotient"},
       {"card id 0", card("500", "0"), F::Range, "decodes to 0"},
@@ -83,8 +88,8 @@ TEST_F(SavedGameFaults, EachFaultIsNamedAndTheTableIsNotRead) {
       {"a remainder out of step with its quotient", card("9", "33"), F::Range, "does not match the mask"},
       {"rank 14", [](const std::string& t) { return Set(Set(t, 2, 3, "33"), 2, 10, "5"); }, F::Range,
        "rank decodes to 14"},
-      {"the rank of another card", [](const std::string& t) { return Set(Set(t, 2, 3, "41"), 2, 10, "8"); },
-       F::Range, "not its card's"},
+      {"the rank of another card", [](const std::string& t) { return Set(Set(t, 2, 3, "41"), 2, 10, "8"); }, F::Range,
+       "not its card's"},
       {"a value that is not the card's", set(2, 6, "20"), F::Range, "value"},
       {"deck 2", set(2, 8, "2"), F::Range, "deck is 2"},
       {"phase 10", set(12, 15, "10"), F::Range, "Phase is 10"},

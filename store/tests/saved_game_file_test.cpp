@@ -1,13 +1,13 @@
-#include <gtest/gtest.h>
+#include "store/saved_game_file.h"
 
-#include <cerrno>
+#include "engine/testing/table_builder.h"
+#include "store/tests/saved_game_fixture.h"
+#include "store/tests/store_fixture.h"
 
 #include <QDir>
 
-#include "saved_game_file.h"
-#include "saved_game_fixture.h"
-#include "store_fixture.h"
-#include "table_builder.h"
+#include <cerrno>
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -70,8 +70,7 @@ TEST_F(SavedGameFile, EachFailureHasItsMessage) {
   const QString version414 = Write("old.tvl", version);
   const QString notSaved = Write("not.tvl", "Hello");
   const Case cases[] = {
-      {PathOf("none.tvl"), TMessageKind::Error,
-       "An error occurred while loading the file; the game cannot be opened."},
+      {PathOf("none.tvl"), TMessageKind::Error, "An error occurred while loading the file; the game cannot be opened."},
       {Dir.path(), TMessageKind::Error, "An error occurred while loading the file; the game cannot be opened."},
       {Write("cut.tvl", good.substr(0, 400)), TMessageKind::Error,
        "An error occurred while loading the file; the game cannot be opened."},
@@ -79,8 +78,7 @@ TEST_F(SavedGameFile, EachFailureHasItsMessage) {
        "An error occurred while loading the file; the game cannot be opened."},
       {version414, TMessageKind::Warning, "Version error. The file " + version414 + " cannot be read by Tarvelo."},
       {notSaved, TMessageKind::Information, notSaved.toUpper() + " : this file is not a Tarvelo saved game"},
-      {Write("id54.tvl", id54), TMessageKind::Error,
-       "Range check error: line 3: discard pile card 1 id decodes to 54"},
+      {Write("id54.tvl", id54), TMessageKind::Error, "Range check error: line 3: discard pile card 1 id decodes to 54"},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.path.toStdString());
@@ -107,7 +105,8 @@ TEST_F(SavedGameFile, ATableThatWouldNotLoadIsNotWritten) {
   const QString path = Write("autosave.tvl", "earlier");
   game.Table.Phase = 12;
   const QString message = WriteSavedGameFile(path, game.Table, 0, FixedSeed(101));
-  EXPECT_TRUE(message.startsWith("This game cannot be saved. Range check error: line 13: Phase is 12")) << message.toStdString();
+  EXPECT_TRUE(message.startsWith("This game cannot be saved. Range check error: line 13: Phase is 12"))
+      << message.toStdString();
   EXPECT_EQ(FileBytes(path), "earlier");
 }
 

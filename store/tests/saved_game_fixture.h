@@ -1,14 +1,14 @@
 #pragma once
 
-#include <string>
+#include "engine/game.h"
+#include "engine/random_source.h"
+#include "engine/silent_host.h"
+#include "engine/testing/stub_opponent.h"
+#include "engine/testing/table_builder.h"
+#include "store/saved_game_format.h"
+#include "store/saved_game_items.h"
 
-#include "game.h"
-#include "random_source.h"
-#include "saved_game_format.h"
-#include "saved_game_items.h"
-#include "silent_host.h"
-#include "stub_opponent.h"
-#include "table_builder.h"
+#include <string>
 
 namespace tarvelo {
 
@@ -19,8 +19,8 @@ inline TSeedSource FixedSeed(int seed) {
 
 inline std::string CardText(const TCard& c) {
   return "id " + std::to_string(c.Id) + " rank " + std::to_string(c.Rank) + " at " + std::to_string(c.X) + "," +
-         std::to_string(c.Y) + " value " + std::to_string(c.Value) + " face " + std::to_string(c.FaceUp) +
-         " deck " + std::to_string(c.Deck);
+         std::to_string(c.Y) + " value " + std::to_string(c.Value) + " face " + std::to_string(c.FaceUp) + " deck " +
+         std::to_string(c.Deck);
 }
 
 // The first field of the file that differs between two tables, or "".
@@ -85,13 +85,20 @@ class TRandomTurns {
     if (t.Phase == PhaseHandOver || ++stepsInHand_ > 300) {
       stepsInHand_ = 0;
       g.DealHand(false);
-    } else if (t.PlayerHand.Empty()) g.UndoAll();
-    else if (roll < 20) g.PlayerClick(MouseButton::Left, l.LeftMargin + 2, l.StockY + 2, {});
-    else if (roll < 35) g.PlayerClick(MouseButton::Left, l.LeftMargin + 2, l.DiscardY + 2, {});
-    else if (roll < 75) ClickCard(t.PlayerHand, MouseButton::Left);
-    else if (roll < 90) ClickCard(t.PlayerHand, MouseButton::Right);
-    else if (roll < 95) g.UndoMeld();
-    else ClickCard(t.PlayerMelds, MouseButton::Left);
+    } else if (t.PlayerHand.Empty())
+      g.UndoAll();
+    else if (roll < 20)
+      g.PlayerClick(MouseButton::Left, l.LeftMargin + 2, l.StockY + 2, {});
+    else if (roll < 35)
+      g.PlayerClick(MouseButton::Left, l.LeftMargin + 2, l.DiscardY + 2, {});
+    else if (roll < 75)
+      ClickCard(t.PlayerHand, MouseButton::Left);
+    else if (roll < 90)
+      ClickCard(t.PlayerHand, MouseButton::Right);
+    else if (roll < 95)
+      g.UndoMeld();
+    else
+      ClickCard(t.PlayerMelds, MouseButton::Left);
     host_->RunOpponentTurns(g);
   }
 

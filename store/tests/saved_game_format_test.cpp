@@ -1,13 +1,12 @@
-#include <gtest/gtest.h>
+#include "engine/invariants.h"
+#include "engine/testing/table_builder.h"
+#include "store/saved_game_table.h"
+#include "store/tests/saved_game_fixture.h"
 
+#include <gtest/gtest.h>
 #include <regex>
 #include <sstream>
 #include <vector>
-
-#include "invariants.h"
-#include "saved_game_fixture.h"
-#include "saved_game_table.h"
-#include "table_builder.h"
 
 using namespace tarvelo;
 
@@ -78,13 +77,13 @@ TEST_F(SavedGameFormat, LinesItemsAndLineEnds) {
     }
   }
   // Counts and record lengths: short records 2 + 9n items, long ones 2 + 9n + 28.
-  EXPECT_EQ(lines[1], "7 0 ");                        // the opponent's hand: empty
-  EXPECT_EQ(Items(lines[2]).size(), 2u + 9);          // the pile
+  EXPECT_EQ(lines[1], "7 0 ");                         // the opponent's hand: empty
+  EXPECT_EQ(Items(lines[2]).size(), 2u + 9);           // the pile
   EXPECT_EQ(Items(lines[5]).size(), 2u + 9 * 2 + 28);  // the player's hand
   EXPECT_EQ(Items(lines[6]).size(), 2u + 9 * 3 + 28);  // the player's melds
-  EXPECT_EQ(Items(lines[4]), (std::vector<long long>{7, 0, 3, 146, 48, 146, 93, 146, 138, 146, 183, 146, 228,
-                                                     146, 273, 146, 318, 146, 363, 146, 408, 146, 453, 146, 498,
-                                                     146, 543, 146, 588, 146}));
+  EXPECT_EQ(Items(lines[4]),
+            (std::vector<long long>{7,   0,   3,   146, 48,  146, 93,  146, 138, 146, 183, 146, 228, 146, 273,
+                                    146, 318, 146, 363, 146, 408, 146, 453, 146, 498, 146, 543, 146, 588, 146}));
   for (int i = 9; i < 12; ++i) EXPECT_EQ(Items(lines[i]).size(), 27u) << i;
   EXPECT_EQ(lines[12], "1 0 0 0 0 1 0 0 0 0 12 0 2450 -120 90 0 0 ");
 }

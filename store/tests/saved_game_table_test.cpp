@@ -1,10 +1,11 @@
-#include <gtest/gtest.h>
+#include "store/saved_game_table.h"
 
-#include "invariants.h"
-#include "recording_host.h"
-#include "saved_game_fixture.h"
-#include "saved_game_table.h"
-#include "table_builder.h"
+#include "engine/invariants.h"
+#include "engine/testing/recording_host.h"
+#include "engine/testing/table_builder.h"
+#include "store/tests/saved_game_fixture.h"
+
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -30,8 +31,7 @@ struct TTableAt {
   }
   // Saves this game and loads the file into `other`.
   void LoadInto(TTableAt& other) {
-    const TReadResult read =
-        ReadSavedGame(WriteSavedGame(t, game.Layout.SizeIndex, FixedSeed(300)), other.game.Table);
+    const TReadResult read = ReadSavedGame(WriteSavedGame(t, game.Layout.SizeIndex, FixedSeed(300)), other.game.Table);
     ASSERT_EQ(read.Fault, TReadFault::None) << read.Detail;
     PutSavedGameOnTable(other.game, read.Game);
   }
@@ -45,8 +45,10 @@ struct Scenario {
 const Scenario Scenarios[] = {
     {"canastas of every kind and red threes",
      [](TTableAt& s) {
-       s.builder.Build("hand: 4D 9C JK 8S 8S; melds: 3H KH KS KD KC KH KS KD 7H 7S 7D 7C 2S>7 JK>7 9H 9S 9D; "
-                       "oppmelds: 3D 5H 5S 5D; opp: 6H 6S 6D; pile: 4H 4S")
+       s.builder
+           .Build(
+               "hand: 4D 9C JK 8S 8S; melds: 3H KH KS KD KC KH KS KD 7H 7S 7D 7C 2S>7 JK>7 9H 9S 9D; "
+               "oppmelds: 3D 5H 5S 5D; opp: 6H 6S 6D; pile: 4H 4S")
            .PlayerHasDrawn();
        s.t.GameInProgress = true;
      }},

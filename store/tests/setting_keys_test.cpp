@@ -1,9 +1,9 @@
-#include "registry_tarvelo.h"
-#include "setting_keys.h"
-#include "store_fixture.h"
+#include "store/setting_keys.h"
+
+#include "store/registry_tarvelo.h"
+#include "store/tests/store_fixture.h"
 
 #include <gtest/gtest.h>
-
 #include <set>
 
 using namespace tarvelo;
@@ -92,8 +92,8 @@ const Expected kDocumented[] = {
 };
 
 // Their defaults depend on the machine: the caller gives them.
-const char* const kByCaller[] = {"Music\\Dir",  "Settings\\Resolution",     "Network\\Username",
-                                 "Chat\\Left", "Chat\\Top", "Network\\Background Color"};
+const char* const kByCaller[] = {"Music\\Dir", "Settings\\Resolution",     "Network\\Username", "Chat\\Left",
+                                 "Chat\\Top",  "Network\\Background Color"};
 
 TEST_F(SettingKeysTest, AnEmptyStoreGivesEveryDocumentedDefaultOfTheRightKind) {
   for (const Expected& e : kDocumented) {
@@ -115,8 +115,7 @@ TEST_F(SettingKeysTest, TheTableHoldsExactlyTheDocumentedSettings) {
     covered.insert(key);
   }
   EXPECT_EQ(covered.count(nullptr), 0u);
-  for (const TSettingKey& key : SettingKeys())
-    EXPECT_TRUE(covered.count(&key)) << "not documented: " << key.Path;
+  for (const TSettingKey& key : SettingKeys()) EXPECT_TRUE(covered.count(&key)) << "not documented: " << key.Path;
 }
 
 TEST_F(SettingKeysTest, EveryPathOfEveryFamilyFindsItsOwnRowAndDefault) {

@@ -1,6 +1,6 @@
 #pragma once
 
-#include "store_locations.h"
+#include "store/store_locations.h"
 
 #include <QDir>
 #include <QFile>

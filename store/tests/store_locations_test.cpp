@@ -1,4 +1,4 @@
-#include "store_locations.h"
+#include "store/store_locations.h"
 
 #include <QDir>
 
@@ -13,12 +13,16 @@ class TScopedVariable {
  public:
   TScopedVariable(const char* name, const QByteArray& value)
       : Name_(name), Had_(qEnvironmentVariableIsSet(name)), Old_(qgetenv(name)) {
-    if (value.isNull()) qunsetenv(name);
-    else qputenv(name, value);
+    if (value.isNull())
+      qunsetenv(name);
+    else
+      qputenv(name, value);
   }
   ~TScopedVariable() {
-    if (Had_) qputenv(Name_, Old_);
-    else qunsetenv(Name_);
+    if (Had_)
+      qputenv(Name_, Old_);
+    else
+      qunsetenv(Name_);
   }
 
  private:

@@ -1,4 +1,9 @@
-#include <gtest/gtest.h>
+#include "engine/memory_settings.h"
+#include "engine/testing/table_builder.h"
+#include "store/saved_game_file.h"
+#include "ui/status_bar.h"
+#include "ui/testing/qt_test_app.h"
+#include "ui/tvlmain.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -10,12 +15,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 
-#include "memory_settings.h"
-#include "qt_test_app.h"
-#include "saved_game_file.h"
-#include "status_bar.h"
-#include "table_builder.h"
-#include "tvlmain.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -91,7 +91,9 @@ struct SavedGames : ::testing::Test {
   }
   // A game in progress that a deal could not give.
   static void LayGame(TGame& game) {
-    TTableBuilder(game).Build("hand: 7H 7S 4D; melds: KH KS KD 9C 9S 9D; oppmelds: 5H 5S 5D; pile: 8C").PlayerHasDrawn();
+    TTableBuilder(game)
+        .Build("hand: 7H 7S 4D; melds: KH KS KD 9C 9S 9D; oppmelds: 5H 5S 5D; pile: 8C")
+        .PlayerHasDrawn();
     game.Table.GameInProgress = true;
     game.Table.PlayerScore = 1230;
   }
@@ -108,7 +110,8 @@ struct SavedGames : ::testing::Test {
 
 TEST_F(SavedGames, TheMenuItems) {
   auto window = Start();
-  for (const auto& [name, caption, key] : {std::tuple{"Load1", "&Load...", Qt::Key_F3}, {"Save1", "&Save...", Qt::Key_F4}}) {
+  for (const auto& [name, caption, key] :
+       {std::tuple{"Load1", "&Load...", Qt::Key_F3}, {"Save1", "&Save...", Qt::Key_F4}}) {
     QAction* item = window->Action(name);
     EXPECT_EQ(item->text(), caption);
     EXPECT_EQ(item->shortcut(), QKeySequence(key));
@@ -251,8 +254,12 @@ TEST_F(SavedGames, TheAutoSaveAtExit) {
         EXPECT_EQ(WriteSavedGame(loaded.Game.Table, 0, [] { return 0; }), FileOf(window->Game));
         break;
       }
-      case Case::Deleted: EXPECT_FALSE(QFileInfo::exists(AutoSave())); break;
-      case Case::Kept: EXPECT_EQ(Bytes(AutoSave()), "from an earlier exit"); break;
+      case Case::Deleted:
+        EXPECT_FALSE(QFileInfo::exists(AutoSave()));
+        break;
+      case Case::Kept:
+        EXPECT_EQ(Bytes(AutoSave()), "from an earlier exit");
+        break;
     }
   }
 }

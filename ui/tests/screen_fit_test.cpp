@@ -1,11 +1,14 @@
-#include <gtest/gtest.h>
+#include "ui/screen_fit.h"
 
-#include "screen_fit.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
 TEST(ScreenFit, LargestSizeFittingBothWidthAndHeight) {
-  struct Case { QRect screen, available; int index; };
+  struct Case {
+    QRect screen, available;
+    int index;
+  };
   const Case cases[] = {
       // 1280 x 1024 with its title bar is taller than a 1080-line screen less its panel.
       {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 2},
@@ -24,14 +27,18 @@ TEST(ScreenFit, LargestSizeFittingBothWidthAndHeight) {
 
 TEST(ScreenFit, StoredResolutionIsReadSafely) {
   const QSize screen(1600, 1200);
-  struct Case { const char* text; int maxIndex; int left, top, size; };
+  struct Case {
+    const char* text;
+    int maxIndex;
+    int left, top, size;
+  };
   const Case cases[] = {
       {"10,20,800x600", 3, 10, 20, 1},
-      {"10,20,1280x1024", 2, 10, 20, 2},   // larger than the screen allows: reduced
-      {"-5,20,1024x768", 3, 0, 20, 2},     // off the screen: 0
+      {"10,20,1280x1024", 2, 10, 20, 2},  // larger than the screen allows: reduced
+      {"-5,20,1024x768", 3, 0, 20, 2},    // off the screen: 0
       {"1700,1300,1024x768", 3, 0, 0, 2},
-      {"10,20,huge", 3, 10, 20, 0},        // unknown size name: the smallest
-      {"garbage", 3, 0, 0, 0},             // unreadable numbers: 0,0 at the smallest size
+      {"10,20,huge", 3, 10, 20, 0},  // unknown size name: the smallest
+      {"garbage", 3, 0, 0, 0},       // unreadable numbers: 0,0 at the smallest size
       {"x,20,800x600", 3, 0, 0, 0},
       {"", 3, 0, 0, 0},
       {"10,20", 3, 10, 20, 0},

@@ -1,16 +1,16 @@
 // Writes pictures of a dealt table at every window size to build/artifacts/table,
 // for a person to look at; checks that each shows the cards of the deal.
-#include <gtest/gtest.h>
+#include "engine/testing/recording_host.h"
+#include "engine/testing/table_builder.h"
+#include "ui/art/card_images.h"
+#include "ui/table_view.h"
+#include "ui/testing/qt_test_app.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QImage>
 
-#include "card_images.h"
-#include "qt_test_app.h"
-#include "recording_host.h"
-#include "table_builder.h"
-#include "table_view.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 

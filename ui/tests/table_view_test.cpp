@@ -1,11 +1,12 @@
-#include <gtest/gtest.h>
+#include "ui/table_view.h"
+
+#include "engine/testing/recording_host.h"
+#include "engine/testing/table_builder.h"
+#include "ui/testing/qt_test_app.h"
 
 #include <QImage>
 
-#include "qt_test_app.h"
-#include "recording_host.h"
-#include "table_builder.h"
-#include "table_view.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 

@@ -1,4 +1,9 @@
-#include <gtest/gtest.h>
+#include "ui/tvlmain.h"
+
+#include "engine/memory_settings.h"
+#include "ui/dialogs/rules_dialog.h"
+#include "ui/status_bar.h"
+#include "ui/testing/qt_test_app.h"
 
 #include <QAction>
 #include <QApplication>
@@ -7,11 +12,7 @@
 #include <QTabWidget>
 #include <QTimer>
 
-#include "memory_settings.h"
-#include "qt_test_app.h"
-#include "rules_dialog.h"
-#include "status_bar.h"
-#include "tvlmain.h"
+#include <gtest/gtest.h>
 
 using namespace tarvelo;
 
@@ -44,7 +45,12 @@ TEST_F(MainWindow, StartsWithTheCaptionTheDealAndTheMenus) {
   EXPECT_EQ(window->EndHandButton()->pos(), QPoint(640 - 75 - 10, 2));
   EXPECT_FALSE(window->EndHandButton()->isVisible());
 
-  struct Item { const char* name; const char* caption; QKeySequence shortcut; bool enabled; };
+  struct Item {
+    const char* name;
+    const char* caption;
+    QKeySequence shortcut;
+    bool enabled;
+  };
   const Item items[] = {
       {"New1", "&New", QKeySequence(Qt::Key_F2), true},
       {"UndoMeld1", "&Undo Meld", QKeySequence(Qt::Key_Delete), false},

@@ -1,0 +1,75 @@
+#include "ui/dialogs/gameover_dialog.h"
+#include "ui/dialogs/scoring_dialog.h"
+#include "ui/testing/qt_test_app.h"
+
+#include <QLabel>
+#include <QPushButton>
+
+#include <gtest/gtest.h>
+
+using namespace tarvelo;
+
+namespace {
+QStringList Texts(const QWidget& w) {
+  QStringList texts;
+  for (const QLabel* label : w.findChildren<QLabel*>()) texts << label->text();
+  return texts;
+}
+
+THandResults Results() {
+  THandResults r;
+  r.PlayerName = "Ann";
+  r.OpponentName = "Computer";
+  r.Player.Rows[RowCardsOnTable] = {7, 35};
+  r.Player.Rows[RowTotal] = {0, 935};
+  r.Opponent.Rows[RowCardsInHand] = {3, -25};
+  r.Opponent.Rows[RowTotal] = {0, -25};
+  return r;
+}
+}  // namespace
+
+TEST(ResultDialogs, ScoringShowsBothTotalsAndTheDifferenceAndOffersDetails) {
+  TestApp();
+  int detailsShown = 0;
+  TfmScoring dialog(Results(), [&] { ++detailsShown; });
+  EXPECT_EQ(dialog.windowTitle(), "Scoring Results");
+  const QStringList texts = Texts(dialog);
+  EXPECT_TRUE(texts.contains("Computer's Score:"));
+  EXPECT_TRUE(texts.contains("935"));
+  EXPECT_TRUE(texts.contains("-25"));
+  EXPECT_TRUE(texts.contains("960"));
+  dialog.findChild<QPushButton*>("bnDetails")->click();
+  EXPECT_EQ(detailsShown, 1);
+  EXPECT_EQ(dialog.findChild<QPushButton*>("bnDetails")->text(), "&Details >>");
+}
+
+TEST(ResultDialogs, DetailsShowEveryRowCaptionAndTheNames) {
+  TestApp();
+  TfmDetails dialog(Results());
+  EXPECT_EQ(dialog.windowTitle(), "Detailed Scoring Results");
+  const QStringList texts = Texts(dialog);
+  for (const char* caption :
+       {"Cards on the Table", "Cards in Hand", "Canastas", "Red Threes", "Finish Bonus", "TOTAL", "Ann", "Computer"})
+    EXPECT_TRUE(texts.contains(caption)) << caption;
+  EXPECT_TRUE(texts.contains("35"));
+  EXPECT_TRUE(texts.contains("7"));
+}
+
+TEST(ResultDialogs, GameOverAsksForAnotherGame) {
+  TestApp();
+  TGameOverInfo info;
+  info.Verdict = "Congratulations Ann! You won.";
+  info.OpponentName = "Computer";
+  info.PlayerScore = 5100;
+  info.OpponentScore = 4800;
+  info.Difference = 300;
+  TfmGameover yes(info);
+  EXPECT_TRUE(Texts(yes).contains("Do you want to play another game?"));
+  EXPECT_TRUE(Texts(yes).contains("Computer's score:"));
+  EXPECT_TRUE(Texts(yes).contains("Congratulations Ann! You won."));
+  yes.findChild<QPushButton*>("bnYes")->click();
+  EXPECT_EQ(yes.result(), QDialog::Accepted);
+  TfmGameover no(info);
+  no.findChild<QPushButton*>("bnNo")->click();
+  EXPECT_EQ(no.result(), QDialog::Rejected);
+}
