@@ -27,22 +27,60 @@ struct TRuleSettings {
   bool operator==(const TRuleSettings&) const = default;
 };
 
-// Stored names of the rules, all under "Settings\". The first is read as
-// "Canasta required"; stored names are matched without regard to case.
+// One rule switch and everything the program knows of it: where it is stored,
+// its member, its field in the rule string, its control in the rules dialog,
+// its self-play option and its value in the Hoyle preset. A switch is either
+// a flag or a count of 1 or 2; its default is the member's in TRuleSettings{}.
+struct TRuleSwitch {
+  std::string_view Key;       // the stored name, matched without regard to case
+  bool TRuleSettings::*Flag;  // a flag ...
+  int TRuleSettings::*Count;  // ... or a count of 1 or 2
+  int StringField;            // its place in the rule string
+  std::string_view Control;   // the rules dialog's check box or radio group
+  std::string_view Option;    // the self-play option
+  int Hoyle;                  // the Hoyle preset: a flag's 0 or 1, or the count
+};
+
+constexpr int RuleSwitchCount = 13;
+
+// Every rule switch, in the order the rules are read and written.
+inline constexpr std::array<TRuleSwitch, RuleSwitchCount> RuleSwitches = {{
+    {"Settings\\Canasta required", &TRuleSettings::CanastaRequired, nullptr, 0, "ckRequired", "--canasta-required", 0},
+    {"Settings\\Number of Canastas", nullptr, &TRuleSettings::NumberOfCanastas, 1, "rgGoOut", "--canastas", 2},
+    {"Settings\\Number of Cards", nullptr, &TRuleSettings::NumberOfCards, 2, "rgDrawn", "--cards", 2},
+    {"Settings\\Add to Canasta", &TRuleSettings::AddToCanasta, nullptr, 3, "ckAddTop", "--add-to-canasta", 0},
+    {"Settings\\Top Card Counts", &TRuleSettings::TopCardCounts, nullptr, 4, "ckTopCount", "--top-card-counts", 1},
+    {"Settings\\Initial Block", &TRuleSettings::InitialBlock, nullptr, 5, "ckInitFreeze", "--initial-block", 1},
+    {"Settings\\Initial Block for Both", &TRuleSettings::InitialBlockForBoth, nullptr, 10, "ckInitBlock",
+     "--initial-block-for-both", 1},
+    {"Settings\\Natural Pair", &TRuleSettings::NaturalPair, nullptr, 6, "ckNaturalPair", "--natural-pair", 0},
+    {"Settings\\Add Existing Meld", &TRuleSettings::AddExistingMeld, nullptr, 12, "ckAddExisting",
+     "--add-existing-meld", 0},
+    {"Settings\\Draw Extra", &TRuleSettings::DrawExtra, nullptr, 7, "ckDrawExtra", "--draw-extra", 1},
+    {"Settings\\Three Block", &TRuleSettings::ThreeBlock, nullptr, 8, "ckFreezeDiscard", "--three-block", 0},
+    {"Settings\\Bonus Counts", &TRuleSettings::BonusCounts, nullptr, 9, "ckBonus", "--bonus-counts", 0},
+    {"Settings\\Wildcard Canasta", &TRuleSettings::WildcardCanasta, nullptr, 11, "ckwildcardallowed",
+     "--wildcard-canasta", 0},
+}};
+
+// A switch's value in a set of rules: a flag as 0 or 1, a count as it is.
+constexpr int RuleValue(const TRuleSettings& rules, const TRuleSwitch& s) {
+  return s.Flag ? (rules.*s.Flag ? 1 : 0) : rules.*s.Count;
+}
+// Sets a switch: a flag from 0 or not 0, a count as 1 or (anything above 1) 2.
+constexpr void SetRuleValue(TRuleSettings& rules, const TRuleSwitch& s, int value) {
+  if (s.Flag)
+    rules.*s.Flag = value != 0;
+  else
+    rules.*s.Count = value > 1 ? 2 : 1;
+}
+constexpr int RuleDefault(const TRuleSwitch& s) { return RuleValue(TRuleSettings{}, s); }
+// The switch of a stored name (exactly as listed), or nullptr.
+const TRuleSwitch* FindRuleSwitch(std::string_view key);
+
+// Stored names the engine reads on its own.
 namespace RuleKey {
-constexpr std::string_view CanastaRequired = "Settings\\Canasta required";
-constexpr std::string_view NumberOfCanastas = "Settings\\Number of Canastas";
-constexpr std::string_view NumberOfCards = "Settings\\Number of Cards";
-constexpr std::string_view AddToCanasta = "Settings\\Add to Canasta";
-constexpr std::string_view TopCardCounts = "Settings\\Top Card Counts";
-constexpr std::string_view InitialBlock = "Settings\\Initial Block";
-constexpr std::string_view InitialBlockForBoth = "Settings\\Initial Block for Both";
-constexpr std::string_view NaturalPair = "Settings\\Natural Pair";
-constexpr std::string_view AddExistingMeld = "Settings\\Add Existing Meld";
-constexpr std::string_view DrawExtra = "Settings\\Draw Extra";
-constexpr std::string_view ThreeBlock = "Settings\\Three Block";
-constexpr std::string_view BonusCounts = "Settings\\Bonus Counts";
-constexpr std::string_view WildcardCanasta = "Settings\\Wildcard Canasta";
+constexpr std::string_view InitialBlock = RuleSwitches[5].Key;
 }  // namespace RuleKey
 
 // Reads every rule through the host, each with its default.

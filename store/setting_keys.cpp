@@ -2,6 +2,9 @@
 
 #include "engine/rules.h"
 
+#include <iterator>
+#include <vector>
+
 namespace tarvelo {
 
 namespace {
@@ -15,8 +18,6 @@ constexpr TSettingKey Bool(std::string_view path, bool defaultValue) {
 constexpr TSettingKey Text(std::string_view path, std::string_view defaultValue) {
   return {path, TSettingKind::String, 0, defaultValue};
 }
-
-constexpr TRuleSettings kRules{};
 
 // Colours are 0x00BBGGRR.
 constexpr TSettingKey kKeys[] = {
@@ -66,21 +67,10 @@ constexpr TSettingKey kKeys[] = {
     Bool("{font}\\Font.Italic", false),
     Bool("{font}\\Font.Underline", false),
     Bool("{font}\\Font.StrikeOut", false),
+};
 
-    Bool(RuleKey::CanastaRequired, kRules.CanastaRequired),
-    Int(RuleKey::NumberOfCanastas, kRules.NumberOfCanastas),
-    Int(RuleKey::NumberOfCards, kRules.NumberOfCards),
-    Bool(RuleKey::AddToCanasta, kRules.AddToCanasta),
-    Bool(RuleKey::TopCardCounts, kRules.TopCardCounts),
-    Bool(RuleKey::InitialBlock, kRules.InitialBlock),
-    Bool(RuleKey::InitialBlockForBoth, kRules.InitialBlockForBoth),
-    Bool(RuleKey::NaturalPair, kRules.NaturalPair),
-    Bool(RuleKey::AddExistingMeld, kRules.AddExistingMeld),
-    Bool(RuleKey::DrawExtra, kRules.DrawExtra),
-    Bool(RuleKey::ThreeBlock, kRules.ThreeBlock),
-    Bool(RuleKey::BonusCounts, kRules.BonusCounts),
-    Bool(RuleKey::WildcardCanasta, kRules.WildcardCanasta),
-
+// The rule switches come between the fonts and the rest.
+constexpr TSettingKey kKeysAfterRules[] = {
     Text("Network\\Username", "").DefaultByCaller(),  // the current player's profile name
     Int("Network\\GameType", 0),
     Text("Network\\Server", ""),
@@ -161,10 +151,19 @@ QVariant TSettingKey::Default() const {
   return Latin1(Text);
 }
 
-std::span<const TSettingKey> SettingKeys() { return kKeys; }
+std::span<const TSettingKey> SettingKeys() {
+  static const std::vector<TSettingKey> keys = [] {
+    std::vector<TSettingKey> all(std::begin(kKeys), std::end(kKeys));
+    for (const TRuleSwitch& s : RuleSwitches)
+      all.push_back(s.Flag ? Bool(s.Key, RuleDefault(s) != 0) : Int(s.Key, RuleDefault(s)));
+    all.insert(all.end(), std::begin(kKeysAfterRules), std::end(kKeysAfterRules));
+    return all;
+  }();
+  return keys;
+}
 
 const TSettingKey* FindSettingKey(const QString& path) {
-  for (const TSettingKey& key : kKeys)
+  for (const TSettingKey& key : SettingKeys())
     if (Matches(key.Path, path, key)) return &key;
   return nullptr;
 }

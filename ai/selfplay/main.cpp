@@ -14,11 +14,11 @@ int main(int argc, char* argv[]) {
   try {
     options = ParseSelfPlayOptions(std::vector<std::string>(argv + 1, argv + argc));
   } catch (const std::invalid_argument& error) {
-    std::cerr << "tarvelo-selfplay: " << error.what() << "\n\n" << SelfPlayUsage;
+    std::cerr << "tarvelo-selfplay: " << error.what() << "\n\n" << SelfPlayUsage();
     return 2;
   }
   if (options.Help) {
-    std::cout << SelfPlayUsage;
+    std::cout << SelfPlayUsage();
     return 0;
   }
   if (options.Bench) {

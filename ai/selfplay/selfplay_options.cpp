@@ -9,26 +9,6 @@
 
 namespace tarvelo {
 
-const char* const SelfPlayUsage =
-    "Usage: tarvelo-selfplay [options]\n"
-    "Plays whole games between two computer levels and prints the results.\n"
-    "\n"
-    "  --games N             games to play (default 1)\n"
-    "  --player LEVEL        level of the first side: beginner, advanced or expert (default advanced)\n"
-    "  --opponent LEVEL      level of the second side (default beginner)\n"
-    "  --aggressiveness A    aggressiveness of an expert side, 0 to 100 (default 50)\n"
-    "  --seed S              seed of the random source; the same seed plays the same games (default 1)\n"
-    "  --json                end with one line of results in JSON\n"
-    "  --hoyle               start from the Hoyle rules instead of the default rules\n"
-    "  --bench               play the fixed bench matches and print their signature and the speed\n"
-    "\n"
-    "Rules (each after the preset; BOOL is on or off):\n"
-    "  --canasta-required BOOL      --canastas 1|2          --cards 1|2\n"
-    "  --add-to-canasta BOOL        --top-card-counts BOOL  --initial-block BOOL\n"
-    "  --initial-block-for-both BOOL                        --natural-pair BOOL\n"
-    "  --add-existing-meld BOOL     --draw-extra BOOL       --three-block BOOL\n"
-    "  --bonus-counts BOOL          --wildcard-canasta BOOL\n";
-
 namespace {
 std::string Lower(std::string text) {
   for (char& c : text) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
@@ -51,25 +31,35 @@ bool Switch(const std::string& option, const std::string& text) {
   throw std::invalid_argument(option + " needs on or off, not \"" + text + "\"");
 }
 
-bool* RuleSwitch(TRuleSettings& r, const std::string& option) {
-  static const std::pair<const char*, bool TRuleSettings::*> switches[] = {
-      {"--canasta-required", &TRuleSettings::CanastaRequired},
-      {"--add-to-canasta", &TRuleSettings::AddToCanasta},
-      {"--top-card-counts", &TRuleSettings::TopCardCounts},
-      {"--initial-block", &TRuleSettings::InitialBlock},
-      {"--initial-block-for-both", &TRuleSettings::InitialBlockForBoth},
-      {"--natural-pair", &TRuleSettings::NaturalPair},
-      {"--add-existing-meld", &TRuleSettings::AddExistingMeld},
-      {"--draw-extra", &TRuleSettings::DrawExtra},
-      {"--three-block", &TRuleSettings::ThreeBlock},
-      {"--bonus-counts", &TRuleSettings::BonusCounts},
-      {"--wildcard-canasta", &TRuleSettings::WildcardCanasta},
-  };
-  for (const auto& [name, field] : switches)
-    if (option == name) return &(r.*field);
+const TRuleSwitch* RuleOption(const std::string& option) {
+  for (const TRuleSwitch& s : RuleSwitches)
+    if (option == s.Option) return &s;
   return nullptr;
 }
 }  // namespace
+
+std::string SelfPlayUsage() {
+  std::string usage =
+      "Usage: tarvelo-selfplay [options]\n"
+      "Plays whole games between two computer levels and prints the results.\n"
+      "\n"
+      "  --games N             games to play (default 1)\n"
+      "  --player LEVEL        level of the first side: beginner, advanced or expert (default advanced)\n"
+      "  --opponent LEVEL      level of the second side (default beginner)\n"
+      "  --aggressiveness A    aggressiveness of an expert side, 0 to 100 (default 50)\n"
+      "  --seed S              seed of the random source; the same seed plays the same games (default 1)\n"
+      "  --json                end with one line of results in JSON\n"
+      "  --hoyle               start from the Hoyle rules instead of the default rules\n"
+      "  --bench               play the fixed bench matches and print their signature and the speed\n"
+      "\n"
+      "Rules (each after the preset; BOOL is on or off):\n";
+  for (const TRuleSwitch& s : RuleSwitches) {
+    const std::string option = std::string(s.Option) + (s.Flag ? " BOOL" : " 1|2");
+    usage += "  " + option + std::string(option.size() < 30 ? 30 - option.size() : 1, ' ') + "stored as \"" +
+             std::string(s.Key) + "\"\n";
+  }
+  return usage;
+}
 
 int LevelFromName(const std::string& name) {
   const std::string n = Lower(name);
@@ -107,12 +97,9 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
         m.Levels[SidePlayer] = LevelFromName(value);
       else if (option == "--opponent")
         m.Levels[SideOpponent] = LevelFromName(value);
-      else if (option == "--canastas")
-        m.Rules.NumberOfCanastas = static_cast<int>(Number(option, value, 1, 2));
-      else if (option == "--cards")
-        m.Rules.NumberOfCards = static_cast<int>(Number(option, value, 1, 2));
-      else if (bool* rule = RuleSwitch(m.Rules, option))
-        *rule = Switch(option, value);
+      else if (const TRuleSwitch* rule = RuleOption(option))
+        SetRuleValue(m.Rules, *rule,
+                     rule->Flag ? Switch(option, value) : static_cast<int>(Number(option, value, 1, 2)));
       else
         throw std::invalid_argument("unknown option " + option);
     }

@@ -21,6 +21,7 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
 // The level a name stands for: "beginner", "advanced" or "expert", in any case.
 int LevelFromName(const std::string& name);
 
-extern const char* const SelfPlayUsage;
+// The help text, with an option for every rule switch.
+std::string SelfPlayUsage();
 
 }  // namespace tarvelo

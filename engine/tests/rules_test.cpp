@@ -2,7 +2,9 @@
 
 #include "engine/testing/recording_host.h"
 
+#include <cctype>
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace tarvelo;
 
@@ -64,4 +66,44 @@ TEST(Rules, HoylePreset) {
   EXPECT_FALSE(r.WildcardCanasta);
   EXPECT_EQ(r.NumberOfCanastas, 2);
   EXPECT_EQ(r.NumberOfCards, 2);
+}
+
+// Every row of the switch table names its own member, stored name and field of
+// the rule string: changing one switch away from its default changes exactly
+// that member, is read back from that name, and moves only that field.
+TEST(Rules, EachSwitchOwnsItsMemberItsStoredNameAndItsField) {
+  const TRuleSettings defaults;
+  const std::string defaultString = RuleString(defaults);
+  for (const TRuleSwitch& s : RuleSwitches) {
+    SCOPED_TRACE(std::string(s.Key));
+    TRuleSettings changed = defaults;
+    SetRuleValue(changed, s, s.Flag ? !RuleDefault(s) : 3 - RuleDefault(s));
+    int differentSwitches = 0;
+    for (const TRuleSwitch& other : RuleSwitches)
+      differentSwitches += RuleValue(changed, other) != RuleValue(defaults, other);
+    EXPECT_EQ(differentSwitches, 1);
+    EXPECT_NE(changed, defaults);
+
+    TRecordingHost host;
+    std::string key(s.Key);
+    for (char& c : key) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+    host.Settings[key] = std::to_string(RuleValue(changed, s));
+    EXPECT_EQ(LoadRules(host), changed);
+
+    const std::string text = RuleString(changed);
+    ASSERT_EQ(text.size(), defaultString.size());
+    int field = 0, differentFields = 0, changedField = -1;
+    for (size_t i = 0; i < text.size(); ++i) {
+      if (static_cast<unsigned char>(text[i]) == 0xFE) {
+        ++field;
+        continue;
+      }
+      if (text[i] != defaultString[i]) {
+        ++differentFields;
+        changedField = field;
+      }
+    }
+    EXPECT_EQ(differentFields, 1);
+    EXPECT_EQ(changedField, s.StringField);
+  }
 }

@@ -146,36 +146,24 @@ QWidget* TfmRules::OtherPage() {
 
 TRuleSettings TfmRules::ControlRules() const {
   TRuleSettings r;
-  r.CanastaRequired = ckRequired->isChecked();
-  r.NumberOfCanastas = rgGoOut->checkedId() + 1;
-  r.NumberOfCards = rgDrawn->checkedId() + 1;
-  r.AddToCanasta = ckAddTop->isChecked();
-  r.TopCardCounts = ckTopCount->isChecked();
-  r.InitialBlock = ckInitFreeze->isChecked();
-  r.InitialBlockForBoth = ckInitBlock->isChecked();
-  r.NaturalPair = ckNaturalPair->isChecked();
-  r.AddExistingMeld = ckAddExisting->isChecked();
-  r.DrawExtra = ckDrawExtra->isChecked();
-  r.ThreeBlock = ckFreezeDiscard->isChecked();
-  r.BonusCounts = ckBonus->isChecked();
-  r.WildcardCanasta = ckwildcardallowed->isChecked();
+  for (const TRuleSwitch& s : RuleSwitches) {
+    const QString name = QString::fromLatin1(s.Control.data(), static_cast<qsizetype>(s.Control.size()));
+    if (s.Flag)
+      SetRuleValue(r, s, findChild<QCheckBox*>(name)->isChecked() ? 1 : 0);
+    else
+      SetRuleValue(r, s, findChild<QButtonGroup*>(name)->checkedId() + 1);
+  }
   return r;
 }
 
 void TfmRules::SetControls(const TRuleSettings& r) {
-  ckRequired->setChecked(r.CanastaRequired);
-  rgGoOut->button(r.NumberOfCanastas > 1 ? 1 : 0)->setChecked(true);
-  rgDrawn->button(r.NumberOfCards > 1 ? 1 : 0)->setChecked(true);
-  ckAddTop->setChecked(r.AddToCanasta);
-  ckTopCount->setChecked(r.TopCardCounts);
-  ckInitFreeze->setChecked(r.InitialBlock);
-  ckInitBlock->setChecked(r.InitialBlockForBoth);
-  ckNaturalPair->setChecked(r.NaturalPair);
-  ckAddExisting->setChecked(r.AddExistingMeld);
-  ckDrawExtra->setChecked(r.DrawExtra);
-  ckFreezeDiscard->setChecked(r.ThreeBlock);
-  ckBonus->setChecked(r.BonusCounts);
-  ckwildcardallowed->setChecked(r.WildcardCanasta);
+  for (const TRuleSwitch& s : RuleSwitches) {
+    const QString name = QString::fromLatin1(s.Control.data(), static_cast<qsizetype>(s.Control.size()));
+    if (s.Flag)
+      findChild<QCheckBox*>(name)->setChecked(RuleValue(r, s) != 0);
+    else
+      findChild<QButtonGroup*>(name)->button(RuleValue(r, s) > 1 ? 1 : 0)->setChecked(true);
+  }
   UpdateRequiredCaption();
 }
 
