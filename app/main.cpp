@@ -1,4 +1,4 @@
-#include "app/computer_seat.h"
+#include "session/session.h"
 #include "store/datamod.h"
 #include "store/store_settings.h"
 #include "ui/tvlmain.h"
@@ -11,17 +11,17 @@ int main(int argc, char* argv[]) {
   QApplication::setApplicationName("Tarvelo");
   QApplication::setApplicationDisplayName("Tarvelo");
 
-  // The data module comes first: the window reads its settings at creation,
-  // after settings of an older generation have been brought in once.
+  // The data module comes first: the session and the window read their settings
+  // at creation, after settings of an older generation have been brought in once.
   tarvelo::TdmMain dmMain;
   dmMain.rfMain.MigrateSettings();
   tarvelo::TStoreSettings settings(dmMain.rfMain);
 
-  tarvelo::TfmTvlMain window(settings, QApplication::arguments().mid(1));
+  tarvelo::TSession session(settings);
+  tarvelo::TfmTvlMain window(session, QApplication::arguments().mid(1));
+  session.SetDisplay(&window);
   window.UseSavedGames(dmMain.rfMain.Locations().DataFolder);
-
-  tarvelo::TComputerPlayer computer(window.Game);
-  tarvelo::SeatComputer(window, computer);
+  session.SeatComputer();
   window.show();
   return QApplication::exec();
 }

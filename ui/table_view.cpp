@@ -4,7 +4,6 @@
 
 #include <QEventLoop>
 #include <QFontMetrics>
-#include <QMessageBox>
 #include <QMouseEvent>
 #include <QPainter>
 #include <QTimer>
@@ -198,13 +197,7 @@ void TTableView::mouseReleaseEvent(QMouseEvent* event) {
   shift.Ctrl = event->modifiers() & Qt::ControlModifier;
   shift.Alt = event->modifiers() & Qt::AltModifier;
   const MouseButton button = event->button() == Qt::LeftButton ? MouseButton::Left : MouseButton::Right;
-  const QPoint at = event->position().toPoint();
-  try {
-    game_.PlayerClick(button, at.x(), at.y(), shift);
-  } catch (const TRangeFault& fault) {
-    QMessageBox::warning(this, "Tarvelo", QString("An internal error stopped this move: %1").arg(fault.what()));
-  }
-  emit tableClicked();
+  emit tableClicked(button, event->position().toPoint(), shift);
   update();
 }
 

@@ -9,8 +9,8 @@
 
 namespace tarvelo {
 
-// The green table: paints the game state and turns mouse-ups into the
-// engine's clicks. It never decides what is legal.
+// The green table: paints the game state and turns mouse-ups into clicks on
+// the table, which the window hands to the session. It never decides what is legal.
 class TTableView : public QWidget {
   Q_OBJECT
  public:
@@ -32,7 +32,8 @@ class TTableView : public QWidget {
   bool AnimationBusy() const { return animationBusy_; }
 
  signals:
-  void tableClicked();  // any mouse-up the engine handled
+  // A mouse-up of the left or right button while the table takes input.
+  void tableClicked(tarvelo::MouseButton button, QPoint at, tarvelo::ShiftState shift);
   void mouseMovedOverTable();
 
  protected:

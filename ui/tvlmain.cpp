@@ -17,18 +17,14 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include <chrono>
-
 namespace tarvelo {
 
-namespace {
-std::uint32_t ClockSeed() {
-  return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
-}
-}  // namespace
-
-TfmTvlMain::TfmTvlMain(TSettingsAccess& settings, const QStringList& arguments, TWindowHooks hooks, QWidget* parent)
-    : QMainWindow(parent), Hooks(std::move(hooks)), settings_(settings), arguments_(arguments), random_(ClockSeed()) {
+TfmTvlMain::TfmTvlMain(TSession& session, const QStringList& arguments, TWindowHooks hooks, QWidget* parent)
+    : QMainWindow(parent),
+      Hooks(std::move(hooks)),
+      session_(session),
+      settings_(session.Settings()),
+      arguments_(arguments) {
   splash_ = std::make_unique<TfmSplash>();
   splash_->show();
   splash_->repaint();
@@ -36,17 +32,13 @@ TfmTvlMain::TfmTvlMain(TSettingsAccess& settings, const QStringList& arguments, 
   FormCreate();
 }
 
-TfmTvlMain::~TfmTvlMain() = default;
+// A window that goes away leaves the table unseen rather than the session with a dangling display.
+TfmTvlMain::~TfmTvlMain() { session_.SetDisplay(nullptr); }
 
 void TfmTvlMain::FormCreate() {
   setWindowTitle("Tarvelo 5.0");
   SetBusy(true);
-  Game.Table.CardOverlap = 10;
-  Game.Table.OpponentCardsShown = false;
-  Game.Table.PlayerScore = 0;
-  Game.Table.OpponentScore = 0;
-
-  view_ = new TTableView(Game, this);
+  view_ = new TTableView(session_.MutableGame(), this);
   setCentralWidget(view_);
   status_ = new TStatusBar(this);
   setStatusBar(status_);
@@ -55,8 +47,11 @@ void TfmTvlMain::FormCreate() {
   bnEndHand_->setFixedSize(75, 25);
   bnEndHand_->hide();
   bnEndHand_->setFocusPolicy(Qt::NoFocus);
-  connect(bnEndHand_, &QPushButton::clicked, this, [this] { GuardEngine([this] { Game.EndHand(); }); });
-  connect(view_, &TTableView::tableClicked, this, &TfmTvlMain::UpdatePanels);
+  connect(bnEndHand_, &QPushButton::clicked, this, [this] { session_.EndHand(); });
+  connect(view_, &TTableView::tableClicked, this, [this](MouseButton button, QPoint at, ShiftState shift) {
+    session_.PlayerClick(button, at.x(), at.y(), shift);
+  });
+  connect(&session_, &TSession::tableChanged, this, &TfmTvlMain::UpdatePanels);
   BuildMenus();
   ReadSettings();
   SizeWindow();
@@ -75,15 +70,13 @@ void TfmTvlMain::FormCreate() {
 }
 
 void TfmTvlMain::ReadSettings() {
-  view_->SetTableColor(ColorFromBgr(ReadInt("Settings\\Background Color", 0x008000)));
+  view_->SetTableColor(ColorFromBgr(settings_.ReadInt("Settings\\Background Color", 0x008000)));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
   MaxSizeIndex = tarvelo::MaxSizeIndex(screen ? screen->geometry() : available, available);
-  Game.RightClicks = ReadString("Settings\\Mouse options", "Single Right Click") == "Single Right Click" ? 0 : 1;
-  Game.LoadRules();
-  status_->setVisible(ReadBool("Settings\\Show Statusbar", true));
-  const QString stored =
-      QString::fromStdString(ReadString("Settings\\Resolution", DefaultResolutionText(MaxSizeIndex).toStdString()));
+  status_->setVisible(settings_.ReadBool("Settings\\Show Statusbar", true));
+  const QString stored = QString::fromStdString(
+      settings_.ReadString("Settings\\Resolution", DefaultResolutionText(MaxSizeIndex).toStdString()));
   const TResolution resolution = ParseResolution(stored, available.size(), MaxSizeIndex);
   SizeIndex = resolution.SizeIndex;
   startPosition_ = QPoint(resolution.Left, resolution.Top);
@@ -115,15 +108,12 @@ void TfmTvlMain::EndStartUp() {
   tmSplash.stop();
   if (splash_) splash_->close();
   splash_.reset();
-  Game.ApplyLayout(ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width));
-  Game.ResetAnchors();
+  session_.ApplyLayout(ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width));
+  session_.ResetAnchors();
   ApplyBacks();
   const bool loaded = Hooks.StartSavedGame && Hooks.StartSavedGame();
   view_->SetPaintingAllowed(true);
-  if (!loaded) {
-    Game.ChooseFirstDrawer();
-    GuardEngine([this] { Game.DealHand(true); });
-  }
+  if (!loaded) session_.DealFirstHand();
   UpdatePanels();
 }
 
@@ -134,24 +124,14 @@ void TfmTvlMain::ApplySize(int newSizeIndex) {
     SizeIndex = newSizeIndex;
     startPosition_ = pos();
     SizeWindow();
-    Game.ApplyLayout(ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width));
+    session_.ApplyLayout(ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width));
     ApplyBacks();
   }
-  status_->setVisible(ReadBool("Settings\\Show Statusbar", true));
+  status_->setVisible(settings_.ReadBool("Settings\\Show Statusbar", true));
   SetBusy(false);
 }
 
-void TfmTvlMain::UpdatePanels() { status_->SetPanels(PanelTexts(Game)); }
-
-void TfmTvlMain::GuardEngine(const std::function<void()>& action) {
-  try {
-    action();
-  } catch (const TRangeFault& fault) {
-    // A broken invariant is a program fault: report it and keep the program running.
-    Warning(std::string("An internal error stopped this move: ") + fault.what());
-  }
-  UpdatePanels();
-}
+void TfmTvlMain::UpdatePanels() { status_->SetPanels(PanelTexts(Game())); }
 
 bool TfmTvlMain::event(QEvent* event) {
   if (event->type() == CommandEventType) {
@@ -172,7 +152,7 @@ void TfmTvlMain::closeEvent(QCloseEvent* event) {
   if (!quitting_) PlaySound("Exit");
   if (help_) help_->close();
   const TResolution r{qMax(0, pos().x()), qMax(0, pos().y()), SizeIndex};
-  WriteString("Settings\\Resolution", ResolutionText(r).toStdString());
+  settings_.WriteString("Settings\\Resolution", ResolutionText(r).toStdString());
   event->accept();
 }
 

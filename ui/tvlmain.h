@@ -1,7 +1,8 @@
 #pragma once
 
 #include "engine/game.h"
-#include "engine/random_source.h"
+#include "engine/table_display.h"
+#include "session/session.h"
 #include "ui/art/card_back.h"
 
 #include <QEvent>
@@ -37,30 +38,28 @@ class TCommandEvent : public QEvent {
 // What later parts of the program plug into the window: each item or event
 // whose subsystem is not built in does nothing (and its menu item is disabled).
 struct TWindowHooks {
-  std::function<void()> ComputerTurn;           // the computer opponent plays its turn
   std::function<void(std::string_view)> Sound;  // a sound event
   std::function<void()> Load, Save, Hiscores, WinRatio, MatchHistory;
   std::function<void(int page)> Customize;  // returns after the dialog; the window applies the size
   std::function<void()> SoundOptions, Lobby, RuleDifferences, Disconnect, ProxySettings, CheckUpgrade, HomePage;
   std::function<bool()> StartSavedGame;  // at start-up: true when a saved game was loaded
   std::function<void()> AutoSaveAtExit;
-  std::function<void(int difference)> RecordHandScore;
-  std::function<void(const TGameOverInfo&)> RecordMatch;
-  std::function<std::string()> PlayerName;  // the current profile's name
-  std::function<void()> SendLoadedGame;     // a game just loaded goes to the peer ("LOADGAME")
+  std::function<void()> SendLoadedGame;  // a game just loaded goes to the peer ("LOADGAME")
 };
 
-// The table window: owns the game, paints it through the table view, and is
-// the engine's host.
-class TfmTvlMain : public QMainWindow, public TableHost {
+// The table window: the session's display. It paints the session's game
+// through the table view, turns mouse, keys and menu commands into the
+// session's input calls, and shows the dialogs.
+class TfmTvlMain : public QMainWindow, public TTableDisplay {
   Q_OBJECT
  public:
-  // settings: the store; arguments: the command line after the program name.
-  TfmTvlMain(TSettingsAccess& settings, const QStringList& arguments, TWindowHooks hooks = {},
-             QWidget* parent = nullptr);
+  // arguments: the command line after the program name. The window reads the
+  // session's store.
+  TfmTvlMain(TSession& session, const QStringList& arguments, TWindowHooks hooks = {}, QWidget* parent = nullptr);
   ~TfmTvlMain() override;
 
-  TGame Game{*this};
+  TSession& Session() const { return session_; }
+  const TGame& Game() const { return session_.Game(); }
   TWindowHooks Hooks;
   int SizeIndex = 0;
   int MaxSizeIndex = 0;
@@ -92,10 +91,11 @@ class TfmTvlMain : public QMainWindow, public TableHost {
   bool CheckSavedGame(const QString& path);
   bool StartSavedGame();
   void AutoSaveAtExit();
+  void DeleteAutoSave();
   // A network game whose connection was lost, saved as local_remote.tvl: the path, or empty.
   QString ParkNetworkGame(const std::string& localName, const std::string& remoteName);
 
-  // --- TableHost
+  // --- TTableDisplay
   void ShowStatusText(const std::string& text, bool isError) override;
   void SetEndHandButton(bool visible, bool enabled) override;
   void SetUndoEnabled(bool enabled) override;
@@ -106,35 +106,15 @@ class TfmTvlMain : public QMainWindow, public TableHost {
   bool Question(const std::string& text) override;
   void ShowWhoseTurn(const std::string& text) override;
   void ShowHandResults(const THandResults& results) override;
-  void RecordHandScore(int difference) override;
-  void RecordMatch(const TGameOverInfo& info) override;
   bool AskPlayAnotherGame(const TGameOverInfo& info) override;
-  void DeleteAutoSave() override;
   void QuitApplication() override;
   void PlaySound(std::string_view event) override;
-  bool NetworkGameActive() const override { return false; }
-  std::string PeerName() const override { return ""; }
-  std::string PlayerName() const override;
-  void SendToPeer(std::string_view, const std::string&) override {}
-  void PostNetworkDispatch() override {}
-  bool LocalSideDeals() const override { return true; }
-  void PlayComputerTurn() override;
   void Pause(int milliseconds) override;
   int ComputerMeldDelay() const override;
   void AnimateCard(const TCard& from, const TCard& to) override;
   bool AnimationBusy() const override;
   void RepaintRect(int x, int y, int width, int height) override;
   void Repaint() override;
-  int ReadInt(std::string_view path, int defaultValue) override { return settings_.ReadInt(path, defaultValue); }
-  bool ReadBool(std::string_view path, bool defaultValue) override { return settings_.ReadBool(path, defaultValue); }
-  std::string ReadString(std::string_view path, const std::string& defaultValue) override {
-    return settings_.ReadString(path, defaultValue);
-  }
-  void WriteInt(std::string_view path, int value) override { settings_.WriteInt(path, value); }
-  void WriteBool(std::string_view path, bool value) override { settings_.WriteBool(path, value); }
-  void WriteString(std::string_view path, const std::string& value) override { settings_.WriteString(path, value); }
-  int RandomInt(int n) override { return random_.Int(n); }
-  double RandomReal() override { return random_.Real(); }
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
@@ -156,11 +136,10 @@ class TfmTvlMain : public QMainWindow, public TableHost {
   SettingsReader Reader();
   SettingsWriter Writer();
   void ShowDetails(const THandResults& results);
-  void GuardEngine(const std::function<void()>& action);
 
-  TSettingsAccess& settings_;
+  TSession& session_;
+  TSettingsAccess& settings_;  // the session's store
   QStringList arguments_;
-  TRandomSource random_;
   TTableView* view_ = nullptr;
   TStatusBar* status_ = nullptr;
   QPushButton* bnEndHand_ = nullptr;

@@ -11,11 +11,11 @@ SettingsReader TfmTvlMain::Reader() {
     const std::string key = path.toStdString();
     switch (def.typeId()) {
       case QMetaType::Bool:
-        return ReadBool(key, def.toBool());
+        return settings_.ReadBool(key, def.toBool());
       case QMetaType::Int:
-        return ReadInt(key, def.toInt());
+        return settings_.ReadInt(key, def.toInt());
       default:
-        return QString::fromStdString(ReadString(key, def.toString().toStdString()));
+        return QString::fromStdString(settings_.ReadString(key, def.toString().toStdString()));
     }
   };
 }
@@ -25,13 +25,13 @@ SettingsWriter TfmTvlMain::Writer() {
     const std::string key = path.toStdString();
     switch (value.typeId()) {
       case QMetaType::Bool:
-        WriteBool(key, value.toBool());
+        settings_.WriteBool(key, value.toBool());
         break;
       case QMetaType::Int:
-        WriteInt(key, value.toInt());
+        settings_.WriteInt(key, value.toInt());
         break;
       default:
-        WriteString(key, value.toString().toStdString());
+        settings_.WriteString(key, value.toString().toStdString());
     }
   };
 }

@@ -1,4 +1,4 @@
-// The table window as the engine's host.
+// The table window as the session's display.
 #include "ui/dialogs/gameover_dialog.h"
 #include "ui/dialogs/scoring_dialog.h"
 #include "ui/pause.h"
@@ -60,7 +60,7 @@ bool TfmTvlMain::Question(const std::string& text) {
 }
 
 void TfmTvlMain::ShowWhoseTurn(const std::string& text) {
-  if (!ReadBool("Settings\\Show Turns", true) || !isActiveWindow()) return;
+  if (!settings_.ReadBool("Settings\\Show Turns", true) || !isActiveWindow()) return;
   if (whoseTurn_) whoseTurn_->close();
   whoseTurn_ = new TfmWhoseTurn(QString::fromStdString(text), this);
   whoseTurn_->show();
@@ -77,20 +77,12 @@ void TfmTvlMain::ShowHandResults(const THandResults& results) {
 
 void TfmTvlMain::ShowDetails(const THandResults& results) {
   // The opponent's cards are shown while the details are, outside a network game.
-  const bool reveal = !NetworkGameActive() && !Game.Table.OpponentCardsShown;
-  if (reveal) Game.ToggleOpponentCards();
+  const bool reveal = !session_.NetworkGameActive() && !Game().Table.OpponentCardsShown;
+  if (reveal) session_.ToggleOpponentCards();
   TfmDetails details(results, this);
   resultWindow_ = &details;
   details.exec();
-  if (reveal) Game.ToggleOpponentCards();
-}
-
-void TfmTvlMain::RecordHandScore(int difference) {
-  if (Hooks.RecordHandScore) Hooks.RecordHandScore(difference);
-}
-
-void TfmTvlMain::RecordMatch(const TGameOverInfo& info) {
-  if (Hooks.RecordMatch) Hooks.RecordMatch(info);
+  if (reveal) session_.ToggleOpponentCards();
 }
 
 bool TfmTvlMain::AskPlayAnotherGame(const TGameOverInfo& info) {
@@ -109,20 +101,9 @@ void TfmTvlMain::PlaySound(std::string_view event) {
   if (Hooks.Sound) Hooks.Sound(event);
 }
 
-std::string TfmTvlMain::PlayerName() const {
-  const std::string name = Hooks.PlayerName ? Hooks.PlayerName() : std::string();
-  return name.empty() ? "Player" : name;
-}
-
-void TfmTvlMain::PlayComputerTurn() {
-  // Run from the event loop rather than inside the move that ended the
-  // player's turn, so that hand after hand never nests deeper.
-  if (Hooks.ComputerTurn) QTimer::singleShot(0, this, [this] { GuardEngine(Hooks.ComputerTurn); });
-}
-
 void TfmTvlMain::Pause(int milliseconds) { PauseFor(milliseconds); }
 
-int TfmTvlMain::ComputerMeldDelay() const { return const_cast<TfmTvlMain*>(this)->ReadInt("Settings\\Delay", 300); }
+int TfmTvlMain::ComputerMeldDelay() const { return settings_.ReadInt("Settings\\Delay", 300); }
 
 int AnimationSteps(int speed) {
   const double exact = 100.0 / (qMax(0, speed) + 1);
@@ -130,7 +111,9 @@ int AnimationSteps(int speed) {
 }
 
 void TfmTvlMain::AnimateCard(const TCard& from, const TCard& to) {
-  const int steps = ReadBool("Settings\\Card Movement", true) ? AnimationSteps(ReadInt("Settings\\Card Speed", 10)) : 0;
+  const int steps = settings_.ReadBool("Settings\\Card Movement", true)
+                        ? AnimationSteps(settings_.ReadInt("Settings\\Card Speed", 10))
+                        : 0;
   view_->AnimateCard(to, QPoint(from.X, from.Y), QPoint(to.X, to.Y), steps, false);
 }
 
@@ -178,7 +161,7 @@ void TfmTvlMain::keyPressEvent(QKeyEvent* event) {
   shift.Shift = event->modifiers() & Qt::ShiftModifier;
   shift.Ctrl = event->modifiers() & Qt::ControlModifier;
   shift.Alt = event->modifiers() & Qt::AltModifier;
-  GuardEngine([&] { Game.PlayerKey(key, shift); });
+  session_.PlayerKey(key, shift);
   view_->update();
 }
 

@@ -17,7 +17,7 @@ QAction* TfmTvlMain::AddItem(QMenu* menu, const char* name, const QString& capti
   item->setShortcut(shortcut);
   // Items whose part of the program is not there do nothing, so they are disabled.
   item->setEnabled(static_cast<bool>(action));
-  if (action) connect(item, &QAction::triggered, this, [this, action] { GuardEngine(action); });
+  if (action) connect(item, &QAction::triggered, this, [this, action] { session_.Guarded(action); });
   return item;
 }
 
@@ -26,7 +26,7 @@ QAction* TfmTvlMain::Action(const QString& objectName) const { return findChild<
 void TfmTvlMain::BuildMenus() {
   auto hook = [](const std::function<void()>& f) { return f ? f : std::function<void()>{}; };
   QMenu* game = menuBar()->addMenu("&Game");
-  AddItem(game, "New1", "&New", "Start a new Tarvelo game", Qt::Key_F2, [this] { Game.NewGame(); });
+  AddItem(game, "New1", "&New", "Start a new Tarvelo game", Qt::Key_F2, [this] { session_.NewGame(); });
   AddItem(game, "Load1", "&Load...", "Load a saved game", Qt::Key_F3, hook(Hooks.Load));
   AddItem(game, "Save1", "&Save...", "Save the current game", Qt::Key_F4, hook(Hooks.Save));
   game->addSeparator();
@@ -36,10 +36,10 @@ void TfmTvlMain::BuildMenus() {
           hook(Hooks.MatchHistory));
   game->addSeparator();
   AddItem(game, "UndoMeld1", "&Undo Meld", "Undo the last meld, if any", Qt::Key_Delete, [this] {
-    Game.UndoMeld();
+    session_.UndoMeld();
   })->setEnabled(false);
   AddItem(game, "UndoAll1", "Undo &All", "Undo all melds since your last discard or taking of the discard pile, if any",
-          QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { Game.UndoAll(); })
+          QKeySequence(Qt::CTRL | Qt::Key_Delete), [this] { session_.UndoAll(); })
       ->setEnabled(false);
   game->addSeparator();
   AddItem(game, "Exit1", "E&xit", "Quit Tarvelo", {}, [this] { close(); });
@@ -66,7 +66,7 @@ void TfmTvlMain::BuildMenus() {
   QAction* chatOnTop = AddItem(network, "ChatOnTop1", "&Chat window always on top",
                                "Keep the chat window in front of the table", {}, {});
   chatOnTop->setCheckable(true);
-  chatOnTop->setChecked(ReadBool("Network\\Chat on Top", true));
+  chatOnTop->setChecked(settings_.ReadBool("Network\\Chat on Top", true));
   AddItem(network, "ProxySettings1", "Proxy Settings...", "Set the proxy server for the internet connection", {},
           hook(Hooks.ProxySettings));
 
@@ -89,7 +89,8 @@ void TfmTvlMain::HelpTopics() {
 }
 
 void TfmTvlMain::EditRules(int page) {
-  TfmRules dialog(Game, page, this);
+  TfmRules dialog(
+      Game(), [this](const TRuleSettings& rules) { session_.ApplyRules(rules); }, page, this);
   dialog.exec();
 }
 

@@ -29,34 +29,35 @@ void TfmTvlMain::UseSavedGames(const QString& dataFolder) {
     hook = std::move(action);
     QAction* item = Action(name);
     item->setEnabled(true);
-    connect(item, &QAction::triggered, this, [this, &hook] { GuardEngine(hook); });
+    connect(item, &QAction::triggered, this, [this, &hook] { session_.Guarded(hook); });
   };
   plugIn("Load1", Hooks.Load, [this] { LoadGame(false); });
   plugIn("Save1", Hooks.Save, [this] { SaveGame(false); });
   Hooks.StartSavedGame = [this] { return StartSavedGame(); };
   Hooks.AutoSaveAtExit = [this] { AutoSaveAtExit(); };
+  session_.Hooks.DeleteAutoSave = [this] { DeleteAutoSave(); };
 }
 
 QString TfmTvlMain::SaveGame(bool silent, const QString& presetPath) {
-  if (Game.Table.PileTakeOpen && !silent) {
+  if (Game().Table.PileTakeOpen && !silent) {
     Information("A game cannot be saved while taking the discard pile");
     return {};
   }
-  if (!Game.ValidateMelds()) {
+  if (!session_.MeldsValid()) {
     if (!silent) Information("This game cannot be saved now because your meld is incorrect");
     return {};
   }
   QString path = presetPath;
   if (!silent) {
-    const std::string player = Hooks.PlayerName ? Hooks.PlayerName() : std::string();
+    const std::string player = session_.Hooks.PlayerName ? session_.Hooks.PlayerName() : std::string();
     path = ChooseFile(*MakeSaveGameDialog(this, DataFolder, PlayerFileName(QString::fromStdString(player))));
     if (path.isEmpty()) return {};
   } else {
     QDir().mkpath(DataFolder);
     if (path.isEmpty()) path = QDir(DataFolder).filePath(AutoSaveFileName);
   }
-  const QString error = WriteSavedGameFile(path, Game.Table, Game.Layout.SizeIndex,
-                                           [this] { return MaskSeed(TickCount(), RandomReal()); });
+  const QString error = WriteSavedGameFile(path, Game().Table, Game().Layout.SizeIndex,
+                                           [this] { return MaskSeed(TickCount(), session_.RandomReal()); });
   if (!error.isEmpty()) {
     QMessageBox::critical(this, "Tarvelo", error);
     return {};
@@ -65,7 +66,7 @@ QString TfmTvlMain::SaveGame(bool silent, const QString& presetPath) {
 }
 
 bool TfmTvlMain::LoadGame(bool silent, const QString& presetPath) {
-  if (NetworkGameActive() && Game.Table.GameInProgress &&
+  if (session_.NetworkGameActive() && Game().Table.GameInProgress &&
       !Question("You have a network game running. Are you sure you want to load a game?"))
     return false;
   QString path = presetPath;
@@ -74,7 +75,7 @@ bool TfmTvlMain::LoadGame(bool silent, const QString& presetPath) {
     if (path.isEmpty() || !CheckSavedGame(path)) return false;
   }
   // The file is read whole beside the game; the table changes only when all of it is good.
-  const TLoadOutcome outcome = ReadSavedGameFile(path, Game.Table);
+  const TLoadOutcome outcome = ReadSavedGameFile(path, Game().Table);
   if (!outcome.Loaded) {
     const std::string message = outcome.Message.toStdString();
     if (outcome.Kind == TMessageKind::Information)
@@ -85,8 +86,8 @@ bool TfmTvlMain::LoadGame(bool silent, const QString& presetPath) {
       QMessageBox::critical(this, "Tarvelo", outcome.Message);
     return false;
   }
-  PutSavedGameOnTable(Game, outcome.Game);
-  if (NetworkGameActive() && Hooks.SendLoadedGame) Hooks.SendLoadedGame();
+  session_.PutSavedGame(outcome.Game);
+  if (session_.NetworkGameActive() && Hooks.SendLoadedGame) Hooks.SendLoadedGame();
   Repaint();
   return true;
 }
@@ -101,7 +102,7 @@ bool TfmTvlMain::CheckSavedGame(const QString& path) {
 bool TfmTvlMain::StartSavedGame() {
   QString path;
   if (arguments_.isEmpty()) {
-    if (ReadBool("Settings\\AutoSave", true)) path = QDir(DataFolder).filePath(AutoSaveFileName);
+    if (settings_.ReadBool("Settings\\AutoSave", true)) path = QDir(DataFolder).filePath(AutoSaveFileName);
   } else {
     const QString& argument = arguments_.first();
     if (!argument.contains("/ip:") && argument != "/setup" && argument.contains(".tvl")) path = argument;
@@ -113,7 +114,7 @@ bool TfmTvlMain::StartSavedGame() {
 }
 
 void TfmTvlMain::AutoSaveAtExit() {
-  if (ReadBool("Settings\\AutoSave", true) && Game.Table.GameInProgress)
+  if (settings_.ReadBool("Settings\\AutoSave", true) && Game().Table.GameInProgress)
     SaveGame(true);
   else
     DeleteAutoSave();

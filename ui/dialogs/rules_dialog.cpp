@@ -1,7 +1,6 @@
 #include "ui/dialogs/rules_dialog.h"
 
 #include "engine/game.h"
-#include "engine/rule_changes.h"
 
 #include <QButtonGroup>
 #include <QCheckBox>
@@ -28,7 +27,8 @@ QGroupBox* Group(const QString& title, QWidget* page) {
 }
 }  // namespace
 
-TfmRules::TfmRules(TGame& game, int page, QWidget* parent) : QDialog(parent), game_(game) {
+TfmRules::TfmRules(const TGame& game, TApplyRules apply, int page, QWidget* parent)
+    : QDialog(parent), game_(game), apply_(std::move(apply)) {
   setWindowTitle("Rules");
   auto* layout = new QVBoxLayout(this);
   pages_ = new QTabWidget(this);
@@ -186,8 +186,7 @@ void TfmRules::Accept() {
   // While a game is in progress the controls still show the rules in force,
   // so OK stores and applies what is already there.
   const TRuleSettings rules = ControlRules();
-  StoreRules(game_.Host, rules);
-  ApplyRuleChange(game_, rules);
+  apply_(rules);
   accept();
 }
 

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <functional>
+
 class QButtonGroup;
 class QCheckBox;
 class QLabel;
@@ -21,8 +23,10 @@ class TfmRules : public QDialog {
  public:
   enum Page { PageDiscardPile = 0, PageRedThrees = 1, PageCanastas = 2, PageOther = 3 };
 
+  // OK hands the rules to `apply`, which stores them and puts them into force.
+  using TApplyRules = std::function<void(const TRuleSettings&)>;
   // page < 0 opens the page that was active when the dialog was last closed.
-  TfmRules(TGame& game, int page = -1, QWidget* parent = nullptr);
+  TfmRules(const TGame& game, TApplyRules apply, int page = -1, QWidget* parent = nullptr);
 
   // The rules as the controls show them.
   TRuleSettings ControlRules() const;
@@ -39,7 +43,8 @@ class TfmRules : public QDialog {
   void UpdateRequiredCaption();
   void Accept();
 
-  TGame& game_;
+  const TGame& game_;
+  TApplyRules apply_;
   bool locked_ = false;
   QTabWidget* pages_ = nullptr;
   QCheckBox *ckRequired, *ckAddTop, *ckTopCount, *ckInitFreeze, *ckInitBlock, *ckNaturalPair, *ckAddExisting,

@@ -3,6 +3,7 @@
 #include "store/saved_game_file.h"
 #include "ui/status_bar.h"
 #include "ui/testing/qt_test_app.h"
+#include "ui/testing/table_window.h"
 #include "ui/tvlmain.h"
 
 #include <QAbstractButton>
@@ -73,17 +74,21 @@ struct SavedGames : ::testing::Test {
   std::vector<std::string> sounds;
   std::string player;
   TModalAnswers answers;
+  TTableWindows tables;
 
   std::unique_ptr<TfmTvlMain> Start(const QStringList& arguments = {}) {
     TWindowHooks hooks;
     hooks.Sound = [this](std::string_view event) { sounds.emplace_back(event); };
-    hooks.PlayerName = [this] { return player; };
-    auto window = std::make_unique<TfmTvlMain>(settings, arguments, hooks);
+    TSessionHooks records;
+    records.PlayerName = [this] { return player; };
+    auto window = tables.Open(settings, arguments, hooks, records);
     window->UseSavedGames(data.path());
     window->show();
     window->EndStartUp();
     return window;
   }
+  // The game on the window's table, for laying out a table and reading it back.
+  static TGame& GameOf(TfmTvlMain& window) { return window.Session().MutableGame(); }
   QString AutoSave() const { return data.filePath("autosave.tvl"); }
   // Every field of the file, with the same seeds.
   static std::string FileOf(const TGame& game) {
@@ -139,14 +144,14 @@ TEST_F(SavedGames, TheSaveDialogProposesThePlayersFileInTheDataFolder) {
 
 TEST_F(SavedGames, SavedAndLoadedThroughTheMenu) {
   auto window = Start();
-  LayGame(window->Game);
-  const std::string saved = FileOf(window->Game);
+  LayGame(GameOf(*window));
+  const std::string saved = FileOf(GameOf(*window));
   answers.Files = {data.filePath("mine")};
   window->Action("Save1")->trigger();
   ASSERT_TRUE(QFileInfo::exists(data.filePath("mine.tvl")));  // the default extension
-  window->Game.NewGame();
-  ASSERT_NE(FileOf(window->Game), saved);
-  window->Game.UndoStack.push_back({});
+  window->Session().NewGame();
+  ASSERT_NE(FileOf(GameOf(*window)), saved);
+  GameOf(*window).UndoStack.push_back({});
 
   answers.Files = {data.filePath("mine.tvl")};
   window->Action("Load1")->trigger();
@@ -155,11 +160,11 @@ TEST_F(SavedGames, SavedAndLoadedThroughTheMenu) {
   EXPECT_EQ(answers.Dialogs[1].FileMode, QFileDialog::ExistingFile);
   EXPECT_EQ(answers.Dialogs[1].Filters, (QStringList{"Tarvelo Games (*.tvl)", "All Files (*)"}));
   EXPECT_TRUE(answers.Boxes.empty());
-  EXPECT_EQ(FileOf(window->Game), saved);
-  EXPECT_TRUE(window->Game.Table.LoadedHand);
-  EXPECT_TRUE(window->Game.UndoStack.empty());
+  EXPECT_EQ(FileOf(GameOf(*window)), saved);
+  EXPECT_TRUE(GameOf(*window).Table.LoadedHand);
+  EXPECT_TRUE(GameOf(*window).UndoStack.empty());
   EXPECT_FALSE(window->Action("UndoMeld1")->isEnabled());
-  EXPECT_EQ(window->StatusBar()->Text().toStdString(), window->Game.PhaseText(PhaseMeld));
+  EXPECT_EQ(window->StatusBar()->Text().toStdString(), GameOf(*window).PhaseText(PhaseMeld));
 }
 
 TEST_F(SavedGames, ASaveIsRefusedDuringATakeOfThePileAndWithIllegalMelds) {
@@ -171,8 +176,8 @@ TEST_F(SavedGames, ASaveIsRefusedDuringATakeOfThePileAndWithIllegalMelds) {
   };
   for (const Case& c : {Case{"hand: 7H", true, "A game cannot be saved while taking the discard pile"},
                         Case{"melds: 7H 7S", false, "This game cannot be saved now because your meld is incorrect"}}) {
-    TTableBuilder(window->Game).Build(c.table).PlayerHasDrawn();
-    window->Game.Table.PileTakeOpen = c.takeOpen;
+    TTableBuilder(GameOf(*window)).Build(c.table).PlayerHasDrawn();
+    GameOf(*window).Table.PileTakeOpen = c.takeOpen;
     answers.Boxes.clear();
     window->Action("Save1")->trigger();
     ASSERT_EQ(answers.Boxes.size(), 1u);
@@ -185,11 +190,11 @@ TEST_F(SavedGames, ASaveIsRefusedDuringATakeOfThePileAndWithIllegalMelds) {
 
 TEST_F(SavedGames, AFileThatFailsLeavesTheGameOnTheTable) {
   auto window = Start();
-  LayGame(window->Game);
+  LayGame(GameOf(*window));
   ASSERT_EQ(window->SaveGame(true, data.filePath("good.tvl")), data.filePath("good.tvl"));
   const QByteArray good = Bytes(data.filePath("good.tvl"));
-  window->Game.NewGame();
-  const std::string before = FileOf(window->Game);
+  window->Session().NewGame();
+  const std::string before = FileOf(GameOf(*window));
   QByteArray version = good, id54 = good;
   version.replace(17, 3, "414");
   const int pile = id54.indexOf("\r\n", id54.indexOf("\r\n") + 2) + 2;  // line 3: the pile's one card
@@ -217,8 +222,8 @@ TEST_F(SavedGames, AFileThatFailsLeavesTheGameOnTheTable) {
     ASSERT_EQ(answers.Boxes.size(), 1u);
     EXPECT_EQ(answers.Boxes[0].Icon, c.icon);
     EXPECT_EQ(answers.Boxes[0].Text, QString(c.message).replace("%1", path).replace("%2", path.toUpper()));
-    EXPECT_EQ(FileOf(window->Game), before);
-    EXPECT_FALSE(window->Game.Table.LoadedHand);
+    EXPECT_EQ(FileOf(GameOf(*window)), before);
+    EXPECT_FALSE(GameOf(*window).Table.LoadedHand);
   }
 }
 
@@ -239,9 +244,9 @@ TEST_F(SavedGames, TheAutoSaveAtExit) {
     Put(AutoSave(), "from an earlier exit");
     settings.WriteBool("Settings\\AutoSave", c.autoSave);
     auto window = Start();
-    LayGame(window->Game);
-    if (c.illegalMelds) TTableBuilder(window->Game).Build("melds: 7H 7S; hand: 4D").PlayerHasDrawn();
-    window->Game.Table.GameInProgress = c.inProgress;
+    LayGame(GameOf(*window));
+    if (c.illegalMelds) TTableBuilder(GameOf(*window)).Build("melds: 7H 7S; hand: 4D").PlayerHasDrawn();
+    GameOf(*window).Table.GameInProgress = c.inProgress;
     answers.Boxes.clear();
     window->close();
     EXPECT_TRUE(answers.Boxes.empty());
@@ -251,7 +256,7 @@ TEST_F(SavedGames, TheAutoSaveAtExit) {
         ASSERT_TRUE(tarvelo::CheckSavedGame(AutoSave(), &message));
         const TLoadOutcome loaded = ReadSavedGameFile(AutoSave(), TTableState{});
         ASSERT_TRUE(loaded.Loaded);
-        EXPECT_EQ(WriteSavedGame(loaded.Game.Table, 0, [] { return 0; }), FileOf(window->Game));
+        EXPECT_EQ(WriteSavedGame(loaded.Game.Table, 0, [] { return 0; }), FileOf(GameOf(*window)));
         break;
       }
       case Case::Deleted:
@@ -269,11 +274,11 @@ TEST_F(SavedGames, TheGameAtStartUp) {
   std::string saved;
   {
     auto window = Start();
-    LayGame(window->Game);
-    saved = FileOf(window->Game);
+    LayGame(GameOf(*window));
+    saved = FileOf(GameOf(*window));
     ASSERT_FALSE(window->SaveGame(true).isEmpty());
     ASSERT_FALSE(window->SaveGame(true, data.filePath("named.tvl")).isEmpty());
-    window->Game.Table.PlayerScore = 99;
+    GameOf(*window).Table.PlayerScore = 99;
     ASSERT_FALSE(window->SaveGame(true, data.filePath("other.tvl")).isEmpty());
   }
   struct Case {
@@ -296,12 +301,12 @@ TEST_F(SavedGames, TheGameAtStartUp) {
     settings.WriteBool("Settings\\AutoSave", c.autoSave);
     sounds.clear();
     auto window = Start(c.arguments);
-    const TTableState& t = window->Game.Table;
+    const TTableState& t = GameOf(*window).Table;
     EXPECT_EQ(t.PlayerHand.Count, c.loaded ? 3 : 15);
     EXPECT_EQ(t.PlayerScore, c.playerScore);
     EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "Start"), 1);  // before the load, or by the deal
     if (c.playerScore == 1230) {
-      EXPECT_EQ(FileOf(window->Game), saved);
+      EXPECT_EQ(FileOf(GameOf(*window)), saved);
     }
   }
   EXPECT_TRUE(answers.Boxes.empty());
@@ -312,7 +317,7 @@ TEST_F(SavedGames, ABrokenAutoSaveIsReportedAndAHandIsDealt) {
   auto window = Start();
   ASSERT_EQ(answers.Boxes.size(), 1u);
   EXPECT_EQ(answers.Boxes[0].Text, "An error occurred while loading the file; the game cannot be opened.");
-  EXPECT_EQ(window->Game.Table.PlayerHand.Count, 15);
+  EXPECT_EQ(GameOf(*window).Table.PlayerHand.Count, 15);
 }
 
 TEST_F(SavedGames, AGameSavedAtAnotherSizeIsLaidOutForThisWindow) {
@@ -320,14 +325,14 @@ TEST_F(SavedGames, AGameSavedAtAnotherSizeIsLaidOutForThisWindow) {
   std::vector<int> columns;
   {
     auto window = Start();
-    LayGame(window->Game);
-    for (const TCard& c : window->Game.Table.PlayerMelds.Live()) columns.push_back(window->Game.ColumnOf(c.X));
+    LayGame(GameOf(*window));
+    for (const TCard& c : GameOf(*window).Table.PlayerMelds.Live()) columns.push_back(GameOf(*window).ColumnOf(c.X));
     ASSERT_FALSE(window->SaveGame(true).isEmpty());
   }
   settings.WriteString("Settings\\Resolution", "0,0,800x600");
   auto window = Start();
   ASSERT_EQ(window->SizeIndex, 1);
-  const TGame& game = window->Game;
+  const TGame& game = GameOf(*window);
   EXPECT_EQ(game.Layout.SizeIndex, 1);
   ASSERT_EQ(game.Table.PlayerMelds.Count, static_cast<int>(columns.size()));
   for (int i = 0; i < game.Table.PlayerMelds.Count; ++i) {
@@ -339,7 +344,7 @@ TEST_F(SavedGames, AGameSavedAtAnotherSizeIsLaidOutForThisWindow) {
 
 TEST_F(SavedGames, AParkedNetworkGameIsSavedUnderBothNames) {
   auto window = Start();
-  LayGame(window->Game);
+  LayGame(GameOf(*window));
   const QString path = window->ParkNetworkGame("Anna", "B:o*b");
   EXPECT_EQ(path, data.filePath("Anna_Bob.tvl"));
   QString message;

@@ -4,6 +4,7 @@
 #include "ui/dialogs/rules_dialog.h"
 #include "ui/status_bar.h"
 #include "ui/testing/qt_test_app.h"
+#include "ui/testing/table_window.h"
 
 #include <QAction>
 #include <QApplication>
@@ -21,11 +22,12 @@ struct MainWindow : ::testing::Test {
   MainWindow() { TestApp(); }
   TMemorySettings settings;
   std::vector<std::string> sounds;
+  TTableWindows tables;
 
   std::unique_ptr<TfmTvlMain> Start() {
     TWindowHooks hooks;
     hooks.Sound = [this](std::string_view event) { sounds.emplace_back(event); };
-    auto window = std::make_unique<TfmTvlMain>(settings, QStringList{}, hooks);
+    auto window = tables.Open(settings, {}, hooks);
     window->show();
     window->EndStartUp();
     return window;
@@ -38,9 +40,9 @@ TEST_F(MainWindow, StartsWithTheCaptionTheDealAndTheMenus) {
   auto window = Start();
   EXPECT_EQ(window->windowTitle(), "Tarvelo 5.0");
   EXPECT_EQ(window->size(), QSize(640, 480));
-  EXPECT_EQ(window->Game.Table.PlayerHand.Count, 15);
-  EXPECT_EQ(window->Game.Layout.PlayerHandY, 323);
-  const std::string phase = window->Game.PhaseText(window->Game.Table.Phase);
+  EXPECT_EQ(window->Game().Table.PlayerHand.Count, 15);
+  EXPECT_EQ(window->Game().Layout.PlayerHandY, 323);
+  const std::string phase = window->Game().PhaseText(window->Game().Table.Phase);
   EXPECT_EQ(window->StatusBar()->Text().toStdString(), phase);
   EXPECT_EQ(window->EndHandButton()->pos(), QPoint(640 - 75 - 10, 2));
   EXPECT_FALSE(window->EndHandButton()->isVisible());

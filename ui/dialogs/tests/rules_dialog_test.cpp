@@ -1,6 +1,7 @@
 #include "ui/dialogs/rules_dialog.h"
 
 #include "engine/game.h"
+#include "engine/rule_changes.h"
 #include "engine/testing/recording_host.h"
 #include "ui/testing/qt_test_app.h"
 
@@ -20,6 +21,11 @@ struct RulesDialog : ::testing::Test {
   RulesDialog() { TestApp(); }
   TRecordingHost host;
   TGame game{host};
+  // What the session does with the rules of OK.
+  TfmRules::TApplyRules apply = [this](const TRuleSettings& rules) {
+    StoreRules(host, rules);
+    ApplyRuleChange(game, rules);
+  };
 
   template <typename T>
   static T* Find(QWidget& dialog, const char* name) {
@@ -32,7 +38,7 @@ struct RulesDialog : ::testing::Test {
 }  // namespace
 
 TEST_F(RulesDialog, DependentOptionsAreEnabledOnlyUnderTheirParent) {
-  TfmRules dialog(game);
+  TfmRules dialog(game, apply);
   QCheckBox* initFreeze = Check(dialog, "ckInitFreeze");
   QCheckBox* initBlock = Check(dialog, "ckInitBlock");
   QCheckBox* naturalPair = Check(dialog, "ckNaturalPair");
@@ -49,7 +55,7 @@ TEST_F(RulesDialog, DependentOptionsAreEnabledOnlyUnderTheirParent) {
 }
 
 TEST_F(RulesDialog, RequiredCaptionFollowsTheNumberOfCanastas) {
-  TfmRules dialog(game);
+  TfmRules dialog(game, apply);
   QCheckBox* required = Check(dialog, "ckRequired");
   EXPECT_EQ(required->text(), "At least one Canasta required for positive score");
   Find<QButtonGroup>(dialog, "rgGoOut")->button(1)->click();
@@ -57,7 +63,7 @@ TEST_F(RulesDialog, RequiredCaptionFollowsTheNumberOfCanastas) {
 }
 
 TEST_F(RulesDialog, HoylePresetSetsTheControlsButNotTheRecordUntilOk) {
-  TfmRules dialog(game);
+  TfmRules dialog(game, apply);
   Find<QPushButton>(dialog, "bnHoyle")->click();
   EXPECT_EQ(dialog.ControlRules(), HoyleRules());
   EXPECT_FALSE(Check(dialog, "ckAddExisting")->isChecked());
@@ -71,7 +77,7 @@ TEST_F(RulesDialog, HoylePresetSetsTheControlsButNotTheRecordUntilOk) {
 
 TEST_F(RulesDialog, InitialFreezeChangeFreezesThePileAtOnce) {
   game.Table.PileFrozen = true;
-  TfmRules dialog(game);
+  TfmRules dialog(game, apply);
   Check(dialog, "ckInitFreeze")->setChecked(false);
   Find<QPushButton>(dialog, "bnOK")->click();
   EXPECT_FALSE(game.Rules.InitialBlock);
@@ -81,7 +87,7 @@ TEST_F(RulesDialog, InitialFreezeChangeFreezesThePileAtOnce) {
 }
 
 TEST_F(RulesDialog, CancelChangesNothing) {
-  TfmRules dialog(game);
+  TfmRules dialog(game, apply);
   Check(dialog, "ckBonus")->setChecked(true);
   Find<QPushButton>(dialog, "bnCancel")->click();
   EXPECT_EQ(game.Rules, TRuleSettings{});
@@ -91,7 +97,7 @@ TEST_F(RulesDialog, CancelChangesNothing) {
 TEST_F(RulesDialog, GameInProgressLocksEveryControlButOk) {
   game.Table.GameInProgress = true;
   game.Table.PileFrozen = true;
-  TfmRules dialog(game);
+  TfmRules dialog(game, apply);
   EXPECT_FALSE(Find<QLabel>(dialog, "lbWarning")->isHidden());
   for (QCheckBox* box : dialog.findChildren<QCheckBox*>())
     EXPECT_FALSE(box->isEnabled()) << box->objectName().toStdString();
@@ -103,16 +109,16 @@ TEST_F(RulesDialog, GameInProgressLocksEveryControlButOk) {
   EXPECT_TRUE(game.Table.PileFrozen);
 
   game.Table.GameInProgress = false;
-  TfmRules unlocked(game);
+  TfmRules unlocked(game, apply);
   EXPECT_TRUE(Find<QLabel>(unlocked, "lbWarning")->isHidden());
 }
 
 TEST_F(RulesDialog, OpensOnTheRequestedOrTheLastPage) {
   {
-    TfmRules dialog(game, TfmRules::PageCanastas);
+    TfmRules dialog(game, apply, TfmRules::PageCanastas);
     EXPECT_EQ(dialog.findChild<QTabWidget*>()->currentIndex(), TfmRules::PageCanastas);
     dialog.findChild<QTabWidget*>()->setCurrentIndex(TfmRules::PageRedThrees);
   }
-  TfmRules again(game);
+  TfmRules again(game, apply);
   EXPECT_EQ(again.findChild<QTabWidget*>()->currentIndex(), TfmRules::PageRedThrees);
 }

@@ -1,8 +1,8 @@
-#include "app/computer_seat.h"
-
+// The program as main() wires it: a session with the computer seated, and its window.
 #include "engine/invariants.h"
 #include "engine/memory_settings.h"
 #include "ui/testing/qt_test_app.h"
+#include "ui/testing/table_window.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -25,45 +25,38 @@ struct ComputerSeat : ::testing::Test {
   TMemorySettings settings;
   bool gameOver = false;
   TGameOverInfo final;
+  TTableWindows tables;
 
   std::unique_ptr<TfmTvlMain> Start() {
-    TWindowHooks hooks;
-    hooks.RecordMatch = [this](const TGameOverInfo& info) {
+    TSessionHooks records;
+    records.RecordMatch = [this](const TGameOverInfo& info) {
       gameOver = true;
       final = info;
     };
-    return std::make_unique<TfmTvlMain>(settings, QStringList{}, hooks);
+    auto window = tables.Open(settings, {}, {}, records);
+    window->Session().SeatComputer();
+    return window;
   }
 };
 
 // The player's side as a player who never melds: it draws and throws its newest card,
 // and ends the hand once the stock is gone.
-void PlayerDrawsAndDiscards(TGame& game) {
-  TTableState& t = game.Table;
-  const TLayout& l = game.Layout;
+void PlayerDrawsAndDiscards(TSession& session) {
+  const TTableState& t = session.Game().Table;
+  const TLayout& l = session.Game().Layout;
   if (t.StockExhausted) {
-    game.EndHand();
+    session.EndHand();
     return;
   }
-  game.PlayerClick(MouseButton::Left, l.LeftMargin + 5, l.StockY + 5, {});
+  session.PlayerClick(MouseButton::Left, l.LeftMargin + 5, l.StockY + 5, {});
   if (!t.HasDrawn || t.PlayerHand.Empty()) return;
-  const TCard& card = t.PlayerHand.Top();
-  game.PlayerClick(MouseButton::Right, card.X + 2, card.Y + 2, {});
+  const TCard card = t.PlayerHand.Top();
+  session.PlayerClick(MouseButton::Right, card.X + 2, card.Y + 2, {});
 }
 }  // namespace
 
-TEST_F(ComputerSeat, TheStoredLevelAndAggressivenessAreInForceFromTheStart) {
-  const auto window = Start();
-  TComputerPlayer computer(window->Game);
-  SeatComputer(*window, computer);
-  EXPECT_EQ(computer.Settings.computerLevel, LevelExpert);
-  EXPECT_EQ(computer.Settings.aggressiveness, 0);
-}
-
 TEST_F(ComputerSeat, AGameAgainstTheExpertPlaysToItsEnd) {
   const auto window = Start();
-  TComputerPlayer computer(window->Game);
-  SeatComputer(*window, computer);
   // The hands' score boxes are closed as they come; the game-over box is declined.
   QTimer closer;
   QObject::connect(&closer, &QTimer::timeout, [this] {
@@ -73,18 +66,19 @@ TEST_F(ComputerSeat, AGameAgainstTheExpertPlaysToItsEnd) {
   closer.start(5);
   window->show();
   window->EndStartUp();
-  TGame& game = window->Game;
+  TSession& session = window->Session();
+  const TGame& game = session.Game();
   int playerTurns = 0;
   for (int spins = 0; !gameOver && spins < 200000; ++spins) {
     QApplication::processEvents();
     ASSERT_EQ(CheckCardConservation(game.Table), "");
     if (game.Table.OpponentToMove || game.Table.Phase != PhaseDraw) continue;
-    PlayerDrawsAndDiscards(game);
+    PlayerDrawsAndDiscards(session);
     ++playerTurns;
   }
   ASSERT_TRUE(gameOver) << "after " << playerTurns << " turns of the player";
   // A player who never melds cannot reach the end score: the Expert got there.
   EXPECT_GT(final.OpponentScore, 4999);
   EXPECT_FALSE(final.PlayerWon);
-  EXPECT_EQ(computer.Settings.computerLevel, LevelExpert);
+  EXPECT_EQ(session.Computer()->Settings.computerLevel, LevelExpert);
 }

@@ -1,0 +1,104 @@
+// The session as the engine's host: the display's calls go to the window, the
+// records to their hooks.
+#include "session/session.h"
+
+#include <chrono>
+
+namespace tarvelo {
+
+namespace {
+std::uint32_t ClockSeed() {
+  return static_cast<std::uint32_t>(std::chrono::steady_clock::now().time_since_epoch().count());
+}
+}  // namespace
+
+TSession::TSession(TSettingsAccess& settings, TSessionHooks hooks, std::optional<std::uint32_t> seed, QObject* parent)
+    : QObject(parent),
+      Hooks(std::move(hooks)),
+      settings_(settings),
+      random_(seed ? *seed : ClockSeed()),
+      events_([this](const TIdleQueue::TEvent& event) { Guarded(event); }) {
+  game_.Table.CardOverlap = 10;
+  game_.Table.OpponentCardsShown = false;
+  game_.Table.PlayerScore = 0;
+  game_.Table.OpponentScore = 0;
+  ReadSettings();
+}
+
+TSession::~TSession() = default;
+
+void TSession::SetDisplay(TTableDisplay* display) { display_ = display ? display : &unseen_; }
+
+void TSession::ReadSettings() {
+  game_.RightClicks = ReadString("Settings\\Mouse options", "Single Right Click") == "Single Right Click" ? 0 : 1;
+  game_.LoadRules();
+}
+
+void TSession::ShowStatusText(const std::string& text, bool isError) { display_->ShowStatusText(text, isError); }
+void TSession::SetEndHandButton(bool visible, bool enabled) { display_->SetEndHandButton(visible, enabled); }
+void TSession::SetUndoEnabled(bool enabled) { display_->SetUndoEnabled(enabled); }
+void TSession::SetRulesHint(const std::string& hint) { display_->SetRulesHint(hint); }
+void TSession::SetBusy(bool busy) { display_->SetBusy(busy); }
+void TSession::ShowWhoseTurn(const std::string& text) { display_->ShowWhoseTurn(text); }
+void TSession::QuitApplication() { display_->QuitApplication(); }
+void TSession::PlaySound(std::string_view event) { display_->PlaySound(event); }
+int TSession::ComputerMeldDelay() const { return display_->ComputerMeldDelay(); }
+bool TSession::AnimationBusy() const { return display_->AnimationBusy(); }
+void TSession::RepaintRect(int x, int y, int width, int height) { display_->RepaintRect(x, y, width, height); }
+void TSession::Repaint() { display_->Repaint(); }
+
+// Boxes, pauses and animations run an event loop of their own: nothing from
+// outside may reach the game while they are shown.
+void TSession::Information(const std::string& text) {
+  const TIdleQueue::TBusy busy(events_);
+  display_->Information(text);
+}
+
+void TSession::Warning(const std::string& text) {
+  const TIdleQueue::TBusy busy(events_);
+  display_->Warning(text);
+}
+
+bool TSession::Question(const std::string& text) {
+  const TIdleQueue::TBusy busy(events_);
+  return display_->Question(text);
+}
+
+void TSession::ShowHandResults(const THandResults& results) {
+  const TIdleQueue::TBusy busy(events_);
+  display_->ShowHandResults(results);
+}
+
+bool TSession::AskPlayAnotherGame(const TGameOverInfo& info) {
+  const TIdleQueue::TBusy busy(events_);
+  return display_->AskPlayAnotherGame(info);
+}
+
+void TSession::Pause(int milliseconds) {
+  const TIdleQueue::TBusy busy(events_);
+  display_->Pause(milliseconds);
+}
+
+void TSession::AnimateCard(const TCard& from, const TCard& to) {
+  const TIdleQueue::TBusy busy(events_);
+  display_->AnimateCard(from, to);
+}
+
+void TSession::RecordHandScore(int difference) {
+  if (Hooks.RecordHandScore) Hooks.RecordHandScore(difference);
+}
+
+void TSession::RecordMatch(const TGameOverInfo& info) {
+  if (Hooks.RecordMatch) Hooks.RecordMatch(info);
+}
+
+void TSession::DeleteAutoSave() {
+  if (Hooks.DeleteAutoSave) Hooks.DeleteAutoSave();
+}
+
+std::string TSession::PlayerName() const {
+  const std::string name = Hooks.PlayerName ? Hooks.PlayerName() : std::string();
+  return name.empty() ? "Player" : name;
+}
+
+}  // namespace tarvelo

@@ -1,0 +1,87 @@
+// The session's input: the window's clicks, keys and menu commands, the
+// computer's turns, and the guard every engine call runs under.
+#include "engine/card_area.h"
+#include "engine/rule_changes.h"
+#include "session/session.h"
+#include "store/saved_game_table.h"
+
+namespace tarvelo {
+
+void TSession::Guarded(const std::function<void()>& action) {
+  const TIdleQueue::TBusy busy(events_);
+  try {
+    action();
+  } catch (const TRangeFault& fault) {
+    // A broken invariant is a program fault: report it and keep the program running.
+    Warning(std::string("An internal error stopped this move: ") + fault.what());
+  }
+  emit tableChanged();
+}
+
+void TSession::Post(std::function<void()> event) { events_.Post(std::move(event)); }
+
+void TSession::SeatComputer() {
+  computer_ = std::make_unique<TComputerPlayer>(game_);
+  // Each move is judged as the player's own would be: one the checks refuse is not made.
+  computer_->CheckLegality = true;
+  computer_->Settings = ReadComputerSettings(settings_);
+}
+
+void TSession::PlayComputerTurn() {
+  // Run from the event loop rather than inside the move that ended the
+  // player's turn, so that hand after hand never nests deeper.
+  if (computer_) Post([this] { RunComputerTurn(); });
+}
+
+void TSession::RunComputerTurn() {
+  if (!game_.Table.GameInProgress) computer_->Settings = ReadComputerSettings(settings_);
+  computer_->playComputerTurn();
+}
+
+void TSession::PlayerClick(MouseButton button, int x, int y, ShiftState shift) {
+  Guarded([&] { game_.PlayerClick(button, x, y, shift); });
+}
+
+void TSession::PlayerKey(int key, ShiftState shift) {
+  Guarded([&] { game_.PlayerKey(key, shift); });
+}
+
+void TSession::NewGame() {
+  Guarded([this] { game_.NewGame(); });
+}
+
+void TSession::UndoMeld() {
+  Guarded([this] { game_.UndoMeld(); });
+}
+
+void TSession::UndoAll() {
+  Guarded([this] { game_.UndoAll(); });
+}
+
+void TSession::EndHand() {
+  Guarded([this] { game_.EndHand(); });
+}
+
+void TSession::ToggleOpponentCards() { game_.ToggleOpponentCards(); }
+
+void TSession::DealFirstHand() {
+  game_.ChooseFirstDrawer();
+  Guarded([this] { game_.DealHand(true); });
+}
+
+void TSession::ApplyLayout(const TLayout& layout) { game_.ApplyLayout(layout); }
+void TSession::ResetAnchors() { game_.ResetAnchors(); }
+
+void TSession::ApplyRules(const TRuleSettings& rules) {
+  StoreRules(*this, rules);
+  ApplyRuleChange(game_, rules);
+}
+
+bool TSession::MeldsValid() { return game_.ValidateMelds(); }
+
+void TSession::PutSavedGame(const TSavedGame& saved) {
+  const TIdleQueue::TBusy busy(events_);
+  PutSavedGameOnTable(game_, saved);
+}
+
+}  // namespace tarvelo
