@@ -27,7 +27,7 @@ void TGame::DiscardFromHand(int index) {
   TTableState& t = Table;
   if (!PlayerOnTurn() || index < 0 || index >= t.PlayerHand.Count) return;
   if (!t.HasDrawn) {
-    ShowStatus(2);
+    ShowStatus(ErrorDiscardBeforeDraw);
     return;
   }
   // With the double right click option the same card must be clicked twice.
@@ -40,7 +40,7 @@ void TGame::DiscardFromHand(int index) {
   if (t.DiscardClicks != RightClicks) return;
   ForgetDiscardClicks();
   if (!MayDiscard(t.PlayerHand.Cards[index])) {
-    ShowStatus(4);
+    ShowStatus(ErrorDiscardNotPossible);
     return;
   }
 
@@ -63,7 +63,7 @@ void TGame::DiscardRedThree(int index) {
   // Only a red three leaves the melds this way; black threes lie there only when going out.
   if (index < 0 || index >= t.PlayerMelds.Count || !IsRedThree(t.PlayerMelds.Cards[index])) return;
   if (!ValidateForDiscard()) {
-    ShowStatus(4);
+    ShowStatus(ErrorDiscardNotPossible);
     return;
   }
   t.HasDrawn = false;

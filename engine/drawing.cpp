@@ -6,7 +6,7 @@ void TGame::DrawFromStock() {
   TTableState& t = Table;
   if (!PlayerOnTurn() || t.Stock.Empty()) return;
   if (t.HasDrawn) {
-    ShowStatus(3);
+    ShowStatus(ErrorAlreadyDrawn);
     return;
   }
   SetPlayingRulesHint();

@@ -25,6 +25,22 @@ constexpr int PhaseCount = 10;
 
 enum class Seat { Player, Opponent };
 
+// What the status line shows: the phase, or one of the player's errors (red,
+// bold, with a beep), kept in LastError. The numbers are the texts' own: never renumber.
+enum TStatusError : std::uint8_t {
+  StatusPhase = 0,
+  ErrorMeldBeforeDraw = 1,
+  ErrorDiscardBeforeDraw = 2,
+  ErrorAlreadyDrawn = 3,
+  ErrorDiscardNotPossible = 4,  // followed by the reason of the failed meld check
+  ErrorPileTopNotMeldable = 5,
+  ErrorBlackThreesLast = 6,
+  ErrorWildcardCanastaShort = 7,
+  ErrorWildcardCanastaNotAllowed = 8,
+  ErrorOneCardPileOneCardHand = 9
+};
+constexpr int StatusErrorCount = 10;
+
 // Canasta kinds per column; stored in saved games: never renumber.
 enum CanastaKind : std::uint8_t { NoCanasta = 0, MixedCanasta = 1, NaturalCanasta = 2, WildcardCanasta = 3 };
 

@@ -12,7 +12,7 @@ int WildcardsIn(const TColumnCounts& counts) {
 
 bool TGame::ReadyToMeld() {
   if (!PlayerOnTurn()) return false;
-  if (!Table.HasDrawn) ShowStatus(1);
+  if (!Table.HasDrawn) ShowStatus(ErrorMeldBeforeDraw);
   return Table.HasDrawn;
 }
 
@@ -57,7 +57,7 @@ void TGame::MeldNatural(int index, ShiftState shift) {
   } else {
     UpdateMayMeldBlackThrees();
     if (IsBlackThree(card) && !t.MayMeldBlackThrees) {
-      ShowStatus(6);
+      ShowStatus(ErrorBlackThreesLast);
       return;
     }
     LayHandCardIntoMelds(index);
@@ -135,13 +135,13 @@ void TGame::BuildWildcardCanasta(ShiftState shift) {
   TTableState& t = Table;
   if (!ReadyToMeld()) return;
   if (!Rules.WildcardCanasta) {
-    ShowStatus(8);
+    ShowStatus(ErrorWildcardCanastaNotAllowed);
     return;
   }
   CountColumns();
   const int laid = t.ColumnCounts[CountPlayerMelds + RankTwo];
   if (WildcardsIn(t.ColumnCounts) + laid < 7) {
-    ShowStatus(7);
+    ShowStatus(ErrorWildcardCanastaShort);
     return;
   }
   const int n = shift.Shift ? 7 - laid : shift.Ctrl ? 3 - laid : 1;

@@ -59,11 +59,12 @@ void TGame::TakePile() {
     if (t.PileTakeOpen)
       GiveBackPile();
     else
-      ShowStatus(3);
+      ShowStatus(ErrorAlreadyDrawn);
     return;
   }
   if (!MayTakePile(true)) {
-    ShowStatus(t.DiscardPile.Count == 1 && t.PlayerHand.Count == 1 ? 9 : 5);
+    ShowStatus(t.DiscardPile.Count == 1 && t.PlayerHand.Count == 1 ? ErrorOneCardPileOneCardHand
+                                                                   : ErrorPileTopNotMeldable);
     return;
   }
   const bool onlyForced = !MayTakePile(false);

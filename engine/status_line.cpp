@@ -21,8 +21,8 @@ const std::array<const char*, PhaseCount> PhaseTexts = {
     "Please wait for the next hand to be dealt",
 };
 
-// Error texts by LastError; 4 is followed by the reason of the failed meld check.
-const std::array<const char*, 10> ErrorTexts = {
+// Error texts by TStatusError; ErrorDiscardNotPossible is followed by the reason of the failed meld check.
+const std::array<const char*, StatusErrorCount> ErrorTexts = {
     "",
     "You cannot meld before drawing; please draw first by clicking on the stock or the discard pile",
     "You cannot discard before drawing; please draw first by clicking on the stock or the discard pile",
@@ -46,7 +46,7 @@ std::string TGame::PhaseText(int phase) const {
 std::string TGame::ErrorText(int error) const {
   if (error <= 0 || error >= static_cast<int>(ErrorTexts.size())) return "";
   std::string text = ErrorTexts[error];
-  if (error == 4) text += Table.DiscardReason;
+  if (error == ErrorDiscardNotPossible) text += Table.DiscardReason;
   return text;
 }
 
@@ -58,14 +58,14 @@ void TGame::ShowPhase(int phase) {
   else if (phase == PhaseMeldDouble && RightClicks == 0)
     phase = PhaseMeld;
   Table.Phase = static_cast<std::uint8_t>(phase);
-  ShowStatus(0);
+  ShowStatus(StatusPhase);
   Host.SetEndHandButton(Table.StockExhausted, phase == PhaseDraw);
 }
 
 void TGame::ShowStatus(int error) {
-  if (error < 0 || error >= 10) return;
+  if (error < 0 || error >= StatusErrorCount) return;
   Table.LastError = static_cast<std::uint8_t>(error);
-  if (error == 0)
+  if (error == StatusPhase)
     Host.ShowStatusText(PhaseText(Table.Phase), false);
   else
     Host.ShowStatusText(ErrorText(error), true);

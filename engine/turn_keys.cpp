@@ -79,7 +79,7 @@ void TGame::RunKeyPhaseClick(int key, ShiftState shift) {
     PlayerClick(MouseButton::Left, x, Layout.PlayerMeldY + StackStep, shift);
   // The keyboard phase stays while the player goes on melding; a refusal keeps its
   // error, and a discard, a pass or the end of the hand has moved the turn on.
-  if (Table.LastError == 0 && PlayerMelding()) ShowPhase(phase);
+  if (Table.LastError == StatusPhase && PlayerMelding()) ShowPhase(phase);
 }
 
 void TGame::ToggleOpponentCards() {

@@ -109,7 +109,7 @@ TEST_F(TurnTest, ASecondClickOnTheStockIsRefused) {
   EXPECT_EQ(NamesOf(t.PlayerHand), "KS 9H");
   EXPECT_EQ(LastStatus(), "You have already drawn");
   EXPECT_TRUE(ErrorShown());
-  EXPECT_EQ(t.LastError, 3);
+  EXPECT_EQ(t.LastError, ErrorAlreadyDrawn);
 }
 
 TEST_F(TurnTest, TheLastStockCardExhaustsTheStockAndShowsEndHand) {
