@@ -1,4 +1,4 @@
-#include "ai/selfplay/table_mirror.h"
+#include "engine/table_mirror.h"
 
 namespace tarvelo {
 
