@@ -3,6 +3,7 @@
 #include "ai/computer_settings.h"
 #include "ai/rank_tally.h"
 #include "engine/game.h"
+#include "engine/meld_checks.h"
 
 #include <functional>
 #include <optional>
@@ -10,8 +11,6 @@
 #include <vector>
 
 namespace tarvelo {
-
-struct TPileTakeDemand;
 
 // What an initial-meld estimate found: whether the target can be reached, and
 // how many natural pairs it pads with a wildcard to get there.

@@ -1,7 +1,7 @@
 // The turn every level plays: set-up, drawing or taking the pile, the stock
 // exhausted, the discard, and handing the turn back.
 #include "ai/computer_player.h"
-#include "ai/meld_legality.h"
+#include "engine/meld_checks.h"
 
 namespace tarvelo {
 
@@ -121,7 +121,7 @@ bool TComputerPlayer::takePile(const TLevelSteps& level) {
     takingPile_ = false;
     takeRestOfPile();
   };
-  return guarded("taking the pile", take, [&] { return PileTakeFault(Game, demand); });
+  return guarded("taking the pile", take, [&] { return PileTakeFault(Game, Seat::Opponent, demand); });
 }
 
 TCard TComputerPlayer::takePileTop(bool thaw) {
