@@ -146,6 +146,8 @@ class TGame {
   void DiscardRedThree(int index);
   void AfterMeld(bool autoWildcardAdded);
   bool DiscardCheck(const TCard& card);
+  // The turn passes to the opponent: the computer plays now, a peer plays on its side.
+  void HandTurnToOpponent();
 
  private:
   // Sends a message to the peer; outside a network game nothing is sent.
@@ -175,8 +177,6 @@ class TGame {
   // The player may meld now; before the draw the refusal is shown.
   bool ReadyToMeld();
   void PlaceOnPile(TCard card);
-  // The turn passes to the opponent: the computer plays now, a peer plays on its side.
-  void HandTurnToOpponent();
   // The column's closed canasta was completed by the card about to leave it: uncount it
   // and stack its cards open again.
   void ReopenCanasta(int column);
