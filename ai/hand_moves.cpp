@@ -33,7 +33,7 @@ void TComputerPlayer::meldNaturals(int rank, int limit) {
 int TComputerPlayer::wildcardsInMeld(int rank) const {
   int n = 0;
   for (const TCard& c : Game.Table.OpponentMelds.Live())
-    if (IsWildcard(c) && Game.ColumnOf(c.X) == rank) ++n;
+    if (IsWildcard(c) && c.Column == rank) ++n;
   return n;
 }
 

@@ -95,7 +95,7 @@ class TGame {
   // --- Meld legality (the player's side)
   bool ValidateMelds();
   bool ValidateForDiscard();
-  bool CheckCanasta(Seat seat, int columnX);
+  bool CheckCanasta(Seat seat, int column);
   bool UpdateMayMeldBlackThrees();
   bool MustPassDiscard();
   bool IsPileTakeComplete();
@@ -152,7 +152,7 @@ class TGame {
  private:
   // Sends a message to the peer; outside a network game nothing is sent.
   void Send(std::string_view token, const std::string& payload);
-  void ShowCanastaTopCard(TCardArea& melds, int columnX, int kind);
+  void ShowCanastaTopCard(TCardArea& melds, int column, int kind);
   void DealSeats();
   void TurnUpcard();
   void StartFirstTurn();

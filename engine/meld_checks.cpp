@@ -15,7 +15,7 @@ std::string MeldFault(const TGame& game, Seat seat, const TMeldJudgement& judgem
   const TTableState& t = game.Table;
   const TCardArea& melds = t.MeldsOf(seat);
   const TCanastaInfo& canastas = t.CanastasOf(seat);
-  const auto columns = MakeupOf(melds, game.Layout);
+  const auto columns = MakeupOf(melds);
   int total = 0, blackThrees = 0;
   for (const TCard& c : melds.Live()) {
     total += c.Value;
@@ -51,7 +51,7 @@ std::string StepMeldFault(const TGame& game, Seat seat, int minimum) {
 
 std::string PileTakeFault(const TGame& game, Seat seat, const TPileTakeDemand& demand) {
   if (!demand.conditional) return "";
-  const TColumnMakeup column = MakeupOf(game.Table.MeldsOf(seat), game.Layout)[demand.rank];
+  const TColumnMakeup column = MakeupOf(game.Table.MeldsOf(seat))[demand.rank];
   if (column.Size() < demand.columnBase + 3 || (demand.needsHand && column.Naturals < demand.naturalBase + 3))
     return TopCardFault;
   return "";
@@ -76,14 +76,15 @@ bool TGame::ValidateForDiscard() {
   return true;
 }
 
-bool TGame::CheckCanasta(Seat seat, int columnX) {
-  const int c = ColumnOf(columnX);
+bool TGame::CheckCanasta(Seat seat, int column) {
+  if (column < 0 || column >= ColumnCount) return false;
+  const int c = column;
   if (c == RankThree) return false;
   TCardArea& melds = Table.MeldsOf(seat);
   TCanastaInfo& canastas = Table.CanastasOf(seat);
   int n = 0, m = 0;
   for (const TCard& card : melds.Live()) {
-    if (card.X != columnX) continue;
+    if (card.Column != c) continue;
     ++n;
     if (!IsWildcard(card)) ++m;
   }
@@ -100,9 +101,9 @@ bool TGame::CheckCanasta(Seat seat, int columnX) {
   // A closed canasta is drawn as one pile; later cards are laid on it.
   const int closedY = seat == Seat::Player ? Layout.PlayerMeldY + StackStep : Layout.OpponentMeldY - StackStep;
   for (TCard& card : melds.Live())
-    if (card.X == columnX) card.Y = closedY;
+    if (card.Column == c) card.Y = closedY;
   melds.Columns[c].Y = closedY;
-  if (c != RankTwo) ShowCanastaTopCard(melds, columnX, kind);
+  if (c != RankTwo) ShowCanastaTopCard(melds, c, kind);
   canastas.Naturals[c] = static_cast<std::uint8_t>(m);
   if (seat == Seat::Opponent && !Rehearsing) {
     Host.Repaint();
@@ -111,11 +112,11 @@ bool TGame::CheckCanasta(Seat seat, int columnX) {
   return true;
 }
 
-void TGame::ShowCanastaTopCard(TCardArea& melds, int columnX, int kind) {
+void TGame::ShowCanastaTopCard(TCardArea& melds, int column, int kind) {
   int lastBlack = -1, lastRed = -1, lastOfColumn = -1;
   for (int i = 0; i < melds.Count; ++i) {
     const TCard& card = melds.Cards[i];
-    if (card.X != columnX) continue;
+    if (card.Column != column) continue;
     lastOfColumn = i;
     if (IsWildcard(card)) continue;
     (card.Id < 29 ? lastBlack : lastRed) = i;
@@ -143,7 +144,7 @@ bool TGame::MustPassDiscard() {
   if (t.PlayerCanastas.Count == 0 && Rules.NumberOfCanastas > 1) return true;
   // The last card need not be passed when melding it completes a canasta.
   const TCard& last = t.PlayerHand.Cards[0];
-  const auto columns = MakeupOf(t.PlayerMelds, Layout);
+  const auto columns = MakeupOf(t.PlayerMelds);
   if (!IsWildcard(last)) return columns[last.Rank].Size() != 6;
   for (int c = RankFour; c <= RankAce; ++c)
     if (columns[c].Size() == 6 && columns[c].Wildcards < 3) return false;

@@ -57,9 +57,9 @@ TCard TSeatMoves::RemoveFromHand(int index) {
   return card;
 }
 
-void TSeatMoves::CheckCanastaAfterMeld(const TCard& laid, int column) {
+void TSeatMoves::CheckCanastaAfterMeld(int column) {
   game_.CountColumns();
-  if (MeldCountOf(column) >= 7) game_.CheckCanasta(seat_, laid.X);
+  if (MeldCountOf(column) >= 7) game_.CheckCanasta(seat_, column);
 }
 
 void TSeatMoves::MeldFromHand(int index) {
@@ -73,7 +73,7 @@ void TSeatMoves::MeldFromHand(int index) {
   if (!Player() && !IsRedThree(card)) t.OpponentMeldValue += card.Value;
   AnimateMove(from, card);
   Pause();
-  CheckCanastaAfterMeld(card, card.Rank);
+  CheckCanastaAfterMeld(card.Rank);
 }
 
 void TSeatMoves::MeldWildcard(int column) {
@@ -91,11 +91,12 @@ void TSeatMoves::MeldWildcard(int column) {
   if (t.CanastasOf(seat_).Kind[column] == NoCanasta) anchor.Y += Player() ? StackStep : -StackStep;
   card.X = anchor.X;
   card.Y = anchor.Y;
+  card.Column = static_cast<std::uint8_t>(column);
   AddCard(Melds(), card);
   if (!Player()) t.OpponentMeldValue += card.Value;
   AnimateMove(from, card);
   Pause();
-  CheckCanastaAfterMeld(card, column);
+  CheckCanastaAfterMeld(column);
 }
 
 void TSeatMoves::LayDownRedThrees(bool fromEnd) {

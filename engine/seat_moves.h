@@ -56,7 +56,7 @@ class TSeatMoves {
   bool Player() const { return seat_ == Seat::Player; }
   int FindInHand(int rank) const;
   // A meld column grown to seven cards may have become a canasta.
-  void CheckCanastaAfterMeld(const TCard& laid, int column);
+  void CheckCanastaAfterMeld(int column);
 
   TGame& game_;
   const Seat seat_;

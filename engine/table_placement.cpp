@@ -7,13 +7,17 @@ TLayout LayoutForSize(const TLayout& current, int sizeIndex) {
   return ComputeLayout(sizeIndex, WindowSizes[sizeIndex].Width + frame);
 }
 
+void FindMeldColumns(TTableState& table, const TLayout& layout) {
+  for (TCardArea* melds : {&table.PlayerMelds, &table.OpponentMelds, &table.UndoPlayerMelds})
+    for (TCard& card : melds->Live()) card.Column = static_cast<std::uint8_t>(layout.ColumnOf(card.X));
+}
+
 void PutTableInPlace(TGame& game, const TTableState& table, int sizeIndex) {
   const TLayout current = game.Layout;
   game.Table = table;
-  if (sizeIndex != current.SizeIndex) {
-    game.Layout = LayoutForSize(current, sizeIndex);
-    game.ApplyLayout(current);
-  }
+  if (sizeIndex != current.SizeIndex) game.Layout = LayoutForSize(current, sizeIndex);
+  FindMeldColumns(game.Table, game.Layout);
+  if (sizeIndex != current.SizeIndex) game.ApplyLayout(current);
   TTableState& t = game.Table;
   // What the opponent saw and what was right-clicked belong to the game that left the table.
   t.pickupMemory = {};

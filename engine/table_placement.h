@@ -14,4 +14,8 @@ TLayout LayoutForSize(const TLayout& current, int sizeIndex);
 // turn started when it is to move outside a network game).
 void PutTableInPlace(TGame& game, const TTableState& table, int sizeIndex);
 
+// Gives every card of the meld areas the column its position shows in that
+// layout: a table read from elsewhere knows only where its cards lie.
+void FindMeldColumns(TTableState& table, const TLayout& layout);
+
 }  // namespace tarvelo
