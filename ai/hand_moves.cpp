@@ -22,10 +22,7 @@ int TComputerPlayer::cardsToLay(int rank, int limit) {
 }
 
 void TComputerPlayer::meldNaturals(int rank, int limit) {
-  const TCardArea& hand = Game.Table.OpponentHand;
-  // From the end of the hand, so that a top card just taken is laid first.
-  for (int n = cardsToLay(rank, limit); n > 0; --n)
-    Moves.MeldFromHand(FindLast(hand, [rank](const TCard& c) { return c.Rank == rank; }));
+  Moves.MeldNaturals(rank, cardsToLay(rank, limit));
   recountTallies();
   if (tally.ownMeld[rank] == 2 && rank >= RankFour) Moves.MeldWildcard(rank);
 }

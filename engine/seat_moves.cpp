@@ -76,6 +76,10 @@ void TSeatMoves::MeldFromHand(int index) {
   CheckCanastaAfterMeld(card.Rank);
 }
 
+void TSeatMoves::MeldNaturals(int rank, int count) {
+  for (; count > 0; --count) MeldFromHand(FindLast(Hand(), [rank](const TCard& c) { return c.Rank == rank; }));
+}
+
 void TSeatMoves::MeldWildcard(int column) {
   TTableState& t = game_.Table;
   int index = FindInHand(RankJoker);

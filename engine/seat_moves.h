@@ -24,13 +24,17 @@ class TSeatMoves {
   void AddToHand(TCard card, bool animate);
   TCard RemoveFromHand(int index);
   void MeldFromHand(int index);
+  // Lays `count` cards of a rank from the hand, from its end, so that a top
+  // card just taken is laid first.
+  void MeldNaturals(int rank, int count);
   // Lays a joker, else a two, from the hand onto the meld of that column.
   void MeldWildcard(int column);
   // Lays every red three of the hand into the melds, from the end of the hand
   // or from its start.
   void LayDownRedThrees(bool fromEnd);
   // The turn's cards from the stock; under DrawExtra a red three is replaced
-  // while the stock lasts.
+  // while the stock lasts. Red threes drawn stay in the hand until
+  // LayDownRedThrees.
   void DrawFromStock();
   // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
   TCard TakePileTop(bool thaw);
