@@ -22,13 +22,13 @@ void TComputerPlayer::advancedMeldTakenCard(const TCard& top) {
   if (canasta) {
     // A canasta straight from the hand: the rank, then wildcards up to seven cards.
     recountTallies();
-    for (int size = tally.ownMeld[r]; size < 7; ++size) meldWildcard(r);
+    for (int size = tally.ownMeld[r]; size < 7; ++size) Moves.MeldWildcard(r);
   }
   advancedCompleteInitialMeld();
 }
 
 void TComputerPlayer::advancedMeldStep() {
-  layDownRedThrees();
+  Moves.LayDownRedThrees(false);
   if (!hasMelded()) {
     const TMeldEstimate estimate = advancedInitialMeldEstimate();
     // Two padded pairs are worth it only against a minimum above 50.
@@ -124,7 +124,7 @@ void TComputerPlayer::advancedBuildCanastas() {
       continue;
     guarded("a canasta with wildcards", [&] {
       meldNaturals(r, 0);
-      for (int i = 0; i < need; ++i) meldWildcard(r);
+      for (int i = 0; i < need; ++i) Moves.MeldWildcard(r);
     });
   }
 }

@@ -17,7 +17,7 @@ void TComputerPlayer::beginnerMeldTakenCard(const TCard& top) {
 }
 
 void TComputerPlayer::beginnerMeldStep() {
-  layDownRedThrees();
+  Moves.LayDownRedThrees(false);
   if (!hasMelded() && beginnerInitialMeldEstimate().reachable)
     guarded("the first meld", [this] { beginnerCompleteInitialMeld(); });
   if (hasMelded()) advancedBuildCanastas();
@@ -28,9 +28,9 @@ void TComputerPlayer::beginnerMeldStep() {
 
 void TComputerPlayer::layRankFromHand(const TCard& card) {
   const int r = card.Rank;
-  for (int n = cardsToLay(r, 0); n > 0; --n) meldFromHand(findInHand(r));
+  for (int n = cardsToLay(r, 0); n > 0; --n) Moves.MeldFromHand(findInHand(r));
   recountTallies();
-  if (tally.ownMeld[r] == 2 && r >= RankFour) meldWildcard(r);
+  if (tally.ownMeld[r] == 2 && r >= RankFour) Moves.MeldWildcard(r);
 }
 
 void TComputerPlayer::layRankOf(int rank) {
@@ -87,7 +87,7 @@ void TComputerPlayer::padFirstMeld() {
     recountTallies();
     const int room = tally.ownMeld[r] - 2 * wildcardsInMeld(r);
     for (int i = 0; i < room && Game.Table.OpponentMeldValue < initialMeldTarget && hasWildcardInHand(); ++i)
-      meldWildcard(r);
+      Moves.MeldWildcard(r);
   }
 }
 

@@ -3,6 +3,8 @@
 #include "ai/computer_settings.h"
 #include "ai/rank_tally.h"
 #include "engine/game.h"
+#include "engine/meld_checks.h"
+#include "engine/seat_moves.h"
 
 #include <functional>
 #include <optional>
@@ -10,8 +12,6 @@
 #include <vector>
 
 namespace tarvelo {
-
-struct TPileTakeDemand;
 
 // What an initial-meld estimate found: whether the target can be reached, and
 // how many natural pairs it pads with a wildcard to get there.
@@ -46,9 +46,8 @@ struct TMeldPoints {
 };
 
 // The computer opponent on the second seat of a local game. One call plays a
-// whole turn; the levels share the turn's skeleton, the tallies and the moves
-// that take cards out of the computer's hand. It moves cards only through the
-// card areas and the engine's canasta check, and reads only what a player at
+// whole turn; the levels share the turn's skeleton and the tallies. It moves
+// cards only through the engine's seat moves, and reads only what a player at
 // the table could see: its own cards, both sides' melds, the discard pile,
 // how many cards the stock and the player's hand hold, and the cards it saw
 // the player take with the pile.
@@ -57,7 +56,8 @@ class TComputerPlayer {
   explicit TComputerPlayer(TGame& game) : Game(game) {}
 
   TGame& Game;
-  TComputerSettings Settings;  // the level in force for the current game
+  TSeatMoves Moves{Game, Seat::Opponent};  // how its cards move
+  TComputerSettings Settings;              // the level in force for the current game
   // With CheckLegality each laying step is judged as the player's own turn
   // would be; a step that would leave melds the player could not leave is
   // not made (it is tried out unseen first), and MoveSkipped hears what and why.
@@ -84,13 +84,7 @@ class TComputerPlayer {
 
   // --- Shared primitives
   void recountTallies() { tally = CountRanks(Game); }
-  void addToComputerHand(TCard card, bool animate);
-  TCard removeFromComputerHand(int index);
-  void meldFromHand(int index);
   void meldNaturals(int rank, int limit);
-  void meldWildcard(int rank);
-  // The Expert lays its red threes from the end of the hand, the others from the start.
-  void layDownRedThrees(bool fromEnd = false);
   bool canTakeDiscardPile(const TCard& topCard, bool frozen);
   int findInHand(int rank) const;
   // canTakeDiscardPile without the exhausted stock's permission, which gives only the top card.
@@ -187,7 +181,6 @@ class TComputerPlayer {
   void forgetFinishedHand();
   void setBusy(bool busy);
   void beginTurn();
-  void drawFromStock();
   bool stockExhausted() const;
   // The top discard fits one of the computer's melds while the stock is exhausted.
   bool stockExhaustedTest();
@@ -200,10 +193,8 @@ class TComputerPlayer {
   bool takePile(const TLevelSteps& level);
   // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
   TCard takePileTop(bool thaw);
-  void takeRestOfPile();
   void discardStep(TChooseDiscard choose);
   void endTurn();
-  void handTurnBack();
   void handTurnBackAfterFault();
 
   // --- Steps of the levels
@@ -266,9 +257,6 @@ class TComputerPlayer {
   int highestRankInHand() const;
   int discardOfLastResort() const;
   int lastCardGuard(int index);
-
-  void animateMove(const TCard& from, const TCard& to);
-  void pause();
 
   std::string handSeen_;  // the deal string of the hand the strategy memory belongs to
   bool busy_ = false;

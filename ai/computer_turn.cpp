@@ -1,7 +1,7 @@
 // The turn every level plays: set-up, drawing or taking the pile, the stock
 // exhausted, the discard, and handing the turn back.
 #include "ai/computer_player.h"
-#include "ai/meld_legality.h"
+#include "engine/meld_checks.h"
 
 namespace tarvelo {
 
@@ -33,7 +33,7 @@ void TComputerPlayer::playTurn(const TLevelSteps& level) {
   const bool taken = (this->*level.pileDecision)() && takePile(level);
   if (!taken) {
     if (!stockExhausted())
-      drawFromStock();
+      Moves.DrawFromStock();
     else if (!playExhaustedStock(level.layExhaustedTop))
       return;  // the hand has ended
   }
@@ -70,16 +70,6 @@ void TComputerPlayer::beginTurn() {
   initialMeldTarget = TGame::InitialMeldFor(t.OpponentScore);
 }
 
-void TComputerPlayer::drawFromStock() {
-  TTableState& t = Game.Table;
-  for (int drawn = 0; drawn < Game.Rules.NumberOfCards && !t.Stock.Empty(); ++drawn) {
-    const TCard card = PopTop(t.Stock);
-    if (t.Stock.Empty()) Game.SetStockExhausted(true);
-    addToComputerHand(card, true);
-    if (IsRedThree(card) && Game.Rules.DrawExtra) --drawn;  // a red three is replaced while the stock lasts
-  }
-}
-
 bool TComputerPlayer::stockExhausted() const { return Game.Table.StockExhausted || Game.Table.Stock.Empty(); }
 
 bool TComputerPlayer::stockExhaustedTest() {
@@ -96,15 +86,14 @@ bool TComputerPlayer::playExhaustedStock(TLayRank layTaken) {
   TTableState& t = Game.Table;
   // Only the top card is taken, and laid with its rank; the rest of the pile stays.
   auto layTopCard = [&] {
-    const TCard top = PopTop(t.DiscardPile);
-    addToComputerHand(top, true);
+    const TCard top = Moves.TakePileTop(false);
     (this->*layTaken)(top.Rank);
   };
   if (stockExhaustedTest() && guarded("laying the top card with the stock exhausted", layTopCard)) return true;
   t.EndHandRequested = true;
   if (!t.StockExhausted) Game.SetStockExhausted(true);
   setBusy(false);
-  if (!Game.CheckHandEnd()) handTurnBack();
+  if (!Game.CheckHandEnd()) Moves.HandTurnBack();
   return false;
 }
 
@@ -119,28 +108,16 @@ bool TComputerPlayer::takePile(const TLevelSteps& level) {
     takingPile_ = true;
     (this->*level.meldTaken)(top);
     takingPile_ = false;
-    takeRestOfPile();
+    Moves.TakeRestOfPile();
   };
-  return guarded("taking the pile", take, [&] { return PileTakeFault(Game, demand); });
+  return guarded("taking the pile", take, [&] { return PileTakeFault(Game, Seat::Opponent, demand); });
 }
 
 TCard TComputerPlayer::takePileTop(bool thaw) {
-  TTableState& t = Game.Table;
-  if (thaw) {
-    t.PileFrozen = false;
-    pause();
-  }
-  const TCard top = PopTop(t.DiscardPile);
+  const TCard top = Moves.TakePileTop(thaw);
   tookPile_ = true;
   takenTop_ = top;
-  addToComputerHand(top, true);
   return top;
-}
-
-void TComputerPlayer::takeRestOfPile() {
-  TTableState& t = Game.Table;
-  while (!t.DiscardPile.Empty()) addToComputerHand(PopTop(t.DiscardPile), true);
-  t.PileFrozen = false;
 }
 
 void TComputerPlayer::discardStep(TChooseDiscard choose) {
@@ -152,36 +129,18 @@ void TComputerPlayer::discardStep(TChooseDiscard choose) {
   if (t.OpponentHand.Empty()) return;  // out by melding
   const int index = (this->*choose)();
   if (index < 0 && index != DiscardFromMelds) return;
-  const TCard from = index == DiscardFromMelds ? meldAreaDiscard_ : removeFromComputerHand(index);
-  TCard card = from;
-  card.FaceUp = 1;
-  card.X = Game.Layout.LeftMargin;
-  card.Y = Game.Layout.DiscardY;
-  AddCard(t.DiscardPile, card);
-  animateMove(from, card);
-  if (IsWildcard(card) || IsRedThree(card)) t.PileFrozen = true;
+  Moves.Discard(index == DiscardFromMelds ? meldAreaDiscard_ : Moves.RemoveFromHand(index));
 }
 
 void TComputerPlayer::endTurn() {
-  const TLayout& l = Game.Layout;
-  Game.Host.RepaintRect(l.LeftMargin, l.DiscardY, l.CardWidth, l.CardHeight);
-  Game.Host.RepaintRect(0, 0, l.ClientWidth, 5 + l.CardHeight);
+  Moves.RepaintTurnEnd();
   setBusy(false);
-  if (Game.CheckHandEnd()) return;  // scored; the next hand may already be under way
-  handTurnBack();
-}
-
-void TComputerPlayer::handTurnBack() {
-  TTableState& t = Game.Table;
-  t.OpponentMeldValueAtTurnStart = t.OpponentMeldValue;
-  t.OpponentToMove = false;
-  Game.ShowPhase(PhaseDraw);
-  t.PendingPhase = PhaseOpponent;
+  Moves.EndTurn();
 }
 
 void TComputerPlayer::handTurnBackAfterFault() {
   setBusy(false);
-  if (Game.Table.OpponentToMove && Game.Table.Phase != PhaseHandOver) handTurnBack();
+  if (Game.Table.OpponentToMove && Game.Table.Phase != PhaseHandOver) Moves.HandTurnBack();
 }
 
 }  // namespace tarvelo

@@ -42,7 +42,7 @@ void TComputerPlayer::addWildcardsTowardTarget() {
       for (int added = 0; added < 4 && t.OpponentMeldValue < initialMeldTarget && hasWildcardInHand(); ++added) {
         // A meld never holds more wildcards than naturals.
         if (2 * wildcardsInMeld(r) >= tally.ownMeld[r]) break;
-        meldWildcard(r);
+        Moves.MeldWildcard(r);
         recountTallies();
       }
     }
@@ -83,7 +83,7 @@ void TComputerPlayer::buildCanastas() {
       guarded("a canasta with wildcards", [&] {
         meldNaturals(r, 0);
         recountTallies();
-        for (int k = 0; k < i && tally.ownMeld[r] < 7; ++k) meldWildcard(r);
+        for (int k = 0; k < i && tally.ownMeld[r] < 7; ++k) Moves.MeldWildcard(r);
       });
     }
     // Without a reason to, only canastas that need no wildcard are completed.

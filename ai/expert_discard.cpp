@@ -55,10 +55,7 @@ int TComputerPlayer::redThreeFreeze() {
       !Game.Rules.ThreeBlock)
     return -1;
   // The red threes after it close up; the card goes to the pile, which it freezes.
-  meldAreaDiscard_ = RemoveAt(t.OpponentMelds, index, -1, false, RankThree);
-  const TLayout& l = Game.Layout;
-  // The column stacks upward from the meld line: repaint all of it.
-  Game.Host.RepaintRect(l.ColumnX(RankThree), 0, l.CardWidth, l.OpponentMeldY + l.CardHeight);
+  meldAreaDiscard_ = Moves.TakeRedThreeFromMelds(index);
   return DiscardFromMelds;
 }
 

@@ -14,7 +14,7 @@ bool OnlyRedThrees(const TCardArea& melds) {
 }  // namespace
 
 void TComputerPlayer::expertMeldStep() {
-  layDownRedThrees(true);
+  Moves.LayDownRedThrees(true);
   layNaturalCanastas();
   tryGoOutAggressively();
   expertEndgameBuilding();

@@ -15,7 +15,7 @@ void TComputerPlayer::layNaturalsWithin(int budget, bool keepOneBack) {
     if (lay < 3 && tally.ownMeld[r] == 0) continue;
     budget -= n;
     guarded("laying naturals", [&] {
-      for (int i = 0; i < lay; ++i) meldFromHand(findInHand(r));
+      for (int i = 0; i < lay; ++i) Moves.MeldFromHand(findInHand(r));
     });
   }
 }
@@ -51,7 +51,7 @@ void TComputerPlayer::finishGoingOut() {
 
 void TComputerPlayer::layBlackThrees() {
   const TCardArea& hand = Game.Table.OpponentHand;
-  for (int i = FindFirst(hand, IsBlackThree); i >= 0; i = FindFirst(hand, IsBlackThree)) meldFromHand(i);
+  for (int i = FindFirst(hand, IsBlackThree); i >= 0; i = FindFirst(hand, IsBlackThree)) Moves.MeldFromHand(i);
 }
 
 void TComputerPlayer::handOutWildcards(int count) {
@@ -62,13 +62,13 @@ void TComputerPlayer::handOutWildcards(int count) {
     if (canastas.Kind[r] != NoCanasta || tally.ownMeld[r] >= 7) continue;
     const int wild = wildcardsInMeld(r);
     for (int room = tally.ownMeld[r] - 2 * wild; room > 0 && count > 0 && hasWildcardInHand(); --room, --count)
-      guarded("a spare wildcard", [&] { meldWildcard(r); });
+      guarded("a spare wildcard", [&] { Moves.MeldWildcard(r); });
   }
   // The rest go on the lowest canasta that can still take a wildcard; without one they stay in the hand.
   for (; count > 0 && hasWildcardInHand(); --count) {
     const int canasta = lowestCanastaTakingWildcard();
     if (canasta == 0) return;
-    guarded("a spare wildcard", [&] { meldWildcard(canasta); });
+    guarded("a spare wildcard", [&] { Moves.MeldWildcard(canasta); });
   }
 }
 

@@ -2,7 +2,7 @@
 // leave melds the player could not leave is tried out unseen and not made,
 // and the turn goes on without it.
 #include "ai/computer_player.h"
-#include "ai/meld_legality.h"
+#include "engine/meld_checks.h"
 
 namespace tarvelo {
 
@@ -69,11 +69,11 @@ bool TComputerPlayer::guarded(const char* what, const std::function<void()>& ste
 std::string TComputerPlayer::rehearse(const std::function<void()>& step,
                                       const std::function<std::string()>& takeFault) {
   // Only a step that breaks what held before is refused.
-  if (!ComputerMeldFault(Game, turnMinimum()).empty()) return {};
+  if (!StepMeldFault(Game, Seat::Opponent, turnMinimum()).empty()) return {};
   // The step is tried on the table unseen, and the table put back whatever it left.
   const TRehearsal rehearsal(*this);
   step();
-  std::string fault = ComputerMeldFault(Game, turnMinimum());
+  std::string fault = StepMeldFault(Game, Seat::Opponent, turnMinimum());
   if (fault.empty() && takeFault) fault = takeFault();
   return fault;
 }

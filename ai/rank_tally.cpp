@@ -7,11 +7,11 @@ TRankTally CountRanks(const TGame& game) {
   TRankTally n;
   for (const TCard& c : t.OpponentHand.Live()) ++n.ownHand[c.Rank];
   for (const TCard& c : t.OpponentMelds.Live()) {
-    ++n.ownMeld[game.ColumnOf(c.X)];
+    ++n.ownMeld[c.Column];
     ++n.ownMeldNatural[c.Rank];
   }
   for (const TCard& c : t.PlayerMelds.Live()) {
-    ++n.oppMeld[game.ColumnOf(c.X)];
+    ++n.oppMeld[c.Column];
     ++n.oppMeldNatural[c.Rank];
   }
   for (const TCard& c : t.DiscardPile.Live()) ++n.discardCount[c.Rank];

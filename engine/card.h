@@ -37,13 +37,20 @@ constexpr int ColumnCount = 14;
 struct TCard {
   CardId Id = 0;
   std::uint8_t Rank = 0;  // the card's own rank slot; a wildcard keeps 0 or 1 in any meld
-  std::int32_t X = 0;     // left edge on the table; in a meld area it also names the column
+  std::int32_t X = 0;     // left edge on the table
   std::int32_t Y = 0;
   std::int32_t Value = 0;
   std::uint8_t FaceUp = 0;
   std::uint8_t Deck = 0;  // which of the two packs, 0 or 1: selects the back design
+  // In a meld area, the column the card lies in (a wildcard's is its meld's),
+  // whatever the window's size; set wherever a card is laid into a column.
+  std::uint8_t Column = 0;
 
-  bool operator==(const TCard&) const = default;
+  // The same card in the same place: the column goes with the place.
+  bool operator==(const TCard& other) const {
+    return Id == other.Id && Rank == other.Rank && X == other.X && Y == other.Y && Value == other.Value &&
+           FaceUp == other.FaceUp && Deck == other.Deck;
+  }
 };
 
 std::uint8_t RankOf(CardId id);

@@ -56,6 +56,7 @@ void PlaceInColumn(TCardArea& area, bool downward, bool keepAnchor, TCard& card)
   if (card.Rank >= ColumnCount) throw TRangeFault("placing a card of unknown rank");
   TColumnAnchor& anchor = area.Columns[card.Rank];
   card.X = anchor.X;
+  card.Column = card.Rank;
   if (!keepAnchor) anchor.Y += downward ? StackStep : -StackStep;
   card.Y = anchor.Y;
 }

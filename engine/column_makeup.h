@@ -1,7 +1,6 @@
 #pragma once
 
 #include "engine/card_area.h"
-#include "engine/layout.h"
 
 #include <array>
 
@@ -14,11 +13,11 @@ struct TColumnMakeup {
   int Size() const { return Naturals + Wildcards; }
 };
 
-// Every column of a meld area, the column of a card taken from its X.
-inline std::array<TColumnMakeup, ColumnCount> MakeupOf(const TCardArea& melds, const TLayout& layout) {
+// Every column of a meld area.
+inline std::array<TColumnMakeup, ColumnCount> MakeupOf(const TCardArea& melds) {
   std::array<TColumnMakeup, ColumnCount> columns{};
   for (const TCard& c : melds.Live()) {
-    TColumnMakeup& column = columns[layout.ColumnOf(c.X)];
+    TColumnMakeup& column = columns[c.Column];
     (IsWildcard(c) ? column.Wildcards : column.Naturals)++;
   }
   return columns;

@@ -7,19 +7,19 @@ TGame::TGame(TableHost& host) : Host(host) { ResetAnchors(); }
 void TGame::CountColumns() {
   TColumnCounts& counts = Table.ColumnCounts;
   counts.fill(0);
-  for (const TCard& c : Table.PlayerMelds.Live()) ++counts[CountPlayerMelds + ColumnOf(c.X)];
+  for (const TCard& c : Table.PlayerMelds.Live()) ++counts[CountPlayerMelds + c.Column];
   for (const TCard& c : Table.PlayerHand.Live()) ++counts[CountPlayerHand + c.Rank];
   for (const TCard& c : Table.OpponentHand.Live()) ++counts[CountOpponentHand + c.Rank];
-  for (const TCard& c : Table.OpponentMelds.Live()) ++counts[CountOpponentMelds + ColumnOf(c.X)];
+  for (const TCard& c : Table.OpponentMelds.Live()) ++counts[CountOpponentMelds + c.Column];
 }
 
 int TGame::MeldValueOf(Seat seat, bool allColumns) const {
   const TCardArea& melds = Table.MeldsOf(seat);
   std::array<int, ColumnCount> perColumn{};
-  for (const TCard& c : melds.Live()) ++perColumn[ColumnOf(c.X)];
+  for (const TCard& c : melds.Live()) ++perColumn[c.Column];
   int value = 0;
   for (const TCard& c : melds.Live())
-    if (allColumns || perColumn[ColumnOf(c.X)] >= 3) value += c.Value;
+    if (allColumns || perColumn[c.Column] >= 3) value += c.Value;
   return value;
 }
 

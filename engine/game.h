@@ -95,7 +95,7 @@ class TGame {
   // --- Meld legality (the player's side)
   bool ValidateMelds();
   bool ValidateForDiscard();
-  bool CheckCanasta(Seat seat, int columnX);
+  bool CheckCanasta(Seat seat, int column);
   bool UpdateMayMeldBlackThrees();
   bool MustPassDiscard();
   bool IsPileTakeComplete();
@@ -146,11 +146,13 @@ class TGame {
   void DiscardRedThree(int index);
   void AfterMeld(bool autoWildcardAdded);
   bool DiscardCheck(const TCard& card);
+  // The turn passes to the opponent: the computer plays now, a peer plays on its side.
+  void HandTurnToOpponent();
 
  private:
   // Sends a message to the peer; outside a network game nothing is sent.
   void Send(std::string_view token, const std::string& payload);
-  void ShowCanastaTopCard(TCardArea& melds, int columnX, int kind);
+  void ShowCanastaTopCard(TCardArea& melds, int column, int kind);
   void DealSeats();
   void TurnUpcard();
   void StartFirstTurn();
@@ -175,8 +177,6 @@ class TGame {
   // The player may meld now; before the draw the refusal is shown.
   bool ReadyToMeld();
   void PlaceOnPile(TCard card);
-  // The turn passes to the opponent: the computer plays now, a peer plays on its side.
-  void HandTurnToOpponent();
   // The column's closed canasta was completed by the card about to leave it: uncount it
   // and stack its cards open again.
   void ReopenCanasta(int column);

@@ -52,10 +52,10 @@ struct TCanastaInfo {
 };
 
 // Counters recomputed by CountColumns: offsets of the four blocks of 14.
-constexpr int CountPlayerMelds = 0;     // cards per column of PlayerMelds (from X)
+constexpr int CountPlayerMelds = 0;     // cards per column of PlayerMelds
 constexpr int CountPlayerHand = 14;     // cards per rank of PlayerHand
 constexpr int CountOpponentHand = 28;   // cards per rank of OpponentHand
-constexpr int CountOpponentMelds = 42;  // cards per column of OpponentMelds (from X)
+constexpr int CountOpponentMelds = 42;  // cards per column of OpponentMelds
 constexpr int ColumnCountsSize = 56;
 using TColumnCounts = std::array<std::int32_t, ColumnCountsSize>;
 

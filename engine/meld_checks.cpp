@@ -1,57 +1,90 @@
+#include "engine/meld_checks.h"
+
 #include "engine/column_makeup.h"
-#include "engine/game.h"
+
+#include <string>
+#include <utility>
 
 namespace tarvelo {
+
+namespace {
+constexpr const char* TopCardFault = "you have not melded the top card correctly";
+}  // namespace
+
+std::string MeldFault(const TGame& game, Seat seat, const TMeldJudgement& judgement) {
+  const TTableState& t = game.Table;
+  const TCardArea& melds = t.MeldsOf(seat);
+  const TCanastaInfo& canastas = t.CanastasOf(seat);
+  const auto columns = MakeupOf(melds);
+  int total = 0, blackThrees = 0;
+  for (const TCard& c : melds.Live()) {
+    total += c.Value;
+    blackThrees += IsBlackThree(c) ? 1 : 0;
+  }
+  for (int c = RankFour; c <= RankAce; ++c)
+    if (columns[c].Size() != 0 && columns[c].Size() < 3) return "every melded rank must contain at least three cards";
+  // Only the first meld of a hand is held to the minimum, and not in the turn that goes out.
+  const bool released = game.Rules.BonusCounts && canastas.Count > 0;
+  if (total < judgement.Minimum && !released && total != 0 && !judgement.GoingOut)
+    return "your first meld must be at least " + std::to_string(judgement.Minimum) + " points (currently " +
+           std::to_string(total) + " points)";
+  for (int c = RankFour; c <= RankAce; ++c)
+    if (columns[c].Naturals < columns[c].Wildcards) return "there are too many wildcards within one rank";
+  // Two decks hold four black threes: going out, three or four of them may be melded.
+  if (blackThrees != 0 && !(judgement.GoingOut && blackThrees >= 3))
+    return "the Black Threes have not been melded correctly";
+  const int wildColumn = columns[RankTwo].Size();
+  if ((wildColumn != 0 && wildColumn < 7) || (judgement.GuardSteps && columns[RankJoker].Size() != 0))
+    return "wildcards must be melded as a canasta";
+  const bool handEmpty = (seat == Seat::Player ? t.PlayerHand : t.OpponentHand).Empty();
+  if (judgement.GuardSteps && handEmpty && canastas.Count < game.Rules.NumberOfCanastas)
+    return "the hand was emptied without the canastas to go out";
+  return "";
+}
+
+std::string StepMeldFault(const TGame& game, Seat seat, int minimum) {
+  const TTableState& t = game.Table;
+  const int handCount = seat == Seat::Player ? t.PlayerHand.Count : t.OpponentHand.Count;
+  const bool goingOut = t.CanastasOf(seat).Count >= game.Rules.NumberOfCanastas && handCount <= 1;
+  return MeldFault(game, seat, {.Minimum = minimum, .GoingOut = goingOut, .GuardSteps = true});
+}
+
+std::string PileTakeFault(const TGame& game, Seat seat, const TPileTakeDemand& demand) {
+  if (!demand.conditional) return "";
+  const TColumnMakeup column = MakeupOf(game.Table.MeldsOf(seat))[demand.rank];
+  if (column.Size() < demand.columnBase + 3 || (demand.needsHand && column.Naturals < demand.naturalBase + 3))
+    return TopCardFault;
+  return "";
+}
 
 bool TGame::ValidateMelds() {
   CountColumns();
   const TTableState& t = Table;
-  const auto columns = MakeupOf(t.PlayerMelds, Layout);
-  int meldTotal = 0, blackThrees = 0;
-  for (const TCard& c : t.PlayerMelds.Live()) {
-    meldTotal += c.Value;
-    if (IsBlackThree(c)) ++blackThrees;
-  }
-  auto fail = [this](std::string reason) {
-    Table.DiscardReason = std::move(reason);
-    return false;
-  };
-
-  for (int c = RankFour; c <= RankAce; ++c)
-    if (columns[c].Size() != 0 && columns[c].Size() < 3)
-      return fail("every melded rank must contain at least three cards");
-  // Only the first meld of a hand is held to the minimum, and not in the turn
-  // that melds the whole hand.
-  const bool released = Rules.BonusCounts && t.PlayerCanastas.Count > 0;
-  if (meldTotal < t.InitialMeldMinimum && !released && meldTotal != 0 && t.PlayerHand.Count != 0)
-    return fail("your first meld must be at least " + std::to_string(t.InitialMeldMinimum) + " points (currently " +
-                std::to_string(meldTotal) + " points)");
-  for (int c = RankFour; c <= RankAce; ++c)
-    if (columns[c].Naturals < columns[c].Wildcards) return fail("there are too many wildcards within one rank");
-  const bool threesOk =
-      t.PlayerHand.Count != 0 ? blackThrees == 0 : (blackThrees == 0 || blackThrees == 3 || blackThrees == 4);
-  if (!threesOk) return fail("the Black Threes have not been melded correctly");
-  if (columns[RankTwo].Size() != 0 && columns[RankTwo].Size() < 7) return fail("wildcards must be melded as a canasta");
-  return true;
+  const TMeldJudgement finishedTurn{.Minimum = t.InitialMeldMinimum, .GoingOut = t.PlayerHand.Count == 0};
+  std::string fault = MeldFault(*this, Seat::Player, finishedTurn);
+  if (fault.empty()) return true;
+  Table.DiscardReason = std::move(fault);
+  return false;
 }
 
 bool TGame::ValidateForDiscard() {
   if (!ValidateMelds()) return false;
   if (Table.TopCardPending) {
-    Table.DiscardReason = "you have not melded the top card correctly";
+    Table.DiscardReason = TopCardFault;
     return false;
   }
   return true;
 }
 
-bool TGame::CheckCanasta(Seat seat, int columnX) {
-  const int c = ColumnOf(columnX);
+bool TGame::CheckCanasta(Seat seat, int column) {
+  if (column < 0 || column >= ColumnCount) return false;
+  const int c = column;
   if (c == RankThree) return false;
   TCardArea& melds = Table.MeldsOf(seat);
   TCanastaInfo& canastas = Table.CanastasOf(seat);
   int n = 0, m = 0;
   for (const TCard& card : melds.Live()) {
-    if (card.X != columnX) continue;
+    if (card.Column != c) continue;
     ++n;
     if (!IsWildcard(card)) ++m;
   }
@@ -68,9 +101,9 @@ bool TGame::CheckCanasta(Seat seat, int columnX) {
   // A closed canasta is drawn as one pile; later cards are laid on it.
   const int closedY = seat == Seat::Player ? Layout.PlayerMeldY + StackStep : Layout.OpponentMeldY - StackStep;
   for (TCard& card : melds.Live())
-    if (card.X == columnX) card.Y = closedY;
+    if (card.Column == c) card.Y = closedY;
   melds.Columns[c].Y = closedY;
-  if (c != RankTwo) ShowCanastaTopCard(melds, columnX, kind);
+  if (c != RankTwo) ShowCanastaTopCard(melds, c, kind);
   canastas.Naturals[c] = static_cast<std::uint8_t>(m);
   if (seat == Seat::Opponent && !Rehearsing) {
     Host.Repaint();
@@ -79,11 +112,11 @@ bool TGame::CheckCanasta(Seat seat, int columnX) {
   return true;
 }
 
-void TGame::ShowCanastaTopCard(TCardArea& melds, int columnX, int kind) {
+void TGame::ShowCanastaTopCard(TCardArea& melds, int column, int kind) {
   int lastBlack = -1, lastRed = -1, lastOfColumn = -1;
   for (int i = 0; i < melds.Count; ++i) {
     const TCard& card = melds.Cards[i];
-    if (card.X != columnX) continue;
+    if (card.Column != column) continue;
     lastOfColumn = i;
     if (IsWildcard(card)) continue;
     (card.Id < 29 ? lastBlack : lastRed) = i;
@@ -111,7 +144,7 @@ bool TGame::MustPassDiscard() {
   if (t.PlayerCanastas.Count == 0 && Rules.NumberOfCanastas > 1) return true;
   // The last card need not be passed when melding it completes a canasta.
   const TCard& last = t.PlayerHand.Cards[0];
-  const auto columns = MakeupOf(t.PlayerMelds, Layout);
+  const auto columns = MakeupOf(t.PlayerMelds);
   if (!IsWildcard(last)) return columns[last.Rank].Size() != 6;
   for (int c = RankFour; c <= RankAce; ++c)
     if (columns[c].Size() == 6 && columns[c].Wildcards < 3) return false;
@@ -121,10 +154,13 @@ bool TGame::MustPassDiscard() {
 bool TGame::IsPileTakeComplete() {
   const TTableState& t = Table;
   if (!t.PileTakeOpen || !ValidateMelds()) return false;
-  const auto columns = MakeupOf(t.PlayerMelds, Layout);
-  const TColumnMakeup& column = columns[t.PileTakeRank < ColumnCount ? t.PileTakeRank : 0];
-  if (column.Size() < t.PileTakeColumnBase + 3) return false;
-  if (t.PileTakeNeedsHand && column.Naturals < t.PileTakeHandBase + 3) return false;
+  TPileTakeDemand demand;
+  demand.rank = t.PileTakeRank < ColumnCount ? t.PileTakeRank : 0;
+  demand.conditional = true;
+  demand.needsHand = t.PileTakeNeedsHand;
+  demand.columnBase = t.PileTakeColumnBase;
+  demand.naturalBase = t.PileTakeHandBase;
+  if (!PileTakeFault(*this, Seat::Player, demand).empty()) return false;
   return MeldValue(false) >= t.InitialMeldMinimum || (Rules.BonusCounts && t.PlayerCanastas.Count > 0);
 }
 

@@ -35,7 +35,6 @@ void TGame::MeldNatural(int index, ShiftState shift) {
   if (t.Phase != PhaseTakePile) ShowPhase(PhaseMeld);
   const TCard card = t.PlayerHand.Cards[index];
   const int r = card.Rank;
-  const int columnX = t.PlayerMelds.Columns[r].X;
 
   if (shift.Shift || shift.Ctrl) {
     CountColumns();
@@ -52,7 +51,7 @@ void TGame::MeldNatural(int index, ShiftState shift) {
       const int next = FindFirst(t.PlayerHand, [r](const TCard& c) { return c.Rank == r; });
       if (next < 0) break;
       LayHandCardIntoMelds(next);
-      CheckCanasta(Seat::Player, columnX);
+      CheckCanasta(Seat::Player, r);
     }
   } else {
     UpdateMayMeldBlackThrees();
@@ -61,7 +60,7 @@ void TGame::MeldNatural(int index, ShiftState shift) {
       return;
     }
     LayHandCardIntoMelds(index);
-    CheckCanasta(Seat::Player, columnX);
+    CheckCanasta(Seat::Player, r);
   }
   const bool autoWildcard = AutoWildcardDue(r);
   if (autoWildcard) AddWildcard(r);
@@ -95,6 +94,7 @@ void TGame::AddWildcard(int column) {
   TCard card = RemoveAt(t.PlayerHand, index, 1, false, from.Rank);
   TColumnAnchor& anchor = t.PlayerMelds.Columns[column];
   card.X = anchor.X;
+  card.Column = static_cast<std::uint8_t>(column);
   if (t.PlayerCanastas.Kind[column] == NoCanasta) anchor.Y += StackStep;
   card.Y = anchor.Y;
   AddCard(t.PlayerMelds, card);
@@ -103,7 +103,7 @@ void TGame::AddWildcard(int column) {
   PushUndo(card);
   ForgetDiscardClicks();
   AnimateMove(from, card);
-  CheckCanasta(Seat::Player, card.X);
+  CheckCanasta(Seat::Player, column);
   CompletePileTake();
   if (!t.PlayerHand.Empty() || !ValidateForDiscard() || t.TopCardPending)
     PassDiscard();

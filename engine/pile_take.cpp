@@ -86,7 +86,7 @@ void TGame::TakePile() {
   t.PileTopCard = top;
   AnimateMove(from, top);
   Send("DRAWPILETOP", "");
-  CheckCanasta(Seat::Player, top.X);
+  CheckCanasta(Seat::Player, top.Column);
   t.HasDrawn = true;
 
   if (onlyForced) {

@@ -41,7 +41,7 @@ TCard TGame::TakeCardFromMelds(int index) {
   // A canasta of seven falls apart without this card, and so does a bigger one
   // that is left with three naturals; any other stays closed.
   if (closed && !IsCanastaColumn(column)) ReopenCanasta(column);
-  CheckCanasta(Seat::Player, t.PlayerMelds.Columns[column].X);
+  CheckCanasta(Seat::Player, column);
   Host.Repaint();
   return card;
 }

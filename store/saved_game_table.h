@@ -5,14 +5,8 @@
 
 namespace tarvelo {
 
-// The layout a file's card positions were computed for: its window size, with
-// the same frame around the client area as the game's current layout.
-TLayout FileLayout(const TLayout& current, int fileSizeIndex);
-
-// Puts a saved game on the table in place of the game there: the cards move
-// from the file's window size to the game's layout, and the turn starts as a
-// loaded turn does (no undo, phase shown, End Hand button, the computer's turn
-// started when it is to move outside a network game).
+// Puts a saved game on the table in place of the game there, as the engine
+// puts any whole table in place (engine/table_placement.h).
 void PutSavedGameOnTable(TGame& game, const TSavedGame& saved);
 
 }  // namespace tarvelo

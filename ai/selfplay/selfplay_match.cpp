@@ -2,9 +2,9 @@
 
 #include "ai/computer_player.h"
 #include "ai/selfplay/selfplay_host.h"
-#include "ai/selfplay/table_mirror.h"
 #include "ai/selfplay/turn_check.h"
 #include "engine/card_names.h"
+#include "engine/table_mirror.h"
 
 #include <chrono>
 #include <map>

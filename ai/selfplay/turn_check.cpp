@@ -1,7 +1,7 @@
 #include "ai/selfplay/turn_check.h"
 
-#include "ai/selfplay/table_mirror.h"
 #include "engine/invariants.h"
+#include "engine/table_mirror.h"
 
 namespace tarvelo {
 

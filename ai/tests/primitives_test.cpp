@@ -4,67 +4,6 @@ using namespace tarvelo;
 
 using Primitives = ComputerTest;
 
-TEST_F(Primitives, ACardJoinsTheHandAtTheRightEndOfTheRowAndIsAnimated) {
-  Lay("opp: KH 7D");
-  TCard card = TTableBuilder::Card("QS");
-  card.X = 100;
-  card.Y = 200;
-  computer.addToComputerHand(card, true);
-  const TCard& added = t.OpponentHand.Cards[2];
-  EXPECT_EQ(added.X, t.OpponentHand.Cards[1].X + t.CardOverlap);
-  EXPECT_EQ(added.Y, 5);
-  EXPECT_EQ(added.FaceUp, 0);
-  ASSERT_EQ(host.Animations.size(), 1u);
-  EXPECT_EQ(host.Animations[0].first.X, 100);
-  EXPECT_EQ(host.Animations[0].second, added);
-
-  game.ToggleOpponentCards();
-  computer.addToComputerHand(TTableBuilder::Card("2C"), false);
-  EXPECT_EQ(t.OpponentHand.Cards[3].FaceUp, 1);
-  EXPECT_EQ(host.Animations.size(), 1u);  // the look-ahead's cards are not animated
-}
-
-TEST_F(Primitives, ACardLeavingTheHandClosesTheGapAndABadIndexIsAFault) {
-  Lay("opp: KH 7D QS 5C");
-  const int x1 = t.OpponentHand.Cards[1].X;
-  EXPECT_EQ(CardName(computer.removeFromComputerHand(1)), "7D");
-  EXPECT_EQ(Hand(), "KH QS 5C");
-  EXPECT_EQ(t.OpponentHand.Cards[1].X, x1);
-  EXPECT_EQ(t.OpponentHand.Cards[2].X, x1 + t.CardOverlap);
-  for (const int bad : {-1, 3}) {
-    try {
-      computer.removeFromComputerHand(bad);
-      ADD_FAILURE() << bad;
-    } catch (const TRangeFault& fault) {
-      EXPECT_STREQ(fault.what(), "Internal Failure removing card from computer's hand");
-    }
-  }
-  EXPECT_EQ(Hand(), "KH QS 5C");
-}
-
-TEST_F(Primitives, MeldingStacksUpwardCountsPointsAndClosesASeventhCard) {
-  Lay("opp: KH KS 3D KD; oppmelds: KC KC KH 2S>K");
-  const int before = t.OpponentMeldValue;
-  computer.meldFromHand(0);
-  const TCard& laid = t.OpponentMelds.Top();
-  EXPECT_EQ(laid.X, game.Layout.ColumnX(RankKing));
-  EXPECT_EQ(laid.Y, game.Layout.OpponentMeldY - 5 * StackStep);
-  EXPECT_EQ(laid.FaceUp, 1);
-  EXPECT_EQ(t.OpponentMeldValue, before + 10);
-  computer.meldFromHand(1);  // the red three: no points
-  EXPECT_EQ(t.OpponentMeldValue, before + 10);
-  EXPECT_EQ(t.OpponentCanastas.Count, 0);
-  computer.meldFromHand(0);
-  computer.meldFromHand(0);
-  EXPECT_EQ(MeldSize(RankKing), 7);
-  EXPECT_EQ(t.OpponentCanastas.Count, 1);
-  EXPECT_EQ(t.OpponentCanastas.Kind[RankKing], MixedCanasta);
-  for (const TCard& c : t.OpponentMelds.Live()) {
-    if (game.ColumnOf(c.X) != RankKing) continue;
-    EXPECT_EQ(c.Y, game.Layout.OpponentMeldY - StackStep);
-  }
-}
-
 TEST_F(Primitives, MeldingNaturalsStartsWithTheLastCardAndPadsAPairWithAWildcard) {
   Lay("opp: 2C 9H JK 9S 5D 9D");
   computer.meldNaturals(RankNine, 2);
@@ -91,31 +30,6 @@ TEST_F(Primitives, MeldingAWholeRankKeepsACardForTheDiscardWhileShortOfCanastas)
   Lay("opp: 9H 9S 9D 9C; oppmelds: 5S 5S 5D 5D 5C 5C 5H");
   computer.meldNaturals(RankNine, 0);
   EXPECT_EQ(Hand(), "");  // with the canasta it needs, the computer may meld out
-}
-
-TEST_F(Primitives, AWildcardGoesOnAMeldJokerFirstAndCompletesACanasta) {
-  Lay("opp: 2C JK 5D; oppmelds: 8S 8S 8D 8D 8C 8C");
-  computer.meldWildcard(RankEight);
-  EXPECT_EQ(Hand(), "2C 5D");
-  EXPECT_EQ(t.OpponentCanastas.Count, 1);
-  EXPECT_EQ(t.OpponentCanastas.Kind[RankEight], MixedCanasta);
-  computer.meldWildcard(RankEight);
-  EXPECT_EQ(Hand(), "5D");
-  EXPECT_EQ(MeldSize(RankEight), 8);
-  EXPECT_EQ(t.OpponentMelds.Top().Y, game.Layout.OpponentMeldY - StackStep);  // onto the closed pile
-  computer.meldWildcard(RankEight);
-  EXPECT_EQ(host.Boxes.back(), "Meld error: Wildcard not found.");
-  EXPECT_EQ(MeldSize(RankEight), 8);
-}
-
-TEST_F(Primitives, RedThreesAreLaidFirstInHandOrderWithTwoPausesEach) {
-  Lay("opp: 7S 3H 8S 3D");
-  host.Delay = 450;
-  computer.layDownRedThrees();
-  EXPECT_EQ(Melds(), "3H 3D");
-  EXPECT_EQ(Hand(), "7S 8S");
-  EXPECT_EQ(t.OpponentMeldValue, 0);
-  EXPECT_EQ(host.Pauses, std::vector<int>(4, 450));
 }
 
 TEST_F(Primitives, FindInHandGivesTheFirstCardOfARank) {

@@ -107,8 +107,9 @@ void TTableBuilder::Place(std::string_view area, std::string_view token) {
     if (!closed) anchor.Y += player ? StackStep : -StackStep;
     card.X = anchor.X;
     card.Y = anchor.Y;
+    card.Column = static_cast<std::uint8_t>(column);
     AddCard(melds, card);
-    game_.CheckCanasta(seat, card.X);
+    game_.CheckCanasta(seat, column);
   } else {
     throw std::invalid_argument("unknown area " + std::string(area));
   }

@@ -3,6 +3,7 @@
 #include "engine/testing/table_builder.h"
 
 #include <gtest/gtest.h>
+#include <string>
 
 using namespace tarvelo;
 
@@ -72,13 +73,39 @@ TEST_F(MeldChecks, TopCardPendingFailsOnlyAfterTheOtherChecks) {
   EXPECT_TRUE(game.ValidateForDiscard());
 }
 
+// A card's meld column is a fact of the game: the checks give the same answers
+// whatever the window's layout, and a resize keeps every card in its column.
+TEST_F(MeldChecks, TheChecksReadEachCardsColumnNotItsPosition) {
+  const char* tables[] = {"hand: 4D; melds: KH KS 9D 9S 9H", "hand: 4D; melds: 9H 9S 2C>9 JK>9 2D>9",
+                          "hand: 4D; melds: 7H 7S 7D KH KS KD", "hand: 4D; melds: 8H 8S 8D 8C 2C>8 2D>8 JK>8"};
+  for (const char* table : tables) {
+    SCOPED_TRACE(table);
+    game.Table.DiscardReason.clear();
+    Validate(table);
+    const std::string reason = game.Table.DiscardReason;
+    const TColumnCounts counts = game.Table.ColumnCounts;
+    const TCanastaInfo canastas = game.Table.PlayerCanastas;
+    // A layout the cards were never laid out for: their positions mean nothing in it.
+    const TLayout laidOutFor = game.Layout;
+    game.Layout = ComputeLayout(3, 2400);
+    game.Table.DiscardReason.clear();
+    game.ValidateMelds();
+    EXPECT_EQ(game.Table.DiscardReason, reason);
+    EXPECT_EQ(game.Table.ColumnCounts, counts);
+    game.Layout = laidOutFor;
+    game.ApplyLayout(ComputeLayout(2));
+    for (const TCard& c : game.Table.PlayerMelds.Live()) EXPECT_EQ(c.Column, game.Layout.ColumnOf(c.X));
+    EXPECT_EQ(game.Table.PlayerCanastas, canastas);
+  }
+}
+
 TEST_F(MeldChecks, CanastaIsRecognisedClosedAndCountedOnce) {
   builder.Build("hand: 4D; melds: 8H 8S 8D 2C>8 2D>8 2H>8");
   EXPECT_EQ(game.Table.PlayerCanastas.Count, 0);
   // Seven cards with only three naturals are no canasta.
   builder.Build("hand: 4D; melds: 8H 8S 8D 2C>8 2D>8 2H>8 JK>8");
   EXPECT_EQ(game.Table.PlayerCanastas.Count, 0);
-  EXPECT_FALSE(game.CheckCanasta(Seat::Player, game.Layout.ColumnX(RankEight)));
+  EXPECT_FALSE(game.CheckCanasta(Seat::Player, RankEight));
 
   host.Sounds.clear();
   builder.Build("hand: 4D; melds: 8H 8S 8D 8C 2D>8 2H>8 JK>8");

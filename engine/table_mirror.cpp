@@ -1,4 +1,4 @@
-#include "ai/selfplay/table_mirror.h"
+#include "engine/table_mirror.h"
 
 namespace tarvelo {
 
@@ -10,7 +10,7 @@ void LayOutMelds(TGame& game, const TCardArea& from, TCardArea& to, Seat seat) {
   const int closedY = player ? game.Layout.PlayerMeldY + StackStep : game.Layout.OpponentMeldY - StackStep;
   to.Count = 0;
   for (TCard card : from.Live()) {
-    const int column = game.ColumnOf(card.X);
+    const int column = card.Column;
     TColumnAnchor& anchor = to.Columns[column];
     if (canastas.Kind[column] != NoCanasta)
       anchor.Y = closedY;

@@ -1,11 +1,35 @@
-#include "ai/selfplay/table_mirror.h"
+#include "engine/table_mirror.h"
 
-#include "ai/tests/ai_fixture.h"
+#include "engine/card_names.h"
 #include "engine/invariants.h"
+#include "engine/testing/recording_host.h"
+#include "engine/testing/table_builder.h"
+
+#include <gtest/gtest.h>
+#include <string>
 
 using namespace tarvelo;
 
-using TableMirror = ComputerTest;
+namespace {
+// A table laid by the builder with the opponent to move, as a received table would be.
+struct TableMirror : ::testing::Test {
+  TRecordingHost host;
+  TGame game{host};
+  TTableBuilder builder{game};
+  TTableState& t = game.Table;
+
+  void Lay(const char* table) {
+    builder.Build(table);
+    t.PileFrozen = false;
+    t.OpponentMeldValue = game.MeldValueOf(Seat::Opponent, true);
+    t.OpponentToMove = true;
+    game.ShowPhase(PhaseOpponent);
+  }
+  std::string Hand() const { return CardNames(t.OpponentHand); }
+  std::string Melds() const { return CardNames(t.OpponentMelds); }
+  std::string Pile() const { return CardNames(t.DiscardPile); }
+};
+}  // namespace
 
 TEST_F(TableMirror, TheSeatsChangePlacesWithTheirCardsCanastasTotalsAndMeldValues) {
   Lay("opp: 5C 9D JK; oppmelds: KS KS KC KD KH KD 2S>K 3H; hand: 7S 7D AH; melds: 8S 8D 8C JK>8; pile: 4H 6C");

@@ -1,0 +1,69 @@
+#pragma once
+
+#include "engine/game.h"
+
+namespace tarvelo {
+
+// The card moves of a seat's turn, for either seat: cards into and out of its
+// hand, from the hand into its meld columns, from the stock and the pile, onto
+// the pile, and the turn handed over. What to move is the seat's own choice;
+// these say only how cards move.
+//
+// The player's seat keeps its hand in rank columns and stacks its melds
+// downward; the opponent's seat keeps its hand in one row at the top and
+// stacks its melds upward, its moves pause so that they can be followed, and
+// its meld value is kept as it melds (the player's is counted from its melds).
+// Nothing is shown while the game is rehearsing a step.
+class TSeatMoves {
+ public:
+  TSeatMoves(TGame& game, Seat seat) : game_(game), seat_(seat) {}
+
+  Seat SeatOf() const { return seat_; }
+  TCardArea& Hand() const;
+
+  void AddToHand(TCard card, bool animate);
+  TCard RemoveFromHand(int index);
+  void MeldFromHand(int index);
+  // Lays `count` cards of a rank from the hand, from its end, so that a top
+  // card just taken is laid first.
+  void MeldNaturals(int rank, int count);
+  // Lays a joker, else a two, from the hand onto the meld of that column.
+  void MeldWildcard(int column);
+  // Lays every red three of the hand into the melds, from the end of the hand
+  // or from its start.
+  void LayDownRedThrees(bool fromEnd);
+  // The turn's cards from the stock; under DrawExtra a red three is replaced
+  // while the stock lasts. Red threes drawn stay in the hand until
+  // LayDownRedThrees.
+  void DrawFromStock();
+  // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
+  TCard TakePileTop(bool thaw);
+  void TakeRestOfPile();
+  // Takes a red three back out of the melds to be discarded; the red threes
+  // after it close up.
+  TCard TakeRedThreeFromMelds(int index);
+  // Lays a card that has left the hand (or the melds) onto the pile; a
+  // wildcard or a red three freezes it.
+  void Discard(const TCard& from);
+  // Shows the pile and the opponent's row as they are at the end of a turn.
+  void RepaintTurnEnd();
+  // The hand ends here, or the turn passes to the other seat.
+  void EndTurn();
+  void HandTurnBack();
+
+  void AnimateMove(const TCard& from, const TCard& to);
+  void Pause();
+
+ private:
+  TCardArea& Melds() const { return game_.Table.MeldsOf(seat_); }
+  int MeldCountOf(int column) const;
+  bool Player() const { return seat_ == Seat::Player; }
+  int FindInHand(int rank) const;
+  // A meld column grown to seven cards may have become a canasta.
+  void CheckCanastaAfterMeld(int column);
+
+  TGame& game_;
+  const Seat seat_;
+};
+
+}  // namespace tarvelo
