@@ -4,14 +4,16 @@ namespace tarvelo {
 
 TGame::TGame(TableHost& host) : Host(host) { ResetAnchors(); }
 
-void TGame::CountColumns() {
-  TColumnCounts& counts = Table.ColumnCounts;
-  counts.fill(0);
-  for (const TCard& c : Table.PlayerMelds.Live()) ++counts[CountPlayerMelds + c.Column];
-  for (const TCard& c : Table.PlayerHand.Live()) ++counts[CountPlayerHand + c.Rank];
-  for (const TCard& c : Table.OpponentHand.Live()) ++counts[CountOpponentHand + c.Rank];
-  for (const TCard& c : Table.OpponentMelds.Live()) ++counts[CountOpponentMelds + c.Column];
+TColumnCounts CountedColumns(const TTableState& t) {
+  TColumnCounts counts{};
+  for (const TCard& c : t.PlayerMelds.Live()) ++counts[CountPlayerMelds + c.Column];
+  for (const TCard& c : t.PlayerHand.Live()) ++counts[CountPlayerHand + c.Rank];
+  for (const TCard& c : t.OpponentHand.Live()) ++counts[CountOpponentHand + c.Rank];
+  for (const TCard& c : t.OpponentMelds.Live()) ++counts[CountOpponentMelds + c.Column];
+  return counts;
 }
+
+void TGame::CountColumns() { Table.ColumnCounts = CountedColumns(Table); }
 
 int TGame::MeldValueOf(Seat seat, bool allColumns) const {
   const TCardArea& melds = Table.MeldsOf(seat);

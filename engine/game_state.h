@@ -123,4 +123,7 @@ struct TTableState {
   TCanastaInfo& CanastasOf(Seat seat) { return seat == Seat::Player ? PlayerCanastas : OpponentCanastas; }
 };
 
+// The counters of ColumnCounts as the cards lie now.
+TColumnCounts CountedColumns(const TTableState& table);
+
 }  // namespace tarvelo

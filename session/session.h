@@ -43,7 +43,7 @@ class TSession : public QObject, public TableHost {
   void SetDisplay(TTableDisplay* display);
   TSettingsAccess& Settings() { return settings_; }
   const TGame& Game() const { return game_; }
-  // For the table view, which refreshes the column counts as it paints, and for tests that lay a table.
+  // For tests that lay a table.
   TGame& MutableGame() { return game_; }
   // Stored settings of the table: the mouse option and the rules.
   void ReadSettings();

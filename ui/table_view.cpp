@@ -10,7 +10,7 @@
 
 namespace tarvelo {
 
-TTableView::TTableView(TGame& game, QWidget* parent) : QWidget(parent), game_(game) {
+TTableView::TTableView(const TGame& game, QWidget* parent) : QWidget(parent), game_(game) {
   setAttribute(Qt::WA_OpaquePaintEvent);
   setMouseTracking(true);
   SetTableColor(tableColor_);
@@ -61,7 +61,6 @@ void TTableView::paintEvent(QPaintEvent* event) {
     for (const TCard& c : area->Live()) DrawCard(p, c, c.FaceUp);
   PaintFrame(p);
   PaintCounters(p);
-  game_.CountColumns();
   PaintCanastaLabels(p);
   if (floating_.Shown) {
     const QRect r(floating_.At, QSize(game_.Layout.CardWidth, game_.Layout.CardHeight));
@@ -152,13 +151,15 @@ QFont TTableView::LabelFont() const {
 void TTableView::PaintCanastaLabels(QPainter& p) {
   const QFont font = LabelFont();
   const TTableState& t = game_.Table;
+  // Counted here from the cards as they lie: painting changes nothing of the game.
+  const TColumnCounts counts = CountedColumns(t);
   for (int c = 1; c < ColumnCount; ++c) {
     if (t.PlayerCanastas.Kind[c] != NoCanasta)
-      PaintLabel(p, font, c, t.PlayerCanastas.Kind[c], t.ColumnCounts[CountPlayerMelds + c],
-                 t.PlayerCanastas.Naturals[c], true);
+      PaintLabel(p, font, c, t.PlayerCanastas.Kind[c], counts[CountPlayerMelds + c], t.PlayerCanastas.Naturals[c],
+                 true);
     if (t.OpponentCanastas.Kind[c] != NoCanasta)
-      PaintLabel(p, font, c, t.OpponentCanastas.Kind[c], t.ColumnCounts[CountOpponentMelds + c],
-                 t.OpponentCanastas.Naturals[c], false);
+      PaintLabel(p, font, c, t.OpponentCanastas.Kind[c], counts[CountOpponentMelds + c], t.OpponentCanastas.Naturals[c],
+                 false);
   }
 }
 

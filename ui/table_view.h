@@ -14,7 +14,7 @@ namespace tarvelo {
 class TTableView : public QWidget {
   Q_OBJECT
  public:
-  TTableView(TGame& game, QWidget* parent = nullptr);
+  TTableView(const TGame& game, QWidget* parent = nullptr);
 
   // The 55 card images: faces 0..51 (id - 1), the joker 52, the backs 53 and 54.
   void SetCardImages(std::vector<QPixmap> images);
@@ -52,7 +52,7 @@ class TTableView : public QWidget {
   void PaintLabel(QPainter& p, const QFont& font, int column, int kind, int counts, int naturals, bool player) const;
   QFont LabelFont() const;
 
-  TGame& game_;
+  const TGame& game_;
   std::vector<QPixmap> images_;
   QPixmap blank_;
   QColor tableColor_{0, 128, 0};

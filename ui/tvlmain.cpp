@@ -38,7 +38,7 @@ TfmTvlMain::~TfmTvlMain() { session_.SetDisplay(nullptr); }
 void TfmTvlMain::FormCreate() {
   setWindowTitle("Tarvelo 5.0");
   SetBusy(true);
-  view_ = new TTableView(session_.MutableGame(), this);
+  view_ = new TTableView(session_.Game(), this);
   setCentralWidget(view_);
   status_ = new TStatusBar(this);
   setStatusBar(status_);
