@@ -8,16 +8,16 @@
 namespace tarvelo {
 
 void TComputerPlayer::advancedTurn() {
-  playTurn({nullptr, true, &TComputerPlayer::advancedPileDecision, &TComputerPlayer::advancedMeldTakenCard,
-            &TComputerPlayer::layWholeRank, &TComputerPlayer::advancedMeldStep,
+  PlayTurn({nullptr, true, &TComputerPlayer::advancedPileDecision, &TComputerPlayer::AdvancedMeldTakenCard,
+            &TComputerPlayer::LayWholeRank, &TComputerPlayer::AdvancedMeldStep,
             &TComputerPlayer::advancedChooseDiscard});
 }
 
-void TComputerPlayer::layWholeRank(int rank) { meldNaturals(rank, 0); }
+void TComputerPlayer::LayWholeRank(int rank) { meldNaturals(rank, 0); }
 
-void TComputerPlayer::advancedMeldTakenCard(const TCard& top) {
+void TComputerPlayer::AdvancedMeldTakenCard(const TCard& top) {
   const int r = top.Rank;
-  const bool canasta = !hasMelded() && canastaFromHand() == r;
+  const bool canasta = !HasMelded() && canastaFromHand() == r;
   meldNaturals(r, 0);
   if (canasta) {
     // A canasta straight from the hand: the rank, then wildcards up to seven cards.
@@ -27,25 +27,25 @@ void TComputerPlayer::advancedMeldTakenCard(const TCard& top) {
   advancedCompleteInitialMeld();
 }
 
-void TComputerPlayer::advancedMeldStep() {
+void TComputerPlayer::AdvancedMeldStep() {
   Moves.LayDownRedThrees(false);
-  if (!hasMelded()) {
+  if (!HasMelded()) {
     const TMeldEstimate estimate = advancedInitialMeldEstimate();
     // Two padded pairs are worth it only against a minimum above 50.
     if (estimate.reachable && (estimate.pairsPadded < 2 || TGame::InitialMeldFor(Game.Table.OpponentScore) > 50))
       guarded("the first meld", [this] { advancedCompleteInitialMeld(); });
   }
-  if (hasMelded()) advancedBuildCanastas();
-  if (hasCanastasNeeded() || !Game.Rules.CanastaRequired) advancedGoOutStep();
+  if (HasMelded()) advancedBuildCanastas();
+  if (HasCanastasNeeded() || !Game.Rules.CanastaRequired) AdvancedGoOutStep();
   recountTallies();
-  if (Game.Table.OpponentMelds.Count > 20 && hasCanastasNeeded() && blackThreesInHand() > 0) threeBlocking = true;
+  if (Game.Table.OpponentMelds.Count > 20 && HasCanastasNeeded() && BlackThreesInHand() > 0) threeBlocking = true;
 }
 
-void TComputerPlayer::advancedGoOutStep() {
+void TComputerPlayer::AdvancedGoOutStep() {
   const TTableState& t = Game.Table;
-  if (!hasCanastasNeeded()) {
-    if (t.PlayerCanastas.Count >= Game.Rules.NumberOfCanastas && hasMelded() && t.PlayerHand.Count < 7)
-      layNaturalsWithin(t.OpponentHand.Count - 6);
+  if (!HasCanastasNeeded()) {
+    if (t.PlayerCanastas.Count >= Game.Rules.NumberOfCanastas && HasMelded() && t.PlayerHand.Count < 7)
+      LayNaturalsWithin(t.OpponentHand.Count - 6);
     return;
   }
   const double u = Game.Host.RandomReal();
@@ -54,22 +54,22 @@ void TComputerPlayer::advancedGoOutStep() {
                      (t.OpponentMelds.Count + t.OpponentHand.Count <= 6 && !threeBlocking) ||
                      16.0 / (playerCards * playerCards + 1) > u || t.OpponentHand.Count == 2;
   if (!goOut) return;
-  layNaturalsWithin(t.OpponentHand.Count);
+  LayNaturalsWithin(t.OpponentHand.Count);
   guarded("going out", [this] { finishGoingOut(); });
 }
 
 bool TComputerPlayer::advancedPileDecision() {
   const TTableState& t = Game.Table;
-  const std::optional<TCard> top = pileTopToTry();
+  const std::optional<TCard> top = PileTopToTry();
   if (!top) return false;
   const int r = top->Rank;
   const THandProbe probe(*this, *top);
   const TMeldEstimate estimate = advancedInitialMeldEstimate();
-  const bool ok = hasMelded() || estimate.reachable;
+  const bool ok = HasMelded() || estimate.reachable;
   const double pile = t.DiscardPile.Count;
-  if (!hasCanastasNeeded() && Game.Rules.CanastaRequired) {
+  if (!HasCanastasNeeded() && Game.Rules.CanastaRequired) {
     if (!ok) return false;
-    if (canastaHuntQualifies(r, estimate.pairsPadded)) return true;
+    if (CanastaHuntQualifies(r, estimate.pairsPadded)) return true;
     return 25.0 / (pile * pile) < Game.Host.RandomReal();
   }
   const double u = Game.Host.RandomReal();
@@ -83,7 +83,7 @@ bool TComputerPlayer::advancedPileDecision() {
 }
 
 TMeldEstimate TComputerPlayer::advancedInitialMeldEstimate() {
-  const TMeldPoints m = initialMeldPoints();
+  const TMeldPoints m = InitialMeldPoints();
   const int allowedPairs = initialMeldTarget < 90 ? 0 : initialMeldTarget < 120 ? 1 : 99;
   const bool reachable =
       m.points >= initialMeldTarget && m.cards < Game.Table.OpponentHand.Count - 6 && m.pairsPadded <= allowedPairs;
@@ -109,7 +109,7 @@ int TComputerPlayer::canastaFromHand() {
 }
 
 void TComputerPlayer::advancedCompleteInitialMeld() {
-  layFirstMeld(advancedInitialMeldEstimate().pairsPadded, &TComputerPlayer::layWholeRank);
+  LayFirstMeld(advancedInitialMeldEstimate().pairsPadded, &TComputerPlayer::LayWholeRank);
 }
 
 void TComputerPlayer::advancedBuildCanastas() {

@@ -15,12 +15,12 @@ int FirstRank(bool ascending, Visit accept) {
 }
 }  // namespace
 
-int TComputerPlayer::wildcardToThrow() const {
+int TComputerPlayer::WildcardToThrow() const {
   const int two = findInHand(RankTwo);
   return two >= 0 ? two : findInHand(RankJoker);
 }
 
-bool TComputerPlayer::playerMeldTakesNoMore(int rank) const {
+bool TComputerPlayer::PlayerMeldTakesNoMore(int rank) const {
   return Game.Table.PlayerCanastas.Kind[rank] != NoCanasta && !Game.Rules.AddToCanasta;
 }
 
@@ -30,37 +30,37 @@ int TComputerPlayer::advancedChooseDiscard() {
   const int handCount = t.OpponentHand.Count;
   const int wild = tally.WildcardsInHand();
   if (handCount == 1) return 0;
-  if (wild >= 3 && wild >= handCount - 4 && (pileFrozenForComputer() || !hasCanastasNeeded())) return wildcardToThrow();
-  if (t.DiscardPile.Count > 5) return advancedDiscardOnBigPile();
-  return advancedDiscardOnSmallPile();
+  if (wild >= 3 && wild >= handCount - 4 && (PileFrozenForComputer() || !HasCanastasNeeded())) return WildcardToThrow();
+  if (t.DiscardPile.Count > 5) return AdvancedDiscardOnBigPile();
+  return AdvancedDiscardOnSmallPile();
 }
 
-int TComputerPlayer::advancedDiscardOnBigPile() {
+int TComputerPlayer::AdvancedDiscardOnBigPile() {
   const TTableState& t = Game.Table;
   const int blackThree = FindFirst(t.OpponentHand, IsBlackThree);
   if (blackThree >= 0) return blackThree;
   // A single, or four or five of a kind, that the player cannot use.
   const int unwanted = FirstRank(true, [&](int r) {
     const int n = tally.ownHand[r];
-    return (n == 1 || n == 4 || n == 5) && (tally.oppMeld[r] == 0 || playerMeldTakesNoMore(r));
+    return (n == 1 || n == 4 || n == 5) && (tally.oppMeld[r] == 0 || PlayerMeldTakesNoMore(r));
   });
   if (unwanted != 0) return findInHand(unwanted);
   for (int k = 0; k <= 15; ++k) {
     int fewest = 0;
     for (int r = RankFour; r <= RankAce; ++r) {
-      if (tally.ownHand[r] == 0 || (tally.oppMeld[r] > k && !playerMeldTakesNoMore(r))) continue;
+      if (tally.ownHand[r] == 0 || (tally.oppMeld[r] > k && !PlayerMeldTakesNoMore(r))) continue;
       if (fewest == 0 || tally.ownHand[r] < tally.ownHand[fewest]) fewest = r;
     }
     if (fewest == 0) continue;
     // Rather freeze the pile than feed a short hand's meld.
     if (tally.WildcardsInHand() > 0 && t.PlayerHand.Count < 10 && tally.oppMeld[fewest] >= 2 && !t.PileFrozen)
-      return wildcardToThrow();
+      return WildcardToThrow();
     return findInHand(fewest);
   }
   return 0;
 }
 
-int TComputerPlayer::advancedDiscardOnSmallPile() {
+int TComputerPlayer::AdvancedDiscardOnSmallPile() {
   const int blackThree = FindFirst(Game.Table.OpponentHand, IsBlackThree);
   for (int k = 1; k <= 15; ++k) {
     const bool ascending = Game.Host.RandomReal() < 0.8;

@@ -7,53 +7,53 @@
 namespace tarvelo {
 
 void TComputerPlayer::beginnerTurn() {
-  playTurn({nullptr, true, &TComputerPlayer::beginnerPileDecision, &TComputerPlayer::beginnerMeldTakenCard,
-            &TComputerPlayer::layRankOf, &TComputerPlayer::beginnerMeldStep, &TComputerPlayer::beginnerChooseDiscard});
+  PlayTurn({nullptr, true, &TComputerPlayer::beginnerPileDecision, &TComputerPlayer::BeginnerMeldTakenCard,
+            &TComputerPlayer::LayRankOf, &TComputerPlayer::BeginnerMeldStep, &TComputerPlayer::beginnerChooseDiscard});
 }
 
-void TComputerPlayer::beginnerMeldTakenCard(const TCard& top) {
+void TComputerPlayer::BeginnerMeldTakenCard(const TCard& top) {
   layRankFromHand(top);
   beginnerCompleteInitialMeld();
 }
 
-void TComputerPlayer::beginnerMeldStep() {
+void TComputerPlayer::BeginnerMeldStep() {
   Moves.LayDownRedThrees(false);
-  if (!hasMelded() && beginnerInitialMeldEstimate().reachable)
+  if (!HasMelded() && beginnerInitialMeldEstimate().reachable)
     guarded("the first meld", [this] { beginnerCompleteInitialMeld(); });
-  if (hasMelded()) advancedBuildCanastas();
-  if (!hasCanastasNeeded()) return;
+  if (HasMelded()) advancedBuildCanastas();
+  if (!HasCanastasNeeded()) return;
   beginnerLayNaturals();
   guarded("going out", [this] { beginnerFinishGoingOut(); });
 }
 
 void TComputerPlayer::layRankFromHand(const TCard& card) {
   const int r = card.Rank;
-  for (int n = cardsToLay(r, 0); n > 0; --n) Moves.MeldFromHand(findInHand(r));
+  for (int n = CardsToLay(r, 0); n > 0; --n) Moves.MeldFromHand(findInHand(r));
   recountTallies();
   if (tally.ownMeld[r] == 2 && r >= RankFour) Moves.MeldWildcard(r);
 }
 
-void TComputerPlayer::layRankOf(int rank) {
+void TComputerPlayer::LayRankOf(int rank) {
   const int index = findInHand(rank);
   if (index >= 0) layRankFromHand(Game.Table.OpponentHand.Cards[index]);
 }
 
 bool TComputerPlayer::beginnerPileDecision() {
   const TTableState& t = Game.Table;
-  const std::optional<TCard> top = pileTopToTry();
+  const std::optional<TCard> top = PileTopToTry();
   if (!top) return false;
   const int r = top->Rank;
   const THandProbe probe(*this, *top);
-  if (!hasCanastasNeeded()) {
+  if (!HasCanastasNeeded()) {
     // Short of canastas it takes the pile only when some rank could become one with it.
     int wildcardsForMeld = 0;
-    if (!hasMelded() && !wildcardsToReachTarget(wildcardsForMeld)) return false;
-    return canastaHuntQualifies(r, wildcardsForMeld);
+    if (!HasMelded() && !WildcardsToReachTarget(wildcardsForMeld)) return false;
+    return CanastaHuntQualifies(r, wildcardsForMeld);
   }
   return tally.ownHand[r] >= 3 || (tally.ownMeld[r] >= 3 && t.DiscardPile.Count >= 3);
 }
 
-bool TComputerPlayer::wildcardsToReachTarget(int& wildcards) {
+bool TComputerPlayer::WildcardsToReachTarget(int& wildcards) {
   recountTallies();
   int points = 0, naturals = 0;
   for (int r = RankFour; r <= RankAce; ++r) {
@@ -71,43 +71,43 @@ bool TComputerPlayer::wildcardsToReachTarget(int& wildcards) {
 }
 
 TMeldEstimate TComputerPlayer::beginnerInitialMeldEstimate() {
-  const TMeldPoints m = initialMeldPoints();
+  const TMeldPoints m = InitialMeldPoints();
   return {m.points >= initialMeldTarget && m.cards < Game.Table.OpponentHand.Count, m.pairsPadded};
 }
 
 void TComputerPlayer::beginnerCompleteInitialMeld() {
-  layFirstMeld(beginnerInitialMeldEstimate().pairsPadded, &TComputerPlayer::layRankOf);
-  padFirstMeld();
+  LayFirstMeld(beginnerInitialMeldEstimate().pairsPadded, &TComputerPlayer::LayRankOf);
+  PadFirstMeld();
 }
 
-void TComputerPlayer::padFirstMeld() {
+void TComputerPlayer::PadFirstMeld() {
   // The pile decision counts the wildcards that lift the natural melds to the
   // target: short of it, they go onto the melds, each as long as its naturals outnumber its wildcards.
   for (int r = RankAce; r >= RankFour; --r) {
     recountTallies();
     const int room = tally.ownMeld[r] - 2 * wildcardsInMeld(r);
-    for (int i = 0; i < room && Game.Table.OpponentMeldValue < initialMeldTarget && hasWildcardInHand(); ++i)
+    for (int i = 0; i < room && Game.Table.OpponentMeldValue < initialMeldTarget && HasWildcardInHand(); ++i)
       Moves.MeldWildcard(r);
   }
 }
 
 void TComputerPlayer::beginnerLayNaturals() {
   const int hand = Game.Table.OpponentHand.Count;
-  layNaturalsWithin(hasCanastasNeeded() ? hand : hand - 6, true);
+  LayNaturalsWithin(HasCanastasNeeded() ? hand : hand - 6, true);
 }
 
 void TComputerPlayer::beginnerFinishGoingOut() {
   recountTallies();
-  const int pairs = pairsInHand();
+  const int pairs = PairsInHand();
   const int spare = tally.WildcardsInHand() - pairs;
   const int rest = Game.Table.OpponentHand.Count - 3 * pairs - spare;
   if (spare < 0 || rest > 1) return;
   for (int r = RankAce; r >= RankFour; --r) {
     recountTallies();
-    if (tally.ownHand[r] == 2) layRankOf(r);  // the pair and a wildcard
+    if (tally.ownHand[r] == 2) LayRankOf(r);  // the pair and a wildcard
   }
   // One card always stays to be discarded.
-  handOutWildcards(spare + rest - 1);
+  HandOutWildcards(spare + rest - 1);
 }
 
 }  // namespace tarvelo

@@ -10,7 +10,7 @@ int TComputerPlayer::beginnerChooseDiscard() {
   for (int r = RankFour; r <= RankAce; ++r)
     feedsPlayer = feedsPlayer || (tally.ownHand[r] > 0 && (tally.oppMeld[r] == 5 || tally.oppMeld[r] == 6));
   const bool onlyWildcardsAndThrees = FindFirst(hand, [](const TCard& c) { return c.Rank > RankThree; }) < 0;
-  if ((feedsPlayer && tally.WildcardsInHand() > 0 && !pileFrozenForComputer()) || onlyWildcardsAndThrees) {
+  if ((feedsPlayer && tally.WildcardsInHand() > 0 && !PileFrozenForComputer()) || onlyWildcardsAndThrees) {
     for (const int index : {FindFirst(hand, IsBlackThree), findInHand(RankTwo), findInHand(RankJoker)})
       if (index >= 0) return index;
   }
@@ -19,14 +19,14 @@ int TComputerPlayer::beginnerChooseDiscard() {
     Game.Host.Warning("No card left to discard.");
     return -1;
   }
-  const int candidate = beginnerSafeRank();
+  const int candidate = BeginnerSafeRank();
   const bool single = candidate != 0 && tally.ownHand[candidate] == 1;
   const int blackThree = FindFirst(hand, IsBlackThree);
-  if ((!single || hand.Count - blackThreesInHand() == 1) && blackThree >= 0) return blackThree;
+  if ((!single || hand.Count - BlackThreesInHand() == 1) && blackThree >= 0) return blackThree;
   return candidate != 0 ? findInHand(candidate) : 0;
 }
 
-int TComputerPlayer::beginnerSafeRank() const {
+int TComputerPlayer::BeginnerSafeRank() const {
   // The fewest cards first; among them the ranks the player has melded least, then those it has closed.
   for (int i = 1; i <= 9; ++i) {
     for (const int limit : {2, 3, 4, 5})

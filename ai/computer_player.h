@@ -88,19 +88,19 @@ class TComputerPlayer {
   bool canTakeDiscardPile(const TCard& topCard, bool frozen);
   int findInHand(int rank) const;
   // canTakeDiscardPile without the exhausted stock's permission, which gives only the top card.
-  bool mayTakeWholePile(const TCard& topCard, bool frozen);
+  bool MayTakeWholePile(const TCard& topCard, bool frozen);
 
   // --- Shared steps of the levels
-  bool hasMelded() const { return Game.Table.OpponentMeldValue > 0; }
-  bool hasCanastasNeeded() const { return Game.Table.OpponentCanastas.Count >= Game.Rules.NumberOfCanastas; }
-  bool pileFrozenForComputer() const { return Game.IsPileFrozen(Seat::Opponent); }
+  bool HasMelded() const { return Game.Table.OpponentMeldValue > 0; }
+  bool HasCanastasNeeded() const { return Game.Table.OpponentCanastas.Count >= Game.Rules.NumberOfCanastas; }
+  bool PileFrozenForComputer() const { return Game.IsPileFrozen(Seat::Opponent); }
   int wildcardsInMeld(int rank) const;
   // The canasta hunt of a pile decision (the top card counted in the hand):
   // some rank could become a canasta with the pile's cards.
-  bool canastaHuntQualifies(int topRank, int plannedWild);
+  bool CanastaHuntQualifies(int topRank, int plannedWild);
   // Lays naturals of ranks it has melded or holds three of, within a budget of
   // cards; with keepOneBack a rank that would use the budget up exactly keeps one card.
-  void layNaturalsWithin(int budget, bool keepOneBack = false);
+  void LayNaturalsWithin(int budget, bool keepOneBack = false);
   // Lays the last cards, pairs with a wildcard and spare wildcards, when the hand allows going out.
   void finishGoingOut();
   void advancedBuildCanastas();
@@ -108,7 +108,7 @@ class TComputerPlayer {
   // --- Expert level
   void expertTurn();
   // The values every Expert turn starts from: the aggressive turn, the player's majority.
-  void expertSetUp();
+  void ExpertSetUp();
   bool expertPileDecision();
   TLooseCards looseCards();
   bool canastaProspectNow();
@@ -121,7 +121,7 @@ class TComputerPlayer {
   void buildCanastas();
   // Lays naturals within the Expert's budget; keepTwo keeps two cards in the hand.
   void layNaturals(bool keepTwo);
-  void finishGoingOutStep();  // layNaturals(false) and finishGoingOut
+  void FinishGoingOutStep();  // layNaturals(false) and finishGoingOut
   TReachableCanastas reachableCanastas();
   bool goingOutPays() const;
   void tryGoOutAggressively();
@@ -173,90 +173,90 @@ class TComputerPlayer {
   bool guarded(const char* what, const std::function<void()>& step, const std::function<std::string()>& takeFault = {});
   // The fault a step would leave, found on the table unseen and put back after.
   std::string rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault);
-  int turnMinimum() const;
-  TPileTakeDemand pileTakeDemand(const TCard& top);
+  int TurnMinimum() const;
+  TPileTakeDemand PileTakeDemand(const TCard& top);
 
   // --- The turn's skeleton
-  void playTurn(const TLevelSteps& level);
-  void forgetFinishedHand();
-  void setBusy(bool busy);
-  void beginTurn();
-  bool stockExhausted() const;
+  void PlayTurn(const TLevelSteps& level);
+  void ForgetFinishedHand();
+  void SetBusy(bool busy);
+  void BeginTurn();
+  bool StockExhausted() const;
   // The top discard fits one of the computer's melds while the stock is exhausted.
-  bool stockExhaustedTest();
+  bool StockExhaustedTest();
   // Not a wildcard or a three, and a take that leaves cards to go on with.
-  bool takeableTop(const TCard& topCard, bool frozen);
+  bool TakeableTop(const TCard& topCard, bool frozen);
   // With the stock exhausted: the top discard laid onto its meld, or the hand
   // ended. False when the hand has been ended and the turn is over.
-  bool playExhaustedStock(TLayRank layTaken);
+  bool PlayExhaustedStock(TLayRank layTaken);
   // The taking step: the top card, the level's melds with it, the rest of the pile.
-  bool takePile(const TLevelSteps& level);
+  bool TakePile(const TLevelSteps& level);
   // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
-  TCard takePileTop(bool thaw);
-  void discardStep(TChooseDiscard choose);
-  void endTurn();
-  void handTurnBackAfterFault();
+  TCard TakePileTop(bool thaw);
+  void DiscardStep(TChooseDiscard choose);
+  void EndTurn();
+  void HandTurnBackAfterFault();
 
   // --- Steps of the levels
-  TMeldPoints initialMeldPoints();
-  void layFirstMeld(int pairsPadded, TLayRank layRank);
-  int highestPairBelow(int rank);
-  int firstRankOfAtLeastThree();
-  void layWholeRank(int rank);
-  int cardsToLay(int rank, int limit);
-  void layRankOf(int rank);
-  void layBlackThrees();
-  void handOutWildcards(int count);
-  bool hasWildcardInHand() const;
-  int lowestCanastaTakingWildcard();
-  int blackThreesInHand() const;
-  int pairsInHand() const;  // from the tallies
-  void advancedMeldTakenCard(const TCard& top);
-  void advancedMeldStep();
-  void advancedGoOutStep();
-  int advancedDiscardOnBigPile();
-  int advancedDiscardOnSmallPile();
-  int wildcardToThrow() const;  // a two, else a joker
-  bool playerMeldTakesNoMore(int rank) const;
-  bool wildcardsToReachTarget(int& wildcards);
+  TMeldPoints InitialMeldPoints();
+  void LayFirstMeld(int pairsPadded, TLayRank layRank);
+  int HighestPairBelow(int rank);
+  int FirstRankOfAtLeastThree();
+  void LayWholeRank(int rank);
+  int CardsToLay(int rank, int limit);
+  void LayRankOf(int rank);
+  void LayBlackThrees();
+  void HandOutWildcards(int count);
+  bool HasWildcardInHand() const;
+  int LowestCanastaTakingWildcard();
+  int BlackThreesInHand() const;
+  int PairsInHand() const;  // from the tallies
+  void AdvancedMeldTakenCard(const TCard& top);
+  void AdvancedMeldStep();
+  void AdvancedGoOutStep();
+  int AdvancedDiscardOnBigPile();
+  int AdvancedDiscardOnSmallPile();
+  int WildcardToThrow() const;  // a two, else a joker
+  bool PlayerMeldTakesNoMore(int rank) const;
+  bool WildcardsToReachTarget(int& wildcards);
   // The start of a pile decision: the top card, when the computer may take the pile.
-  std::optional<TCard> pileTopToTry();
-  void beginnerMeldTakenCard(const TCard& top);
-  void beginnerMeldStep();
-  void padFirstMeld();
-  int beginnerSafeRank() const;
+  std::optional<TCard> PileTopToTry();
+  void BeginnerMeldTakenCard(const TCard& top);
+  void BeginnerMeldStep();
+  void PadFirstMeld();
+  int BeginnerSafeRank() const;
 
   // Expert steps
-  void expertMeldTakenCard(const TCard& top);
-  void expertLayExhaustedTop(int rank);
-  bool expertThreeBlockingTake(bool ok, int looseBefore, int looseAfter, int topRank);
-  bool expertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank);
-  bool expertRankRuleTake(bool ok, int topRank);
-  int looseWithWholePile();
-  int playerWildcardsAndThreesInHand() const;
-  int wildcardsAndThreesTakenByPlayer() const;
-  bool nearCanasta() const;
-  bool wantsWildcardsForCanastas();
-  void addWildcardsTowardTarget();
-  bool goingOutConsidered() const;
-  void expertGoOutStep();
-  void expertEndgameBuilding();
-  void expertTwoCanastaBuilding();
+  void ExpertMeldTakenCard(const TCard& top);
+  void ExpertLayExhaustedTop(int rank);
+  bool ExpertThreeBlockingTake(bool ok, int looseBefore, int looseAfter, int topRank);
+  bool ExpertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank);
+  bool ExpertRankRuleTake(bool ok, int topRank);
+  int LooseWithWholePile();
+  int PlayerWildcardsAndThreesInHand() const;
+  int WildcardsAndThreesTakenByPlayer() const;
+  bool NearCanasta() const;
+  bool WantsWildcardsForCanastas();
+  void AddWildcardsTowardTarget();
+  bool GoingOutConsidered() const;
+  void ExpertGoOutStep();
+  void ExpertEndgameBuilding();
+  void ExpertTwoCanastaBuilding();
   // Discard choice
-  int discardBlackThree() const;
-  int urgentDiscard(bool jokerPreferred);
-  int chosenDiscard(bool jokerPreferred);
-  int discardWildcard(bool jokerPreferred) const;
-  int redThreeFreeze();
-  int contestedPileDiscard(bool jokerPreferred);
-  int spareSafeRank();
-  int wildcardFreeze(bool jokerPreferred) const;
-  int safestRankDiscard();
-  int safestOfTotal(const std::vector<int>& ranks);
-  bool feedsPlayer(int rank) const;
-  int highestRankInHand() const;
-  int discardOfLastResort() const;
-  int lastCardGuard(int index);
+  int DiscardBlackThree() const;
+  int UrgentDiscard(bool jokerPreferred);
+  int ChosenDiscard(bool jokerPreferred);
+  int DiscardWildcard(bool jokerPreferred) const;
+  int RedThreeFreeze();
+  int ContestedPileDiscard(bool jokerPreferred);
+  int SpareSafeRank();
+  int WildcardFreeze(bool jokerPreferred) const;
+  int SafestRankDiscard();
+  int SafestOfTotal(const std::vector<int>& ranks);
+  bool FeedsPlayer(int rank) const;
+  int HighestRankInHand() const;
+  int DiscardOfLastResort() const;
+  int LastCardGuard(int index);
 
   std::string handSeen_;  // the deal string of the hand the strategy memory belongs to
   bool busy_ = false;

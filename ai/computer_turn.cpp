@@ -23,27 +23,27 @@ void TComputerPlayer::playComputerTurn() {
   } catch (const TRangeFault& fault) {
     // A broken invariant stops the turn, not the program: the player gets the turn back.
     Game.Host.Warning(fault.what());
-    handTurnBackAfterFault();
+    HandTurnBackAfterFault();
   }
 }
 
-void TComputerPlayer::playTurn(const TLevelSteps& level) {
-  beginTurn();
+void TComputerPlayer::PlayTurn(const TLevelSteps& level) {
+  BeginTurn();
   if (level.setUp) (this->*level.setUp)();
-  const bool taken = (this->*level.pileDecision)() && takePile(level);
+  const bool taken = (this->*level.pileDecision)() && TakePile(level);
   if (!taken) {
-    if (!stockExhausted())
+    if (!StockExhausted())
       Moves.DrawFromStock();
-    else if (!playExhaustedStock(level.layExhaustedTop))
+    else if (!PlayExhaustedStock(level.layExhaustedTop))
       return;  // the hand has ended
   }
   Game.Table.PendingPhase = PhaseMeld;
   (this->*level.meldStep)();
-  discardStep(level.chooseDiscard);
-  endTurn();
+  DiscardStep(level.chooseDiscard);
+  EndTurn();
 }
 
-void TComputerPlayer::forgetFinishedHand() {
+void TComputerPlayer::ForgetFinishedHand() {
   // Every deal has its own deal string: a new one means the memory belongs to a finished hand.
   if (Game.LastDealString == handSeen_) return;
   handSeen_ = Game.LastDealString;
@@ -51,18 +51,18 @@ void TComputerPlayer::forgetFinishedHand() {
   threeBlocking = false;
 }
 
-void TComputerPlayer::setBusy(bool busy) {
+void TComputerPlayer::SetBusy(bool busy) {
   if (busy == busy_) return;
   busy_ = busy;
   Game.Host.SetBusy(busy);
 }
 
-void TComputerPlayer::beginTurn() {
+void TComputerPlayer::BeginTurn() {
   TTableState& t = Game.Table;
-  forgetFinishedHand();
+  ForgetFinishedHand();
   t.OpponentToMove = true;
   t.PendingPhase = PhaseDraw;
-  setBusy(true);
+  SetBusy(true);
   tookPile_ = false;
   takingPile_ = false;
   meldValueAtTurnStart_ = t.OpponentMeldValue;
@@ -70,9 +70,9 @@ void TComputerPlayer::beginTurn() {
   initialMeldTarget = TGame::InitialMeldFor(t.OpponentScore);
 }
 
-bool TComputerPlayer::stockExhausted() const { return Game.Table.StockExhausted || Game.Table.Stock.Empty(); }
+bool TComputerPlayer::StockExhausted() const { return Game.Table.StockExhausted || Game.Table.Stock.Empty(); }
 
-bool TComputerPlayer::stockExhaustedTest() {
+bool TComputerPlayer::StockExhaustedTest() {
   const TTableState& t = Game.Table;
   if (t.DiscardPile.Empty() || t.PileFrozen) return false;
   const int r = t.DiscardPile.Top().Rank;
@@ -82,29 +82,29 @@ bool TComputerPlayer::stockExhaustedTest() {
   return (m >= 3 && m <= 6) || (Game.Rules.AddToCanasta && (m == 7 || m == 8));
 }
 
-bool TComputerPlayer::playExhaustedStock(TLayRank layTaken) {
+bool TComputerPlayer::PlayExhaustedStock(TLayRank layTaken) {
   TTableState& t = Game.Table;
   // Only the top card is taken, and laid with its rank; the rest of the pile stays.
   auto layTopCard = [&] {
     const TCard top = Moves.TakePileTop(false);
     (this->*layTaken)(top.Rank);
   };
-  if (stockExhaustedTest() && guarded("laying the top card with the stock exhausted", layTopCard)) return true;
+  if (StockExhaustedTest() && guarded("laying the top card with the stock exhausted", layTopCard)) return true;
   t.EndHandRequested = true;
   if (!t.StockExhausted) Game.SetStockExhausted(true);
-  setBusy(false);
+  SetBusy(false);
   if (!Game.CheckHandEnd()) Moves.HandTurnBack();
   return false;
 }
 
-bool TComputerPlayer::takePile(const TLevelSteps& level) {
+bool TComputerPlayer::TakePile(const TLevelSteps& level) {
   const TCard pileTop = Game.Table.DiscardPile.Top();
   // A pile that the exhausted stock alone opens gives only its top card, as the
   // player's forced take does: the stock-exhausted step takes that.
-  if (!mayTakeWholePile(pileTop, pileFrozenForComputer())) return false;
-  const TPileTakeDemand demand = pileTakeDemand(pileTop);
+  if (!MayTakeWholePile(pileTop, PileFrozenForComputer())) return false;
+  const TPileTakeDemand demand = PileTakeDemand(pileTop);
   auto take = [&] {
-    const TCard top = takePileTop(level.thawBeforeMeld);
+    const TCard top = TakePileTop(level.thawBeforeMeld);
     takingPile_ = true;
     (this->*level.meldTaken)(top);
     takingPile_ = false;
@@ -113,16 +113,16 @@ bool TComputerPlayer::takePile(const TLevelSteps& level) {
   return guarded("taking the pile", take, [&] { return PileTakeFault(Game, Seat::Opponent, demand); });
 }
 
-TCard TComputerPlayer::takePileTop(bool thaw) {
+TCard TComputerPlayer::TakePileTop(bool thaw) {
   const TCard top = Moves.TakePileTop(thaw);
   tookPile_ = true;
   takenTop_ = top;
   return top;
 }
 
-void TComputerPlayer::discardStep(TChooseDiscard choose) {
+void TComputerPlayer::DiscardStep(TChooseDiscard choose) {
   TTableState& t = Game.Table;
-  if (t.OpponentHand.Count < 2 && !hasCanastasNeeded()) {
+  if (t.OpponentHand.Count < 2 && !HasCanastasNeeded()) {
     Game.Host.Information("The computer passes the discard.");
     return;
   }
@@ -132,14 +132,14 @@ void TComputerPlayer::discardStep(TChooseDiscard choose) {
   Moves.Discard(index == DiscardFromMelds ? meldAreaDiscard_ : Moves.RemoveFromHand(index));
 }
 
-void TComputerPlayer::endTurn() {
+void TComputerPlayer::EndTurn() {
   Moves.RepaintTurnEnd();
-  setBusy(false);
+  SetBusy(false);
   Moves.EndTurn();
 }
 
-void TComputerPlayer::handTurnBackAfterFault() {
-  setBusy(false);
+void TComputerPlayer::HandTurnBackAfterFault() {
+  SetBusy(false);
   if (Game.Table.OpponentToMove && Game.Table.Phase != PhaseHandOver) Moves.HandTurnBack();
 }
 

@@ -29,17 +29,17 @@ void TComputerPlayer::completeInitialMeld() {
       ++pairsLaid;
     }
   }
-  addWildcardsTowardTarget();
+  AddWildcardsTowardTarget();
 }
 
-void TComputerPlayer::addWildcardsTowardTarget() {
+void TComputerPlayer::AddWildcardsTowardTarget() {
   const TTableState& t = Game.Table;
   recountTallies();
   // Melds that the pile's own cards will lengthen take their wildcards first.
   for (int size = 8; size >= 3; --size) {
     for (int r = RankAce; r >= RankFour; --r) {
       if (tally.ownMeld[r] < 3 || tally.ownMeld[r] + tally.discardCount[r] != size) continue;
-      for (int added = 0; added < 4 && t.OpponentMeldValue < initialMeldTarget && hasWildcardInHand(); ++added) {
+      for (int added = 0; added < 4 && t.OpponentMeldValue < initialMeldTarget && HasWildcardInHand(); ++added) {
         // A meld never holds more wildcards than naturals.
         if (2 * wildcardsInMeld(r) >= tally.ownMeld[r]) break;
         Moves.MeldWildcard(r);
@@ -54,11 +54,11 @@ void TComputerPlayer::layNaturalCanastas() {
     recountTallies();
     if (tally.ownHand[r] == 0 || tally.ownHand[r] + tally.ownMeld[r] < 7 || wildcardsInMeld(r) > 0) continue;
     // Before the first meld a canasta is laid only when it reaches the target on its own.
-    if (hasMelded() || 7 * RankValue(r) >= initialMeldTarget) guarded("a natural canasta", [&] { meldNaturals(r, 0); });
+    if (HasMelded() || 7 * RankValue(r) >= initialMeldTarget) guarded("a natural canasta", [&] { meldNaturals(r, 0); });
   }
 }
 
-bool TComputerPlayer::wantsWildcardsForCanastas() {
+bool TComputerPlayer::WantsWildcardsForCanastas() {
   const TTableState& t = Game.Table;
   const int canastas = t.OpponentCanastas.Count;
   return aggressiveTurn || canastas < Game.Rules.NumberOfCanastas || canastas < t.PlayerCanastas.Count ||
@@ -88,7 +88,7 @@ void TComputerPlayer::buildCanastas() {
     }
     // Without a reason to, only canastas that need no wildcard are completed.
     recountTallies();
-    if (!wantsWildcardsForCanastas()) return;
+    if (!WantsWildcardsForCanastas()) return;
   }
 }
 
@@ -96,14 +96,14 @@ void TComputerPlayer::layNaturals(bool keepTwo) {
   const int hand = Game.Table.OpponentHand.Count;
   const int needed = Game.Rules.NumberOfCanastas;
   int budget = hand;
-  if (!hasCanastasNeeded())
+  if (!HasCanastasNeeded())
     budget = hand - 6 * needed - 2;
   else if (keepTwo)
     budget = hand - 2;
-  layNaturalsWithin(budget);
+  LayNaturalsWithin(budget);
 }
 
-void TComputerPlayer::finishGoingOutStep() {
+void TComputerPlayer::FinishGoingOutStep() {
   layNaturals(false);
   guarded("going out", [this] { finishGoingOut(); });
 }
@@ -163,11 +163,11 @@ void TComputerPlayer::tryGoOutAggressively() {
       }
     }
   }
-  const int b3 = blackThreesInHand();
+  const int b3 = BlackThreesInHand();
   const bool threesFit = b3 == 0 || b3 >= 3 || (b3 == 1 && singles == 1);
   if (canastas < needed || !fine || singles >= 2 || !threesFit) return;
   buildCanastas();
-  finishGoingOutStep();
+  FinishGoingOutStep();
 }
 
 }  // namespace tarvelo

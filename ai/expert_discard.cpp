@@ -9,9 +9,9 @@
 
 namespace tarvelo {
 
-int TComputerPlayer::discardBlackThree() const { return FindFirst(Game.Table.OpponentHand, IsBlackThree); }
+int TComputerPlayer::DiscardBlackThree() const { return FindFirst(Game.Table.OpponentHand, IsBlackThree); }
 
-int TComputerPlayer::discardWildcard(bool jokerPreferred) const {
+int TComputerPlayer::DiscardWildcard(bool jokerPreferred) const {
   const int preferred = findInHand(jokerPreferred ? RankJoker : RankTwo);
   return preferred >= 0 ? preferred : findInHand(jokerPreferred ? RankTwo : RankJoker);
 }
@@ -20,38 +20,38 @@ int TComputerPlayer::expertChooseDiscard() {
   recountTallies();
   // Mostly a two: a joker is worth more to keep.
   const bool jokerPreferred = Game.Host.RandomInt(10) >= 8;
-  int choice = urgentDiscard(jokerPreferred);
+  int choice = UrgentDiscard(jokerPreferred);
   if (choice == DiscardFromMelds) return choice;
-  if (choice < 0) choice = chosenDiscard(jokerPreferred);
-  return lastCardGuard(choice);
+  if (choice < 0) choice = ChosenDiscard(jokerPreferred);
+  return LastCardGuard(choice);
 }
 
-int TComputerPlayer::urgentDiscard(bool jokerPreferred) {
+int TComputerPlayer::UrgentDiscard(bool jokerPreferred) {
   const TTableState& t = Game.Table;
-  if (threeBlocking && blackThreesInHand() > 0) return discardBlackThree();
+  if (threeBlocking && BlackThreesInHand() > 0) return DiscardBlackThree();
   if (t.OpponentHand.Count == 1) return 0;
   // Wildcards to spare freeze a pile that cannot be taken anyway, or that the computer cannot yet go out against.
   if (tally.WildcardsInHand() > 2 * Game.Rules.NumberOfCanastas + 2 &&
-      (pileFrozenForComputer() || !hasCanastasNeeded()))
-    return discardWildcard(jokerPreferred);
-  return redThreeFreeze();
+      (PileFrozenForComputer() || !HasCanastasNeeded()))
+    return DiscardWildcard(jokerPreferred);
+  return RedThreeFreeze();
 }
 
-int TComputerPlayer::chosenDiscard(bool jokerPreferred) {
+int TComputerPlayer::ChosenDiscard(bool jokerPreferred) {
   int choice = -1;
   if (shedRank != 0 && tally.ownHand[shedRank] > 0 && canSpare(shedRank)) return findInHand(shedRank);
   shedRank = 0;
-  if (pileContested()) choice = contestedPileDiscard(jokerPreferred);
-  if (const int freeze = wildcardFreeze(jokerPreferred); freeze >= 0) choice = freeze;
-  if (choice < 0) choice = safestRankDiscard();
-  if (choice < 0) choice = discardOfLastResort();
+  if (pileContested()) choice = ContestedPileDiscard(jokerPreferred);
+  if (const int freeze = WildcardFreeze(jokerPreferred); freeze >= 0) choice = freeze;
+  if (choice < 0) choice = SafestRankDiscard();
+  if (choice < 0) choice = DiscardOfLastResort();
   return choice;
 }
 
-int TComputerPlayer::redThreeFreeze() {
+int TComputerPlayer::RedThreeFreeze() {
   TTableState& t = Game.Table;
   const int index = FindFirst(t.OpponentMelds, IsRedThree);
-  if (index < 0 || Game.Rules.NumberOfCanastas != 2 || hasMelded() || t.OpponentHand.Count >= 14 ||
+  if (index < 0 || Game.Rules.NumberOfCanastas != 2 || HasMelded() || t.OpponentHand.Count >= 14 ||
       !Game.Rules.ThreeBlock)
     return -1;
   // The red threes after it close up; the card goes to the pile, which it freezes.
@@ -59,20 +59,20 @@ int TComputerPlayer::redThreeFreeze() {
   return DiscardFromMelds;
 }
 
-int TComputerPlayer::contestedPileDiscard(bool jokerPreferred) {
+int TComputerPlayer::ContestedPileDiscard(bool jokerPreferred) {
   recountTallies();
   const TTableState& t = Game.Table;
-  if (blackThreesInHand() > 0) return discardBlackThree();
+  if (BlackThreesInHand() > 0) return DiscardBlackThree();
   if (t.OpponentHand.Count > 11 && t.PlayerHand.Count <= 20 && tally.WildcardsInHand() > 0) {
     const int first = jokerPreferred ? RankJoker : RankTwo, other = jokerPreferred ? RankTwo : RankJoker;
     if (tally.ownHand[first] > 0 && canSpare(first)) return findInHand(first);
     if (tally.ownHand[other] > 0 && canSpare(other)) return findInHand(other);
   }
-  return spareSafeRank();
+  return SpareSafeRank();
 }
 
-int TComputerPlayer::spareSafeRank() {
-  const bool frozen = pileFrozenForComputer();
+int TComputerPlayer::SpareSafeRank() {
+  const bool frozen = PileFrozenForComputer();
   for (int limit = 9; limit > 0;) {
     recountTallies();
     int largest = 0;
@@ -95,39 +95,39 @@ int TComputerPlayer::spareSafeRank() {
   return -1;
 }
 
-int TComputerPlayer::wildcardsAndThreesTakenByPlayer() const {
+int TComputerPlayer::WildcardsAndThreesTakenByPlayer() const {
   return tally.oppTaken[RankJoker] + tally.oppTaken[RankTwo] + tally.oppTaken[RankThree];
 }
 
-int TComputerPlayer::wildcardFreeze(bool jokerPreferred) const {
+int TComputerPlayer::WildcardFreeze(bool jokerPreferred) const {
   const TTableState& t = Game.Table;
   const int wild = tally.WildcardsInHand();
-  if (!(wild > 3 || (wild >= 1 && hasCanastasNeeded()))) return -1;
+  if (!(wild > 3 || (wild >= 1 && HasCanastasNeeded()))) return -1;
   // The player is close to going out with a big table: a frozen pile keeps it from a last big take.
-  if (t.PlayerHand.Count - wildcardsAndThreesTakenByPlayer() <= 7 && t.PlayerMelds.Count > 19 &&
-      !pileFrozenForComputer() && !threeBlocking)
-    return discardWildcard(jokerPreferred);
+  if (t.PlayerHand.Count - WildcardsAndThreesTakenByPlayer() <= 7 && t.PlayerMelds.Count > 19 &&
+      !PileFrozenForComputer() && !threeBlocking)
+    return DiscardWildcard(jokerPreferred);
   return -1;
 }
 
-bool TComputerPlayer::feedsPlayer(int rank) const {
-  const bool frozen = pileFrozenForComputer();
+bool TComputerPlayer::FeedsPlayer(int rank) const {
+  const bool frozen = PileFrozenForComputer();
   const int playerHas = tally.oppMeld[rank] + tally.oppTaken[rank];
   return !(frozen && tally.oppTaken[rank] < 2) && playerHas + tally.discardCount[rank] >= 6 && playerHas <= 6;
 }
 
-int TComputerPlayer::safestOfTotal(const std::vector<int>& ranks) {
+int TComputerPlayer::SafestOfTotal(const std::vector<int>& ranks) {
   const TTableState& t = Game.Table;
-  const bool frozen = pileFrozenForComputer();
+  const bool frozen = PileFrozenForComputer();
   auto safety = [&](int r) { return frozen ? -tally.oppTaken[r] : -(tally.oppTaken[r] + tally.oppMeld[r]); };
-  const bool careful = hasCanastasNeeded() || (frozen ? 0 : t.PlayerMelds.Count) + t.PlayerHand.Count <= 25;
+  const bool careful = HasCanastasNeeded() || (frozen ? 0 : t.PlayerMelds.Count) + t.PlayerHand.Count <= 25;
   for (int bound = 1; bound >= -8;) {
     int best = INT_MIN;
     for (int r : ranks)
       if (safety(r) < bound) best = std::max(best, safety(r));
     if (best == INT_MIN) return -1;
     for (int r : ranks) {
-      if (safety(r) != best || (careful && feedsPlayer(r))) continue;
+      if (safety(r) != best || (careful && FeedsPlayer(r))) continue;
       const int index = findInHand(r);
       if (index >= 0) return index;
     }
@@ -136,9 +136,9 @@ int TComputerPlayer::safestOfTotal(const std::vector<int>& ranks) {
   return -1;
 }
 
-int TComputerPlayer::safestRankDiscard() {
+int TComputerPlayer::SafestRankDiscard() {
   recountTallies();
-  const int b3 = blackThreesInHand();
+  const int b3 = BlackThreesInHand();
   const bool stockHigh = Game.Table.Stock.Count > 69;
   int chosen = -1;
   for (int level = 0; level < 9 && chosen < 0;) {
@@ -152,7 +152,7 @@ int TComputerPlayer::safestRankDiscard() {
     for (int r = RankFour; r <= RankAce; ++r)
       if (tally.ownHand[r] + tally.ownMeld[r] == smallest) ranks.push_back(r);
     // Late in the hand a black three blocks better than any rank of two or more.
-    chosen = smallest < 2 || b3 == 0 || stockHigh ? safestOfTotal(ranks) : discardBlackThree();
+    chosen = smallest < 2 || b3 == 0 || stockHigh ? SafestOfTotal(ranks) : DiscardBlackThree();
     level = smallest;
   }
   // Nothing safe: a rank whose meld on the player's side holds wildcards is no help to it.
@@ -162,19 +162,19 @@ int TComputerPlayer::safestRankDiscard() {
   return chosen;
 }
 
-int TComputerPlayer::highestRankInHand() const {
+int TComputerPlayer::HighestRankInHand() const {
   for (int r = RankAce; r >= RankJoker; --r)
     if (const int index = findInHand(r); index >= 0) return index;
   return -1;
 }
 
-int TComputerPlayer::discardOfLastResort() const {
-  const bool blackThree = blackThreesInHand() > 0;
-  if (!blackThree || Game.Table.Stock.Count > 69) return highestRankInHand();
-  return discardBlackThree();
+int TComputerPlayer::DiscardOfLastResort() const {
+  const bool blackThree = BlackThreesInHand() > 0;
+  if (!blackThree || Game.Table.Stock.Count > 69) return HighestRankInHand();
+  return DiscardBlackThree();
 }
 
-int TComputerPlayer::lastCardGuard(int index) {
+int TComputerPlayer::LastCardGuard(int index) {
   const TTableState& t = Game.Table;
   if (index < 0 || !t.DiscardPile.Empty() || t.PlayerHand.Count != 1) return index;
   recountTallies();
@@ -183,7 +183,7 @@ int TComputerPlayer::lastCardGuard(int index) {
   if (rank < RankFour || tally.oppMeld[rank] == 0) return index;
   for (int r = RankFour; r <= RankAce; ++r)
     if (tally.ownHand[r] > 0 && tally.oppMeld[r] == 0) return findInHand(r);
-  return highestRankInHand();
+  return HighestRankInHand();
 }
 
 }  // namespace tarvelo

@@ -9,7 +9,7 @@ namespace tarvelo {
 
 TLooseCards TComputerPlayer::looseCards() {
   recountTallies();
-  const int b3 = blackThreesInHand();
+  const int b3 = BlackThreesInHand();
   int pairs = 0, meldable = 0;
   for (int r = RankAce; r >= RankFour; --r) {
     const int total = tally.ownHand[r] + tally.ownMeld[r];
@@ -42,9 +42,9 @@ namespace {
 struct TPlan {
   int points = 0, jokers = 0, twos = 0, wild = 0, cards = 0;
 
-  bool hasWildcard() const { return jokers + twos > 0; }
+  bool HasWildcard() const { return jokers + twos > 0; }
   // Jokers first: each is worth more to a meld.
-  void useWildcard() {
+  void UseWildcard() {
     if (jokers > 0) {
       points += 50;
       --jokers;
@@ -58,9 +58,9 @@ struct TPlan {
 
 // Wildcards onto natural triples, from the aces down, up to three a rank.
 void WildcardsOnTriples(TPlan& p, const TRankTally& tally, int target, bool naturalPair) {
-  for (int r = RankAce; r >= RankFour && p.points < target && p.hasWildcard(); --r) {
+  for (int r = RankAce; r >= RankFour && p.points < target && p.HasWildcard(); --r) {
     if (tally.ownHand[r] < 3) continue;
-    for (int added = 0; added < 3 && p.points < target && p.hasWildcard() && !naturalPair; ++added) p.useWildcard();
+    for (int added = 0; added < 3 && p.points < target && p.HasWildcard() && !naturalPair; ++added) p.UseWildcard();
   }
 }
 
@@ -82,7 +82,7 @@ TExpertEstimate TComputerPlayer::initialMeldEstimate(int topRank, bool prospect,
   if (topRank != 0) {
     base.points += RankValue(topRank) * tally.ownHand[topRank];
     base.cards = tally.ownHand[topRank];
-    if (tally.ownHand[topRank] == 2 && base.hasWildcard()) base.useWildcard();
+    if (tally.ownHand[topRank] == 2 && base.HasWildcard()) base.UseWildcard();
   }
   for (int r = RankFour; r <= RankAce && base.points < target; ++r) {
     if (tally.ownHand[r] < 3 || r == topRank) continue;
@@ -92,10 +92,10 @@ TExpertEstimate TComputerPlayer::initialMeldEstimate(int topRank, bool prospect,
   TPlan onTriples = base;
   WildcardsOnTriples(onTriples, tally, target, Game.Rules.NaturalPair);
   TPlan onPairs = base;
-  for (int r = RankAce; r >= RankFour && onPairs.points < target && onPairs.hasWildcard(); --r) {
+  for (int r = RankAce; r >= RankFour && onPairs.points < target && onPairs.HasWildcard(); --r) {
     if (tally.ownHand[r] != 2 || r == topRank) continue;
     onPairs.points += 2 * RankValue(r);
-    onPairs.useWildcard();
+    onPairs.UseWildcard();
     onPairs.cards += 2;
   }
   WildcardsOnTriples(onPairs, tally, target, Game.Rules.NaturalPair);
@@ -117,7 +117,7 @@ TExpertEstimate TComputerPlayer::initialMeldEstimate(int topRank, bool prospect,
 }
 
 bool TComputerPlayer::canSpare(int rank) {
-  if (hasMelded()) return true;
+  if (HasMelded()) return true;
   const int index = findInHand(rank);
   if (index < 0) return false;
   const THandProbe probe(*this);
@@ -128,13 +128,13 @@ bool TComputerPlayer::canSpare(int rank) {
   return reachable;
 }
 
-int TComputerPlayer::playerWildcardsAndThreesInHand() const {
+int TComputerPlayer::PlayerWildcardsAndThreesInHand() const {
   int n = 0;
   for (const TCard& c : Game.Table.PlayerHand.Live()) n += c.Rank <= RankThree ? 1 : 0;
   return n;
 }
 
-bool TComputerPlayer::nearCanasta() const {
+bool TComputerPlayer::NearCanasta() const {
   int triples = 0, bigs = 0;
   for (int r = RankFour; r <= RankAce; ++r) {
     const int total = tally.ownHand[r] + tally.ownMeld[r];
@@ -149,9 +149,9 @@ bool TComputerPlayer::pileContested() {
   const TTableState& t = Game.Table;
   if (t.DiscardPile.Empty()) return false;
   if (opponentHoldsMajority) return false;
-  if (!hasMelded() && shedRank == 0 && !initialMeldEstimate(0, false, false).reachable) return false;
+  if (!HasMelded() && shedRank == 0 && !initialMeldEstimate(0, false, false).reachable) return false;
   recountTallies();
-  if (t.PlayerHand.Count + t.PlayerMelds.Count + playerWildcardsAndThreesInHand() > 25) return false;
+  if (t.PlayerHand.Count + t.PlayerMelds.Count + PlayerWildcardsAndThreesInHand() > 25) return false;
   int pairsInHand = 0;
   for (int r = RankFour; r <= RankAce; ++r) pairsInHand += tally.ownHand[r] >= 2 ? 1 : 0;
   const int needed = Game.Rules.NumberOfCanastas;
@@ -160,8 +160,8 @@ bool TComputerPlayer::pileContested() {
   const int playerHas = tally.oppTaken[top] + tally.oppMeld[top];
   // The pile would give the player a canasta.
   const bool feedsCanasta = playerHas + tally.discardCount[top] > 6 && playerHas < 7;
-  return (!nearCanasta() && t.OpponentCanastas.Count == 0) || t.DiscardPile.Count > 19 ||
-         (t.OpponentHand.Count > 19 && hasCanastasNeeded()) || feedsCanasta;
+  return (!NearCanasta() && t.OpponentCanastas.Count == 0) || t.DiscardPile.Count > 19 ||
+         (t.OpponentHand.Count > 19 && HasCanastasNeeded()) || feedsCanasta;
 }
 
 }  // namespace tarvelo

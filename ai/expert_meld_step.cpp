@@ -17,13 +17,13 @@ void TComputerPlayer::expertMeldStep() {
   Moves.LayDownRedThrees(true);
   layNaturalCanastas();
   tryGoOutAggressively();
-  expertEndgameBuilding();
-  if (Game.Rules.NumberOfCanastas == 2) expertTwoCanastaBuilding();
-  if (hasCanastasNeeded() || !Game.Rules.CanastaRequired) expertGoOutStep();
-  if (Game.Table.Stock.Count <= 3 * Game.Rules.NumberOfCanastas + 68 && blackThreesInHand() >= 2) threeBlocking = true;
+  ExpertEndgameBuilding();
+  if (Game.Rules.NumberOfCanastas == 2) ExpertTwoCanastaBuilding();
+  if (HasCanastasNeeded() || !Game.Rules.CanastaRequired) ExpertGoOutStep();
+  if (Game.Table.Stock.Count <= 3 * Game.Rules.NumberOfCanastas + 68 && BlackThreesInHand() >= 2) threeBlocking = true;
 }
 
-void TComputerPlayer::expertEndgameBuilding() {
+void TComputerPlayer::ExpertEndgameBuilding() {
   const TTableState& t = Game.Table;
   const int needed = Game.Rules.NumberOfCanastas;
   const int playerCanastas = t.PlayerCanastas.Count;
@@ -31,41 +31,41 @@ void TComputerPlayer::expertEndgameBuilding() {
   const bool playerSlow = playerCanastas == 0 && needed == 1 && t.Stock.Count < 55 && t.PlayerMelds.Count <= 4;
   if (t.Stock.Count >= 6 && (opponentHoldsMajority || !(playerNearOut || playerSlow))) return;
   buildCanastas();
-  if (hasCanastasNeeded()) finishGoingOutStep();
+  if (HasCanastasNeeded()) FinishGoingOutStep();
 }
 
-void TComputerPlayer::expertTwoCanastaBuilding() {
+void TComputerPlayer::ExpertTwoCanastaBuilding() {
   const TTableState& t = Game.Table;
   const TReachableCanastas reach = reachableCanastas();
   // What the canastas would leave of the hand as it is now.
   const int left = t.OpponentHand.Count - reach.cardsUsed;
   if ((reach.count > 1 && left != 2) || t.Stock.Count < 5) buildCanastas();
-  if (left < 2 && reach.count > 1) finishGoingOutStep();
+  if (left < 2 && reach.count > 1) FinishGoingOutStep();
 }
 
-bool TComputerPlayer::goingOutConsidered() const {
+bool TComputerPlayer::GoingOutConsidered() const {
   const TTableState& t = Game.Table;
   const int needed = Game.Rules.NumberOfCanastas;
-  const int f = pileFrozenForComputer() ? 0 : 1;
+  const int f = PileFrozenForComputer() ? 0 : 1;
   const int own = t.OpponentMelds.Count * f + t.OpponentHand.Count;
   const int player = t.PlayerHand.Count + t.PlayerMelds.Count;
   if (aggressiveTurn) return t.PlayerCanastas.Count >= needed - 1 || player >= 35 || own <= 14;
   return player >= 35 || own <= 6 || (t.PlayerCanastas.Count >= needed && t.PlayerHand.Count <= 3);
 }
 
-void TComputerPlayer::expertGoOutStep() {
+void TComputerPlayer::ExpertGoOutStep() {
   const TTableState& t = Game.Table;
   const int needed = Game.Rules.NumberOfCanastas;
   const bool playerOut = t.PlayerCanastas.Count >= needed;
-  if (!hasCanastasNeeded()) {
+  if (!HasCanastasNeeded()) {
     // Only with canastas not required: lay what can go before the player ends the hand.
     const int cards = t.OpponentHand.Count + t.OpponentMelds.Count;
     if (playerOut && t.PlayerHand.Count < 5 && !opponentHoldsMajority &&
-        cards >= 7 * (needed - t.OpponentCanastas.Count) + 10 && hasMelded())
+        cards >= 7 * (needed - t.OpponentCanastas.Count) + 10 && HasMelded())
       layNaturals(true);
     return;
   }
-  if (goingOutConsidered() && looseCards().readyToGoOut && goingOutPays()) {
+  if (GoingOutConsidered() && looseCards().readyToGoOut && goingOutPays()) {
     layNaturals(false);
     buildCanastas();
     guarded("going out", [this] { finishGoingOut(); });

@@ -8,7 +8,7 @@
 namespace tarvelo {
 
 bool TComputerPlayer::expertPileDecision() {
-  const std::optional<TCard> top = pileTopToTry();
+  const std::optional<TCard> top = PileTopToTry();
   if (!top) return false;
   const TTableState& t = Game.Table;
   const int r = top->Rank;
@@ -17,7 +17,7 @@ bool TComputerPlayer::expertPileDecision() {
 
   const THandProbe probe(*this, *top);
   const TExpertEstimate estimate = initialMeldEstimate(r, canastaProspect, true);
-  const bool ok = hasMelded() || estimate.reachable;
+  const bool ok = HasMelded() || estimate.reachable;
   plannedWildcards = estimate.wildcardsUsed;
 
   if (pileContested()) {
@@ -32,14 +32,14 @@ bool TComputerPlayer::expertPileDecision() {
     return ok && ((t.Stock.Count <= 70 && t.DiscardPile.Count >= 3) || pileHasWildcard);
   }
 
-  const int looseAfter = looseWithWholePile();
-  if (threeBlocking) return expertThreeBlockingTake(ok, looseBefore, looseAfter, r);
-  const bool take = expertHuntOrBuildTake(ok, looseBefore, looseAfter, r);
+  const int looseAfter = LooseWithWholePile();
+  if (threeBlocking) return ExpertThreeBlockingTake(ok, looseBefore, looseAfter, r);
+  const bool take = ExpertHuntOrBuildTake(ok, looseBefore, looseAfter, r);
   // Early in a hand that one canasta ends, the pile is not worth opening the game for.
   return take && (Game.Rules.NumberOfCanastas != 1 || t.Stock.Count < 68);
 }
 
-int TComputerPlayer::looseWithWholePile() {
+int TComputerPlayer::LooseWithWholePile() {
   TTableState& t = Game.Table;
   const THandProbe probe(*this);
   // The top card is in the hand already; the rest comes from the bottom up.
@@ -47,32 +47,32 @@ int TComputerPlayer::looseWithWholePile() {
   return looseCards().loose;
 }
 
-bool TComputerPlayer::expertThreeBlockingTake(bool ok, int looseBefore, int looseAfter, int topRank) {
+bool TComputerPlayer::ExpertThreeBlockingTake(bool ok, int looseBefore, int looseAfter, int topRank) {
   recountTallies();
-  const bool frozen = pileFrozenForComputer();
+  const bool frozen = PileFrozenForComputer();
   const bool meldOpen = tally.ownMeld[topRank] >= 3 && !frozen;
-  const bool guard = !(aggressiveTurn && hasCanastasNeeded() && looseBefore <= 2) || looseBefore + 1 >= looseAfter;
-  if (ok && blackThreesInHand() == 0 && shedRank == 0 && guard) {
+  const bool guard = !(aggressiveTurn && HasCanastasNeeded() && looseBefore <= 2) || looseBefore + 1 >= looseAfter;
+  if (ok && BlackThreesInHand() == 0 && shedRank == 0 && guard) {
     const int needed = Game.Rules.NumberOfCanastas;
     return tally.ownHand[topRank] >= 3 || meldOpen ||
-           (hasCanastasNeeded() && Game.Table.DiscardPile.Count >= 8 / needed);
+           (HasCanastasNeeded() && Game.Table.DiscardPile.Count >= 8 / needed);
   }
   return ok && canastaProspect && (tally.ownHand[topRank] >= 3 || meldOpen);
 }
 
-bool TComputerPlayer::expertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank) {
-  if (!hasCanastasNeeded() && Game.Rules.CanastaRequired) {
+bool TComputerPlayer::ExpertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank) {
+  if (!HasCanastasNeeded() && Game.Rules.CanastaRequired) {
     if (!ok) return false;
-    if (canastaHuntQualifies(topRank, plannedWildcards)) return true;
+    if (CanastaHuntQualifies(topRank, plannedWildcards)) return true;
     // Without a canasta in sight, a big pile is still worth it, and a pile of five or fewer never.
     const double pile = Game.Table.DiscardPile.Count;
     return 25.0 / (pile * pile) < Game.Host.RandomReal();
   }
-  if (aggressiveTurn && hasCanastasNeeded() && looseBefore <= 2) return ok && looseAfter <= looseBefore + 1;
-  return expertRankRuleTake(ok, topRank);
+  if (aggressiveTurn && HasCanastasNeeded() && looseBefore <= 2) return ok && looseAfter <= looseBefore + 1;
+  return ExpertRankRuleTake(ok, topRank);
 }
 
-bool TComputerPlayer::expertRankRuleTake(bool ok, int topRank) {
+bool TComputerPlayer::ExpertRankRuleTake(bool ok, int topRank) {
   recountTallies();
   const TTableState& t = Game.Table;
   const int u = tally.ownHand[topRank], m = tally.ownMeld[topRank];
@@ -82,7 +82,7 @@ bool TComputerPlayer::expertRankRuleTake(bool ok, int topRank) {
   const int needed = Game.Rules.NumberOfCanastas;
   if (total >= 5 && m < 7 && total + wild >= 8) return ok;
   if (needed == 2 && ((pile >= 3 && (m >= 1 || u >= 3)) || (pile >= 6 && (m >= 1 || (u == 2 && wild > 0))))) return ok;
-  if (m == 0 || pileFrozenForComputer()) {
+  if (m == 0 || PileFrozenForComputer()) {
     const bool stockLow = stock <= 15 * needed + 46;
     if (u >= 4) return ok && stockLow;
     if (u == 3) return ok && pile >= 15 - 7 * needed && stockLow;

@@ -6,12 +6,12 @@ namespace tarvelo {
 
 void TComputerPlayer::expertTurn() {
   // The Expert lays the top card while the pile's freeze still tells it how many naturals the take needs.
-  playTurn({&TComputerPlayer::expertSetUp, false, &TComputerPlayer::expertPileDecision,
-            &TComputerPlayer::expertMeldTakenCard, &TComputerPlayer::expertLayExhaustedTop,
+  PlayTurn({&TComputerPlayer::ExpertSetUp, false, &TComputerPlayer::expertPileDecision,
+            &TComputerPlayer::ExpertMeldTakenCard, &TComputerPlayer::ExpertLayExhaustedTop,
             &TComputerPlayer::expertMeldStep, &TComputerPlayer::expertChooseDiscard});
 }
 
-void TComputerPlayer::expertSetUp() {
+void TComputerPlayer::ExpertSetUp() {
   const TTableState& t = Game.Table;
   const int stock = t.Stock.Count;
   // The emptier the stock, the likelier a bold turn; with no stock left every turn is one.
@@ -19,20 +19,20 @@ void TComputerPlayer::expertSetUp() {
   aggressiveTurn = Settings.aggressiveness * 0.6 + 10 > r;
   if (t.DiscardPile.Count == 1) {
     // A fresh pile: blocking goes on only with black threes to block with.
-    if (blackThreesInHand() < 2) threeBlocking = false;
+    if (BlackThreesInHand() < 2) threeBlocking = false;
     shedRank = 0;
   }
   const int unseen = stock + t.DiscardPile.Count;
   opponentHoldsMajority =
-      unseen <= 61 && t.PlayerHand.Count + t.PlayerMelds.Count >= (77 - unseen) / 2 + 21 && !hasMelded();
+      unseen <= 61 && t.PlayerHand.Count + t.PlayerMelds.Count >= (77 - unseen) / 2 + 21 && !HasMelded();
 }
 
-void TComputerPlayer::expertMeldTakenCard(const TCard& top) { expertTakeMeld(top.Rank); }
+void TComputerPlayer::ExpertMeldTakenCard(const TCard& top) { expertTakeMeld(top.Rank); }
 
 void TComputerPlayer::expertTakeMeld(int topRank) {
   recountTallies();
   if (tally.ownMeld[topRank] < 3) {
-    if (!hasMelded()) {
+    if (!HasMelded()) {
       // The top card makes the pair a triple: the wildcard planned for it is not needed.
       if (tally.ownHand[topRank] == 2) --plannedWildcards;
       meldNaturals(topRank, 0);
@@ -41,12 +41,12 @@ void TComputerPlayer::expertTakeMeld(int topRank) {
       meldNaturals(topRank, 3);
     }
   } else {
-    const bool pairNeeded = pileFrozenForComputer() || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);
+    const bool pairNeeded = PileFrozenForComputer() || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);
     meldNaturals(topRank, pairNeeded ? 3 : 1);
   }
   canastaProspect = false;
 }
 
-void TComputerPlayer::expertLayExhaustedTop(int rank) { meldNaturals(rank, 1); }
+void TComputerPlayer::ExpertLayExhaustedTop(int rank) { meldNaturals(rank, 1); }
 
 }  // namespace tarvelo

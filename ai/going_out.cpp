@@ -4,7 +4,7 @@
 
 namespace tarvelo {
 
-void TComputerPlayer::layNaturalsWithin(int budget, bool keepOneBack) {
+void TComputerPlayer::LayNaturalsWithin(int budget, bool keepOneBack) {
   for (int r = RankAce; r >= RankFour; --r) {
     recountTallies();
     const int n = tally.ownHand[r];
@@ -20,13 +20,13 @@ void TComputerPlayer::layNaturalsWithin(int budget, bool keepOneBack) {
   }
 }
 
-int TComputerPlayer::blackThreesInHand() const {
+int TComputerPlayer::BlackThreesInHand() const {
   int n = 0;
   for (const TCard& c : Game.Table.OpponentHand.Live()) n += IsBlackThree(c) ? 1 : 0;
   return n;
 }
 
-int TComputerPlayer::pairsInHand() const {
+int TComputerPlayer::PairsInHand() const {
   int pairs = 0;
   for (int r = RankFour; r <= RankAce; ++r) pairs += tally.ownHand[r] == 2 ? 1 : 0;
   return pairs;
@@ -34,8 +34,8 @@ int TComputerPlayer::pairsInHand() const {
 
 void TComputerPlayer::finishGoingOut() {
   recountTallies();
-  const int b3 = blackThreesInHand();
-  const int pairs = pairsInHand();
+  const int b3 = BlackThreesInHand();
+  const int pairs = PairsInHand();
   const int spare = tally.WildcardsInHand() - pairs;
   int rest = Game.Table.OpponentHand.Count - 3 * pairs - spare;
   if (b3 >= 3) rest -= b3;
@@ -44,39 +44,39 @@ void TComputerPlayer::finishGoingOut() {
     recountTallies();
     if (tally.ownHand[r] == 2) meldNaturals(r, 0);  // a new meld gets its wildcard
   }
-  handOutWildcards(spare);
+  HandOutWildcards(spare);
   // The black threes go down last, and only when at most the discard is left besides them.
-  if (b3 >= 3 && Game.Table.OpponentHand.Count - b3 <= 1) layBlackThrees();
+  if (b3 >= 3 && Game.Table.OpponentHand.Count - b3 <= 1) LayBlackThrees();
 }
 
-void TComputerPlayer::layBlackThrees() {
+void TComputerPlayer::LayBlackThrees() {
   const TCardArea& hand = Game.Table.OpponentHand;
   for (int i = FindFirst(hand, IsBlackThree); i >= 0; i = FindFirst(hand, IsBlackThree)) Moves.MeldFromHand(i);
 }
 
-void TComputerPlayer::handOutWildcards(int count) {
+void TComputerPlayer::HandOutWildcards(int count) {
   recountTallies();
   const TCanastaInfo& canastas = Game.Table.OpponentCanastas;
   // Each open meld takes as many as keep its wildcards no more than its naturals.
   for (int r = RankFour; r <= RankAce && count > 0; ++r) {
     if (canastas.Kind[r] != NoCanasta || tally.ownMeld[r] >= 7) continue;
     const int wild = wildcardsInMeld(r);
-    for (int room = tally.ownMeld[r] - 2 * wild; room > 0 && count > 0 && hasWildcardInHand(); --room, --count)
+    for (int room = tally.ownMeld[r] - 2 * wild; room > 0 && count > 0 && HasWildcardInHand(); --room, --count)
       guarded("a spare wildcard", [&] { Moves.MeldWildcard(r); });
   }
   // The rest go on the lowest canasta that can still take a wildcard; without one they stay in the hand.
-  for (; count > 0 && hasWildcardInHand(); --count) {
-    const int canasta = lowestCanastaTakingWildcard();
+  for (; count > 0 && HasWildcardInHand(); --count) {
+    const int canasta = LowestCanastaTakingWildcard();
     if (canasta == 0) return;
     guarded("a spare wildcard", [&] { Moves.MeldWildcard(canasta); });
   }
 }
 
-bool TComputerPlayer::hasWildcardInHand() const {
+bool TComputerPlayer::HasWildcardInHand() const {
   return FindFirst(Game.Table.OpponentHand, [](const TCard& c) { return IsWildcard(c); }) >= 0;
 }
 
-int TComputerPlayer::lowestCanastaTakingWildcard() {
+int TComputerPlayer::LowestCanastaTakingWildcard() {
   recountTallies();
   for (int r = RankFour; r <= RankAce; ++r)
     if (Game.Table.OpponentCanastas.Kind[r] != NoCanasta && tally.ownMeld[r] > 2 * wildcardsInMeld(r)) return r;

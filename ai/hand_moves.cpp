@@ -10,7 +10,7 @@ int TComputerPlayer::findInHand(int rank) const {
   return FindFirst(Game.Table.OpponentHand, [rank](const TCard& c) { return c.Rank == rank; });
 }
 
-int TComputerPlayer::cardsToLay(int rank, int limit) {
+int TComputerPlayer::CardsToLay(int rank, int limit) {
   recountTallies();
   const int n = limit == 0 ? tally.ownHand[rank] : std::min(limit, tally.ownHand[rank]);
   // As for the player's own melding of a whole rank: short of the canastas to go
@@ -18,11 +18,11 @@ int TComputerPlayer::cardsToLay(int rank, int limit) {
   // taken, the rest of it is still to come into the hand.
   const TTableState& t = Game.Table;
   const int coming = takingPile_ ? t.DiscardPile.Count : 0;
-  return n == t.OpponentHand.Count + coming && !hasCanastasNeeded() ? n - 1 : n;
+  return n == t.OpponentHand.Count + coming && !HasCanastasNeeded() ? n - 1 : n;
 }
 
 void TComputerPlayer::meldNaturals(int rank, int limit) {
-  Moves.MeldNaturals(rank, cardsToLay(rank, limit));
+  Moves.MeldNaturals(rank, CardsToLay(rank, limit));
   recountTallies();
   if (tally.ownMeld[rank] == 2 && rank >= RankFour) Moves.MeldWildcard(rank);
 }

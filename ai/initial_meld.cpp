@@ -4,7 +4,7 @@
 
 namespace tarvelo {
 
-TMeldPoints TComputerPlayer::initialMeldPoints() {
+TMeldPoints TComputerPlayer::InitialMeldPoints() {
   recountTallies();
   const TRankTally& n = tally;
   TMeldPoints m;
@@ -28,31 +28,31 @@ TMeldPoints TComputerPlayer::initialMeldPoints() {
   return m;
 }
 
-int TComputerPlayer::highestPairBelow(int rank) {
+int TComputerPlayer::HighestPairBelow(int rank) {
   recountTallies();
   for (int r = rank - 1; r >= RankFour; --r)
     if (tally.ownHand[r] == 2) return r;
   return 0;
 }
 
-int TComputerPlayer::firstRankOfAtLeastThree() {
+int TComputerPlayer::FirstRankOfAtLeastThree() {
   recountTallies();
   for (const TCard& c : Game.Table.OpponentHand.Live())
     if (c.Rank >= RankFour && tally.ownHand[c.Rank] + tally.ownMeld[c.Rank] >= 3) return c.Rank;
   return 0;
 }
 
-void TComputerPlayer::layFirstMeld(int pairsPadded, TLayRank layRank) {
+void TComputerPlayer::LayFirstMeld(int pairsPadded, TLayRank layRank) {
   const TCardArea& hand = Game.Table.OpponentHand;
   int below = RankAce + 1;
   for (int i = 0; i < pairsPadded; ++i) {
-    const int r = highestPairBelow(below);
+    const int r = HighestPairBelow(below);
     if (r == 0) break;
     (this->*layRank)(r);
     below = r;
   }
   while (!hand.Empty() && Game.Table.OpponentMeldValue < initialMeldTarget) {
-    const int r = firstRankOfAtLeastThree();
+    const int r = FirstRankOfAtLeastThree();
     if (r == 0) return;
     (this->*layRank)(r);
   }

@@ -6,7 +6,7 @@
 
 namespace tarvelo {
 
-int TComputerPlayer::turnMinimum() const {
+int TComputerPlayer::TurnMinimum() const {
   const int minimum = TGame::InitialMeldFor(Game.Table.OpponentScore);
   // A first meld made with the pile: without the top card counting, the minimum rises by its value.
   if (tookPile_ && meldValueAtTurnStart_ == 0 && !Game.Rules.TopCardCounts) return minimum + takenTop_.Value;
@@ -69,20 +69,20 @@ bool TComputerPlayer::guarded(const char* what, const std::function<void()>& ste
 std::string TComputerPlayer::rehearse(const std::function<void()>& step,
                                       const std::function<std::string()>& takeFault) {
   // Only a step that breaks what held before is refused.
-  if (!StepMeldFault(Game, Seat::Opponent, turnMinimum()).empty()) return {};
+  if (!StepMeldFault(Game, Seat::Opponent, TurnMinimum()).empty()) return {};
   // The step is tried on the table unseen, and the table put back whatever it left.
   const TRehearsal rehearsal(*this);
   step();
-  std::string fault = StepMeldFault(Game, Seat::Opponent, turnMinimum());
+  std::string fault = StepMeldFault(Game, Seat::Opponent, TurnMinimum());
   if (fault.empty() && takeFault) fault = takeFault();
   return fault;
 }
 
-TPileTakeDemand TComputerPlayer::pileTakeDemand(const TCard& top) {
+TPileTakeDemand TComputerPlayer::PileTakeDemand(const TCard& top) {
   recountTallies();
   TPileTakeDemand d;
   d.rank = top.Rank;
-  const bool frozen = pileFrozenForComputer();
+  const bool frozen = PileFrozenForComputer();
   d.columnBase = tally.ownMeld[d.rank];
   d.naturalBase = tally.ownMeldNatural[d.rank];
   d.conditional = frozen || d.columnBase < 1 || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);

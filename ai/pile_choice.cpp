@@ -7,11 +7,11 @@ namespace tarvelo {
 
 bool TComputerPlayer::canTakeDiscardPile(const TCard& topCard, bool frozen) {
   // With the stock exhausted, a top card that fits a meld may be taken as well.
-  return mayTakeWholePile(topCard, frozen) ||
-         (stockExhausted() && stockExhaustedTest() && takeableTop(topCard, frozen));
+  return MayTakeWholePile(topCard, frozen) ||
+         (StockExhausted() && StockExhaustedTest() && TakeableTop(topCard, frozen));
 }
 
-bool TComputerPlayer::takeableTop(const TCard& topCard, bool frozen) {
+bool TComputerPlayer::TakeableTop(const TCard& topCard, bool frozen) {
   const TTableState& t = Game.Table;
   recountTallies();
   const int r = topCard.Rank;
@@ -21,12 +21,12 @@ bool TComputerPlayer::takeableTop(const TCard& topCard, bool frozen) {
   // A new meld from the pile must leave cards to go on with; so must a take that
   // needs two naturals from the hand while the canastas to go out are missing.
   const bool pairFromHand = frozen || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);
-  const bool mustLeaveCards = m == 0 || (pairFromHand && !hasCanastasNeeded());
+  const bool mustLeaveCards = m == 0 || (pairFromHand && !HasCanastasNeeded());
   return !mustLeaveCards || t.OpponentHand.Count + t.DiscardPile.Count > 3;
 }
 
-bool TComputerPlayer::mayTakeWholePile(const TCard& topCard, bool frozen) {
-  if (!takeableTop(topCard, frozen)) return false;
+bool TComputerPlayer::MayTakeWholePile(const TCard& topCard, bool frozen) {
+  if (!TakeableTop(topCard, frozen)) return false;
   const int r = topCard.Rank;
   const int h = tally.ownHand[r], m = tally.ownMeld[r];
   if (h >= 2) return m < 7 || Game.Rules.AddToCanasta;
@@ -35,18 +35,18 @@ bool TComputerPlayer::mayTakeWholePile(const TCard& topCard, bool frozen) {
   return !Game.Rules.AddExistingMeld && (m < 7 || Game.Rules.AddToCanasta);
 }
 
-std::optional<TCard> TComputerPlayer::pileTopToTry() {
+std::optional<TCard> TComputerPlayer::PileTopToTry() {
   const TTableState& t = Game.Table;
   if (t.DiscardPile.Empty()) return std::nullopt;
   const TCard top = t.DiscardPile.Top();
   // Where the top card does not count, the target rises by its points for the
   // whole turn, also when the pile is then left.
   if (!Game.Rules.TopCardCounts) initialMeldTarget += top.Value;
-  if (!canTakeDiscardPile(top, pileFrozenForComputer())) return std::nullopt;
+  if (!canTakeDiscardPile(top, PileFrozenForComputer())) return std::nullopt;
   return top;
 }
 
-bool TComputerPlayer::canastaHuntQualifies(int topRank, int plannedWild) {
+bool TComputerPlayer::CanastaHuntQualifies(int topRank, int plannedWild) {
   recountTallies();
   const int wild = tally.WildcardsInHand();
   // The top card is counted both in the hand and in the pile: once is enough.

@@ -371,7 +371,7 @@ TEST_F(ExpertPile, AOneCardPileEndsThreeBlockingWithoutTwoBlackThreesAndForgetsT
     Lay(c.table, LevelExpert);
     computer.threeBlocking = true;
     computer.shedRank = RankSeven;
-    computer.expertSetUp();
+    computer.ExpertSetUp();
     EXPECT_EQ(computer.threeBlocking, c.blocking);
     EXPECT_EQ(computer.shedRank, c.shedRank);
   }
@@ -402,7 +402,7 @@ TEST_F(ExpertPile, ThePlayerHoldsTheMajorityLateInTheHandBeforeTheComputerHasMel
     table += std::string("; pile: 9C 8D") + c.more;
     Lay(table.c_str(), LevelExpert);
     StockLeft(c.stock);
-    computer.expertSetUp();
+    computer.ExpertSetUp();
     EXPECT_EQ(computer.opponentHoldsMajority, c.majority);
   }
 }
@@ -420,7 +420,7 @@ TEST_F(ExpertPile, TheTurnIsMoreOftenAggressiveAsTheStockRunsDown) {
     for (int turn = 0; turn < 40; ++turn) {
       TRandomSource peek = host.Random;
       const int draw = c.stock > 0 ? peek.Int(c.stock) : 0;
-      computer.expertSetUp();
+      computer.ExpertSetUp();
       EXPECT_EQ(computer.aggressiveTurn, draw < c.threshold) << "draw " << draw;
     }
   }

@@ -57,10 +57,10 @@ TEST_F(GoingOut, LeftoverWildcardsGoOnlyOnACanastaThatCanTakeThem) {
 TEST_F(GoingOut, LayingNaturalsKeepsToItsBudget) {
   // Ranks with a meld or three in hand, from the aces down, while the budget lasts.
   Lay("opp: AS AD AH QS QD QH 9S 9D 9H 5S; oppmelds: 5D 5C 5H", LevelAdvanced);
-  computer.layNaturalsWithin(7);
+  computer.LayNaturalsWithin(7);
   EXPECT_EQ(Hand(), "9S 9D 9H");  // the nines would overrun the budget; the five still fits
   Lay("opp: AS AD AH QS 5S; oppmelds: 5D 5C 5H", LevelAdvanced);
-  computer.layNaturalsWithin(-1);
+  computer.LayNaturalsWithin(-1);
   EXPECT_EQ(Hand(), "AS AD AH QS 5S");
 }
 

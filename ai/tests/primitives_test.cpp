@@ -108,5 +108,5 @@ TEST_F(Primitives, WithTheStockExhaustedATopCardThatFitsAMeldMayBeTaken) {
   Lay("opp: 5D 6D 8D; oppmelds: KS KS KC; pile: 7C KD");
   StockLeft(0);
   EXPECT_TRUE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
-  EXPECT_FALSE(computer.mayTakeWholePile(t.DiscardPile.Top(), false));
+  EXPECT_FALSE(computer.MayTakeWholePile(t.DiscardPile.Top(), false));
 }

@@ -79,12 +79,12 @@ TfmDeck::TfmDeck(SettingsReader read, SettingsWriter write, QWidget* parent)
   setWindowTitle(QStringLiteral("Select Card Back"));
   patterns_ = BuildPatternImages(PreviewSize, devicePixelRatioF());
   for (int deck = 0; deck < 2; ++deck) backs_[deck] = ReadCardBack(read_, deck, DefaultBack());
-  buildControls();
+  BuildControls();
   rgDeck_->button(0)->setChecked(true);
-  showDeck();
+  ShowDeck();
 }
 
-void TfmDeck::buildControls() {
+void TfmDeck::BuildControls() {
   QGroupBox* deckBox = RadioGroup(QStringLiteral("Select Deck"), "rgDeck",
                                   {{"rbDeckOne", "Deck One"}, {"rbDeckTwo", "Deck Two"}}, TopicDeck, rgDeck_, this);
   QGroupBox* typeBox = RadioGroup(QStringLiteral("Cardback Type"), "rgType",
@@ -121,11 +121,11 @@ void TfmDeck::buildControls() {
   layout->addLayout(buttons, 3, 0, 1, 2);
   setFixedSize(sizeHint().expandedTo(QSize(274, 311)));
 
-  connect(rgDeck_, &QButtonGroup::idClicked, this, &TfmDeck::deckClicked);
-  connect(rgType_, &QButtonGroup::idClicked, this, &TfmDeck::typeClicked);
-  connect(btChange, &QPushButton::clicked, this, &TfmDeck::changeClicked);
-  connect(btOk, &QPushButton::clicked, this, &TfmDeck::okClicked);
-  connect(btApply_, &QPushButton::clicked, this, &TfmDeck::applyClicked);
+  connect(rgDeck_, &QButtonGroup::idClicked, this, &TfmDeck::DeckClicked);
+  connect(rgType_, &QButtonGroup::idClicked, this, &TfmDeck::TypeClicked);
+  connect(btChange, &QPushButton::clicked, this, &TfmDeck::ChangeClicked);
+  connect(btOk, &QPushButton::clicked, this, &TfmDeck::OkClicked);
+  connect(btApply_, &QPushButton::clicked, this, &TfmDeck::ApplyClicked);
   connect(btCancel, &QPushButton::clicked, this, &QDialog::reject);
 }
 
@@ -135,24 +135,24 @@ void TfmDeck::showEvent(QShowEvent* event) {
   QDialog::showEvent(event);
 }
 
-void TfmDeck::deckClicked(int deck) {
+void TfmDeck::DeckClicked(int deck) {
   deck_ = deck == 1 ? 1 : 0;
-  showDeck();
+  ShowDeck();
 }
 
-void TfmDeck::typeClicked(int type) {
+void TfmDeck::TypeClicked(int type) {
   if (backs_[deck_].Type == type) return;
   backs_[deck_].Type = type;
-  showPreview();
+  ShowPreview();
   changed();
 }
 
-void TfmDeck::showDeck() {
+void TfmDeck::ShowDeck() {
   rgType_->button(backs_[deck_].Type)->setChecked(true);
-  showPreview();
+  ShowPreview();
 }
 
-void TfmDeck::showPreview() {
+void TfmDeck::ShowPreview() {
   const TCardBack& back = backs_[deck_];
   const QSize size = CardSizeOf(PreviewSize);
   QPixmap preview;
@@ -166,59 +166,59 @@ void TfmDeck::showPreview() {
   if (!preview.isNull()) imgCurrent_->setPixmap(preview);
 }
 
-void TfmDeck::changeClicked() {
+void TfmDeck::ChangeClicked() {
   TCardBack& back = backs_[deck_];
   if (back.Type == BackColor) {
-    const std::optional<QColor> color = chooseColor(ColorFromBgr(back.Color));
+    const std::optional<QColor> color = ChooseColor(ColorFromBgr(back.Color));
     if (!color || !color->isValid()) return;
     back.Color = BgrFromColor(*color);
   } else if (back.Type == BackPattern) {
-    const std::optional<int> pattern = choosePattern(back.Pattern);
+    const std::optional<int> pattern = ChoosePattern(back.Pattern);
     if (!pattern || *pattern < 0 || *pattern >= int(patterns_.size())) return;
     back.Pattern = *pattern;
   } else {
-    const std::optional<QString> file = choosePicture(back.FileName);
+    const std::optional<QString> file = ChoosePicture(back.FileName);
     // A file that is not a readable picture is ignored.
     if (!file || MakePictureBack(*file, CardSizeOf(PreviewSize), 1).isNull()) return;
     back.FileName = *file;
   }
-  showPreview();
+  ShowPreview();
   changed();
 }
 
 void TfmDeck::changed() { btApply_->setEnabled(true); }
 
-void TfmDeck::writeBacks() {
+void TfmDeck::WriteBacks() {
   for (int deck = 0; deck < 2; ++deck) WriteCardBack(write_, deck, backs_[deck]);
 }
 
-void TfmDeck::okClicked() {
-  writeBacks();
+void TfmDeck::OkClicked() {
+  WriteBacks();
   emit applyBacks(backs_);
   accept();
 }
 
-void TfmDeck::applyClicked() {
-  writeBacks();
+void TfmDeck::ApplyClicked() {
+  WriteBacks();
   emit applyBacks(backs_);
   btApply_->setEnabled(false);
   raise();
   activateWindow();
 }
 
-std::optional<QColor> TfmDeck::chooseColor(const QColor& current) {
+std::optional<QColor> TfmDeck::ChooseColor(const QColor& current) {
   const QColor color = QColorDialog::getColor(current, this);
   if (!color.isValid()) return std::nullopt;
   return color;
 }
 
-std::optional<int> TfmDeck::choosePattern(int current) {
+std::optional<int> TfmDeck::ChoosePattern(int current) {
   TfmPattern chooser(current, patterns_, this);
   if (chooser.exec() != QDialog::Accepted) return std::nullopt;
   return chooser.pattern();
 }
 
-std::optional<QString> TfmDeck::choosePicture(const QString& current) {
+std::optional<QString> TfmDeck::ChoosePicture(const QString& current) {
   const QString folder = current.isEmpty() ? QString() : QFileInfo(current).absolutePath();
   const QString file = QFileDialog::getOpenFileName(this, QStringLiteral("Open"), folder, PictureFileFilter());
   if (file.isEmpty()) return std::nullopt;

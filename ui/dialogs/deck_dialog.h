@@ -34,22 +34,22 @@ class TfmDeck : public QDialog {
 
  protected:
   // The three choosers behind "&Change..."; nothing when the user cancels.
-  virtual std::optional<QColor> chooseColor(const QColor& current);
-  virtual std::optional<int> choosePattern(int current);
-  virtual std::optional<QString> choosePicture(const QString& current);
+  virtual std::optional<QColor> ChooseColor(const QColor& current);
+  virtual std::optional<int> ChoosePattern(int current);
+  virtual std::optional<QString> ChoosePicture(const QString& current);
   void showEvent(QShowEvent* event) override;
 
  private:
-  void buildControls();
-  void deckClicked(int deck);
-  void typeClicked(int type);
-  void changeClicked();
-  void okClicked();
-  void applyClicked();
-  void showDeck();
-  void showPreview();
+  void BuildControls();
+  void DeckClicked(int deck);
+  void TypeClicked(int type);
+  void ChangeClicked();
+  void OkClicked();
+  void ApplyClicked();
+  void ShowDeck();
+  void ShowPreview();
   void changed();
-  void writeBacks();
+  void WriteBacks();
 
   SettingsReader read_;
   SettingsWriter write_;

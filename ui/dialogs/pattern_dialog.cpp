@@ -29,7 +29,7 @@ TPatternGrid::TPatternGrid(int pattern, std::vector<QPixmap> patterns, QWidget* 
   setFocusPolicy(Qt::StrongFocus);
 }
 
-void TPatternGrid::setPattern(int pattern) {
+void TPatternGrid::SetPattern(int pattern) {
   if (pattern < 0 || pattern >= PatternCount || pattern == pattern_) return;
   pattern_ = pattern;
   update();
@@ -70,14 +70,14 @@ void TPatternGrid::paintEvent(QPaintEvent*) {
 void TPatternGrid::mousePressEvent(QMouseEvent* event) {
   if (event->button() != Qt::LeftButton) return;
   const int pattern = PatternAt(event->position().toPoint());
-  if (pattern >= 0) setPattern(pattern);
+  if (pattern >= 0) SetPattern(pattern);
 }
 
 void TPatternGrid::keyPressEvent(QKeyEvent* event) {
   const int moves[][2] = {{Qt::Key_Left, -1}, {Qt::Key_Right, 1}, {Qt::Key_Up, -Columns}, {Qt::Key_Down, Columns}};
   for (const auto& move : moves)
     if (event->key() == move[0]) {
-      setPattern(pattern_ + move[1]);
+      SetPattern(pattern_ + move[1]);
       return;
     }
   QWidget::keyPressEvent(event);

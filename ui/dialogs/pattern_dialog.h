@@ -15,7 +15,7 @@ class TPatternGrid : public QWidget {
   TPatternGrid(int pattern, std::vector<QPixmap> patterns, QWidget* parent = nullptr);
 
   int pattern() const { return pattern_; }
-  void setPattern(int pattern);
+  void SetPattern(int pattern);
   // Pattern i lies at x = (i mod 5) * (53 + 5) + 5, y = (i div 5) * (81 + 5) + 5, 53 x 81.
   static QRect PatternRect(int pattern);
   // The pattern under `point`, or -1 between and outside them.

@@ -28,9 +28,9 @@ class TScriptedDeck : public TfmDeck {
   std::deque<std::optional<QString>> pictures;
 
  protected:
-  std::optional<QColor> chooseColor(const QColor&) override { return Next(colors); }
-  std::optional<int> choosePattern(int) override { return Next(patterns); }
-  std::optional<QString> choosePicture(const QString&) override { return Next(pictures); }
+  std::optional<QColor> ChooseColor(const QColor&) override { return Next(colors); }
+  std::optional<int> ChoosePattern(int) override { return Next(patterns); }
+  std::optional<QString> ChoosePicture(const QString&) override { return Next(pictures); }
 
  private:
   template <typename T>
