@@ -1,6 +1,7 @@
 // The program as main() wires it: a session with the computer seated, and its window.
 #include "engine/invariants.h"
 #include "engine/memory_settings.h"
+#include "session/testing/never_melding_player.h"
 #include "ui/testing/qt_test_app.h"
 #include "ui/testing/table_window.h"
 
@@ -38,21 +39,6 @@ struct ComputerSeat : ::testing::Test {
     return window;
   }
 };
-
-// The player's side as a player who never melds: it draws and throws its newest card,
-// and ends the hand once the stock is gone.
-void PlayerDrawsAndDiscards(TSession& session) {
-  const TTableState& t = session.Game().Table;
-  const TLayout& l = session.Game().Layout;
-  if (t.StockExhausted) {
-    session.EndHand();
-    return;
-  }
-  session.PlayerClick(MouseButton::Left, l.LeftMargin + 5, l.StockY + 5, {});
-  if (!t.HasDrawn || t.PlayerHand.Empty()) return;
-  const TCard card = t.PlayerHand.Top();
-  session.PlayerClick(MouseButton::Right, card.X + 2, card.Y + 2, {});
-}
 }  // namespace
 
 TEST_F(ComputerSeat, AGameAgainstTheExpertPlaysToItsEnd) {
