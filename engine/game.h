@@ -46,11 +46,10 @@ enum TableKey : int {
   KeyF11 = 0x100B
 };
 
-// One card laid into the melds this turn, with the column step then in force,
-// so that its column can be found even after the window changed size.
+// One card laid into the melds this turn, as it was laid: its column is kept
+// with it, whatever size the window takes afterwards.
 struct TUndoRecord {
   TCard Card;
-  int Step = 0;
 };
 
 // The game engine: the table state, the rules and every rule of play. All

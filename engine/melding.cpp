@@ -118,7 +118,7 @@ void TGame::AddWildcards(int column, int count) {
 void TGame::WildcardToMeld(int index, ShiftState shift) {
   TTableState& t = Table;
   if (index < 0 || index >= t.PlayerMelds.Count || !ReadyToMeld()) return;
-  const int c = ColumnOf(t.PlayerMelds.Cards[index].X);
+  const int c = t.PlayerMelds.Cards[index].Column;
   CountColumns();
   const int size = t.ColumnCounts[CountPlayerMelds + c];
   if (shift.Shift) {

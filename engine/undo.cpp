@@ -5,7 +5,7 @@
 namespace tarvelo {
 
 void TGame::PushUndo(const TCard& card) {
-  UndoStack.push_back({card, Layout.ColumnStep});
+  UndoStack.push_back({card});
   Host.SetUndoEnabled(true);
 }
 
@@ -16,7 +16,7 @@ void TGame::ReopenCanasta(int column) {
   t.PlayerCanastas.Naturals[column] = 0;
   int y = Layout.PlayerMeldY + StackStep;
   for (TCard& card : t.PlayerMelds.Live()) {
-    if (ColumnOf(card.X) != column) continue;
+    if (card.Column != column) continue;
     card.Y = y;
     y += StackStep;
   }
@@ -26,7 +26,7 @@ void TGame::ReopenCanasta(int column) {
 bool TGame::IsCanastaColumn(int column) const {
   int n = 0, naturals = 0;
   for (const TCard& card : Table.PlayerMelds.Live()) {
-    if (ColumnOf(card.X) != column) continue;
+    if (card.Column != column) continue;
     ++n;
     if (!IsWildcard(card)) ++naturals;
   }
@@ -35,7 +35,7 @@ bool TGame::IsCanastaColumn(int column) const {
 
 TCard TGame::TakeCardFromMelds(int index) {
   TTableState& t = Table;
-  const int column = ColumnOf(t.PlayerMelds.At(index).X);
+  const int column = t.PlayerMelds.At(index).Column;
   const bool closed = t.PlayerCanastas.Kind[column] != NoCanasta;
   const TCard card = RemoveAt(t.PlayerMelds, index, 1, closed, column);
   // A canasta of seven falls apart without this card, and so does a bigger one
@@ -51,12 +51,10 @@ void TGame::UndoMeld() {
   if (Host.AnimationBusy() || UndoStack.empty() || !PlayerOnTurn()) return;
   const TUndoRecord record = UndoStack.back();
   UndoStack.pop_back();
-  // The column as it was when the card was laid, whatever the window's size is now.
-  const int step = record.Step > 0 ? record.Step : Layout.ColumnStep;
-  const int column = std::clamp((record.Card.X - Layout.LeftMargin) / step, 0, ColumnCount - 1);
+  const int column = record.Card.Column;
   // The newest card of that identity in that column: with two packs an id can be melded twice.
   const int index = FindLast(t.PlayerMelds, [&](const TCard& c) {
-    return c.Id == record.Card.Id && c.Deck == record.Card.Deck && ColumnOf(c.X) == column;
+    return c.Id == record.Card.Id && c.Deck == record.Card.Deck && c.Column == column;
   });
   if (index >= 0) {
     const TCard card = TakeCardFromMelds(index);

@@ -27,7 +27,7 @@ TEST_F(TurnTest, AClickMeldsOneCardAndReportsIt) {
   EXPECT_EQ(NamesOf(t.pickupMemory), "KH 4C");
   EXPECT_TRUE(host.UndoEnabled);
   ASSERT_EQ(game.UndoStack.size(), 1u);
-  EXPECT_EQ(game.UndoStack[0].Step, l.ColumnStep);
+  EXPECT_EQ(game.UndoStack[0].Card.Column, RankKing);
   EXPECT_EQ(host.PeerMessages.back(), (std::pair<std::string, std::string>{"MELD", "12"}));
 }
 
