@@ -92,6 +92,8 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   bool StartSavedGame();
   void AutoSaveAtExit();
   void DeleteAutoSave();
+  // Made when first needed (a first run has none): the file dialogs open in it.
+  void MakeDataFolder();
   // A network game whose connection was lost, saved as local_remote.tvl: the path, or empty.
   QString ParkNetworkGame(const std::string& localName, const std::string& remoteName);
 

@@ -47,14 +47,14 @@ QString TfmTvlMain::SaveGame(bool silent, const QString& presetPath) {
     if (!silent) Information("This game cannot be saved now because your meld is incorrect");
     return {};
   }
+  MakeDataFolder();
   QString path = presetPath;
   if (!silent) {
     const std::string player = session_.Hooks.PlayerName ? session_.Hooks.PlayerName() : std::string();
     path = ChooseFile(*MakeSaveGameDialog(this, DataFolder, PlayerFileName(QString::fromStdString(player))));
     if (path.isEmpty()) return {};
-  } else {
-    QDir().mkpath(DataFolder);
-    if (path.isEmpty()) path = QDir(DataFolder).filePath(AutoSaveFileName);
+  } else if (path.isEmpty()) {
+    path = QDir(DataFolder).filePath(AutoSaveFileName);
   }
   const QString error = WriteSavedGameFile(path, Game().Table, Game().Layout.SizeIndex,
                                            [this] { return MaskSeed(TickCount(), session_.RandomReal()); });
@@ -71,6 +71,7 @@ bool TfmTvlMain::LoadGame(bool silent, const QString& presetPath) {
     return false;
   QString path = presetPath;
   if (!silent) {
+    MakeDataFolder();
     path = ChooseFile(*MakeLoadGameDialog(this, DataFolder));
     if (path.isEmpty() || !CheckSavedGame(path)) return false;
   }
@@ -118,6 +119,10 @@ void TfmTvlMain::AutoSaveAtExit() {
     SaveGame(true);
   else
     DeleteAutoSave();
+}
+
+void TfmTvlMain::MakeDataFolder() {
+  if (!DataFolder.isEmpty()) QDir().mkpath(DataFolder);
 }
 
 void TfmTvlMain::DeleteAutoSave() {

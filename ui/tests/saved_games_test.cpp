@@ -9,6 +9,7 @@
 #include <QAbstractButton>
 #include <QAction>
 #include <QApplication>
+#include <QDir>
 #include <QFile>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -24,9 +25,10 @@ namespace {
 
 // Answers the modal windows as they open: message boxes are noted and closed
 // (a question with Yes), file dialogs are noted and get the next file name of
-// Files (an empty one cancels).
+// Files (an empty one cancels, AsProposed takes the dialog's own).
 class TModalAnswers {
  public:
+  static inline const QString AsProposed = "<as proposed>";
   struct TBox {
     QMessageBox::Icon Icon;
     QString Text;
@@ -59,7 +61,7 @@ class TModalAnswers {
                          dialog->nameFilters(), dialog->selectedFiles(), dialog->acceptMode(), dialog->fileMode()});
       const QString file = Files.isEmpty() ? QString() : Files.takeFirst();
       if (file.isEmpty()) return dialog->reject();
-      dialog->selectFile(file);
+      if (file != AsProposed) dialog->selectFile(file);
       QMetaObject::invokeMethod(dialog, "accept");  // as the dialog's own button does
     }
   }
@@ -76,13 +78,14 @@ struct SavedGames : ::testing::Test {
   TModalAnswers answers;
   TTableWindows tables;
 
-  std::unique_ptr<TfmTvlMain> Start(const QStringList& arguments = {}) {
+  // folder: where the saved games go, the temporary folder unless given.
+  std::unique_ptr<TfmTvlMain> Start(const QStringList& arguments = {}, const QString& folder = {}) {
     TWindowHooks hooks;
     hooks.Sound = [this](std::string_view event) { sounds.emplace_back(event); };
     TSessionHooks records;
     records.PlayerName = [this] { return player; };
     auto window = tables.Open(settings, arguments, hooks, records);
-    window->UseSavedGames(data.path());
+    window->UseSavedGames(folder.isEmpty() ? data.path() : folder);
     window->show();
     window->EndStartUp();
     return window;
@@ -140,6 +143,22 @@ TEST_F(SavedGames, TheSaveDialogProposesThePlayersFileInTheDataFolder) {
     EXPECT_EQ(d.Selected, QStringList{data.filePath(file)});
   }
   EXPECT_TRUE(QDir(data.path()).isEmpty());  // cancelled: nothing written
+}
+
+TEST_F(SavedGames, OnAFirstRunTheDialogsOpenInTheDataFolderTheyMake) {
+  const QString folder = data.filePath("first run/Tarvelo");  // not made yet
+  auto window = Start({}, folder);
+  LayGame(GameOf(*window));
+  answers.Files = {"", TModalAnswers::AsProposed};
+  window->Action("Load1")->trigger();
+  window->Action("Save1")->trigger();
+  ASSERT_EQ(answers.Dialogs.size(), 2u);
+  for (const TModalAnswers::TDialog& d : answers.Dialogs) EXPECT_EQ(d.Directory, folder) << d.Title.toStdString();
+  EXPECT_EQ(answers.Dialogs[0].Selected, QStringList{});  // no name is made up for a file to load
+  EXPECT_EQ(answers.Dialogs[1].Selected, QStringList{QDir(folder).filePath("player.tvl")});
+  EXPECT_TRUE(answers.Boxes.empty());
+  QString message;
+  EXPECT_TRUE(tarvelo::CheckSavedGame(QDir(folder).filePath("player.tvl"), &message));
 }
 
 TEST_F(SavedGames, SavedAndLoadedThroughTheMenu) {
