@@ -46,6 +46,8 @@ bool TGame::GameOver() {
     Host.PlaySound("Lose Match");
   Host.RecordMatch(info);
 
+  // Over whatever the answer: a program that quits now leaves no game to resume.
+  t.GameInProgress = false;
   if (!Host.AskPlayAnotherGame(info)) {
     Host.DeleteAutoSave();
     Host.QuitApplication();
@@ -53,7 +55,6 @@ bool TGame::GameOver() {
   }
   t.PlayerScore = 0;
   t.OpponentScore = 0;
-  t.GameInProgress = false;
   if (info.Difference >= 0) Send("NEWGAME", "");
   return true;
 }

@@ -70,6 +70,8 @@ class TSession : public QObject, public TableHost {
   void ApplyRules(const TRuleSettings& rules);
   // The melds as they lie could be saved (checking them notes the reason they could not).
   bool MeldsValid();
+  // A saved game in place of the one on the table; one whose hand was already
+  // scored goes on with a deal.
   void PutSavedGame(const TSavedGame& saved);
   // Runs an action as one engine call: a broken invariant is reported and the program goes on.
   void Guarded(const std::function<void()>& action);

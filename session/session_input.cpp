@@ -80,8 +80,19 @@ void TSession::ApplyRules(const TRuleSettings& rules) {
 bool TSession::MeldsValid() { return game_.ValidateMelds(); }
 
 void TSession::PutSavedGame(const TSavedGame& saved) {
-  const TIdleQueue::TBusy busy(events_);
-  PutSavedGameOnTable(game_, saved);
+  {
+    const TIdleQueue::TBusy busy(events_);
+    PutSavedGameOnTable(game_, saved);
+  }
+  // A table saved after its hand was scored (older versions wrote one when a
+  // game ended) waits for a deal that nothing would start: the next hand comes
+  // now, or a new game when that hand ended the game.
+  const TTableState& t = game_.Table;
+  if (t.Phase != PhaseHandOver) return;
+  if (t.PlayerScore > 4999 || t.OpponentScore > 4999)
+    NewGame();
+  else
+    Guarded([this] { game_.DealHand(false); });
 }
 
 }  // namespace tarvelo

@@ -1,6 +1,7 @@
 #include "engine/memory_settings.h"
 #include "engine/testing/table_builder.h"
 #include "store/saved_game_file.h"
+#include "ui/dialogs/gameover_dialog.h"
 #include "ui/status_bar.h"
 #include "ui/testing/qt_test_app.h"
 #include "ui/testing/table_window.h"
@@ -14,6 +15,7 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPushButton>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -25,7 +27,8 @@ namespace {
 
 // Answers the modal windows as they open: message boxes are noted and closed
 // (a question with Yes), file dialogs are noted and get the next file name of
-// Files (an empty one cancels, AsProposed takes the dialog's own).
+// Files (an empty one cancels, AsProposed takes the dialog's own), the game-over
+// box gets AnotherGame and the other dialogs are closed with OK.
 class TModalAnswers {
  public:
   static inline const QString AsProposed = "<as proposed>";
@@ -42,6 +45,8 @@ class TModalAnswers {
   std::vector<TBox> Boxes;
   std::vector<TDialog> Dialogs;
   QStringList Files;
+  bool AnotherGame = true;
+  int GameOvers = 0;
 
   TModalAnswers() {
     timer_.setInterval(5);
@@ -63,6 +68,11 @@ class TModalAnswers {
       if (file.isEmpty()) return dialog->reject();
       if (file != AsProposed) dialog->selectFile(file);
       QMetaObject::invokeMethod(dialog, "accept");  // as the dialog's own button does
+    } else if (auto* gameOver = qobject_cast<TfmGameover*>(modal)) {
+      ++GameOvers;
+      AnotherGame ? gameOver->accept() : gameOver->reject();
+    } else if (auto* other = qobject_cast<QDialog*>(modal)) {
+      other->accept();
     }
   }
   QTimer timer_;
@@ -288,6 +298,20 @@ TEST_F(SavedGames, TheAutoSaveAtExit) {
   }
 }
 
+TEST_F(SavedGames, AGameEndedWithoutAnotherLeavesNoAutoSave) {
+  Put(AutoSave(), "from an earlier exit");
+  auto window = Start();
+  // The stock is gone: the player ends the hand, and the computer's total ends the game.
+  TTableBuilder(GameOf(*window)).Build("hand: 7H 4D; melds: KH KS KD 9C 9S 9D; pile: 8C").StockHolds(0).PlayerToDraw();
+  GameOf(*window).Table.GameInProgress = true;
+  GameOf(*window).Table.OpponentScore = 20000;
+  answers.AnotherGame = false;
+  window->EndHandButton()->click();
+  EXPECT_EQ(answers.GameOvers, 1);
+  EXPECT_FALSE(window->isVisible());
+  EXPECT_FALSE(QFileInfo::exists(AutoSave()));
+}
+
 TEST_F(SavedGames, TheGameAtStartUp) {
   // A saved game of three cards in hand, where a deal gives fifteen.
   std::string saved;
@@ -327,6 +351,31 @@ TEST_F(SavedGames, TheGameAtStartUp) {
     if (c.playerScore == 1230) {
       EXPECT_EQ(FileOf(GameOf(*window)), saved);
     }
+  }
+  EXPECT_TRUE(answers.Boxes.empty());
+}
+
+TEST_F(SavedGames, AGameSavedAfterItsLastHandStartsWithADeal) {
+  // Files of older versions hold such tables: scored, with no deal to come.
+  struct Case {
+    const char* name;
+    int savedScore, playerScore;
+  };
+  for (const Case& c : {Case{"a finished game: a new one", 5230, 0}, Case{"a scored hand: the next", 1230, 1230}}) {
+    SCOPED_TRACE(c.name);
+    {
+      auto window = Start();
+      LayGame(GameOf(*window));
+      GameOf(*window).Table.PlayerScore = c.savedScore;
+      GameOf(*window).Table.Phase = PhaseHandOver;
+      ASSERT_FALSE(window->SaveGame(true).isEmpty());
+    }
+    auto window = Start();
+    const TTableState& t = GameOf(*window).Table;
+    EXPECT_EQ(t.PlayerHand.Count, 15);
+    EXPECT_EQ(t.PlayerScore, c.playerScore);
+    EXPECT_TRUE(t.Phase == PhaseDraw || t.Phase == PhaseOpponent) << int(t.Phase);
+    EXPECT_EQ(t.GameInProgress, c.playerScore != 0);
   }
   EXPECT_TRUE(answers.Boxes.empty());
 }
