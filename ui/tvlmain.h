@@ -94,6 +94,8 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   void DeleteAutoSave();
   // Made when first needed (a first run has none): the file dialogs open in it.
   void MakeDataFolder();
+  // The file name the dialogs propose: the current player's.
+  QString ProposedFileName() const;
   // A network game whose connection was lost, saved as local_remote.tvl: the path, or empty.
   QString ParkNetworkGame(const std::string& localName, const std::string& remoteName);
 

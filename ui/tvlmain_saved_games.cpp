@@ -50,8 +50,7 @@ QString TfmTvlMain::SaveGame(bool silent, const QString& presetPath) {
   MakeDataFolder();
   QString path = presetPath;
   if (!silent) {
-    const std::string player = session_.Hooks.PlayerName ? session_.Hooks.PlayerName() : std::string();
-    path = ChooseFile(*MakeSaveGameDialog(this, DataFolder, PlayerFileName(QString::fromStdString(player))));
+    path = ChooseFile(*MakeSaveGameDialog(this, DataFolder, ProposedFileName()));
     if (path.isEmpty()) return {};
   } else if (path.isEmpty()) {
     path = QDir(DataFolder).filePath(AutoSaveFileName);
@@ -65,6 +64,11 @@ QString TfmTvlMain::SaveGame(bool silent, const QString& presetPath) {
   return path;
 }
 
+QString TfmTvlMain::ProposedFileName() const {
+  const std::string player = session_.Hooks.PlayerName ? session_.Hooks.PlayerName() : std::string();
+  return PlayerFileName(QString::fromStdString(player));
+}
+
 bool TfmTvlMain::LoadGame(bool silent, const QString& presetPath) {
   if (session_.NetworkGameActive() && Game().Table.GameInProgress &&
       !Question("You have a network game running. Are you sure you want to load a game?"))
@@ -72,7 +76,7 @@ bool TfmTvlMain::LoadGame(bool silent, const QString& presetPath) {
   QString path = presetPath;
   if (!silent) {
     MakeDataFolder();
-    path = ChooseFile(*MakeLoadGameDialog(this, DataFolder));
+    path = ChooseFile(*MakeLoadGameDialog(this, DataFolder, ProposedFileName()));
     if (path.isEmpty() || !CheckSavedGame(path)) return false;
   }
   // The file is read whole beside the game; the table changes only when all of it is good.

@@ -22,10 +22,12 @@ std::unique_ptr<QFileDialog> MakeSaveGameDialog(QWidget* parent, const QString& 
   return dialog;
 }
 
-std::unique_ptr<QFileDialog> MakeLoadGameDialog(QWidget* parent, const QString& folder) {
+std::unique_ptr<QFileDialog> MakeLoadGameDialog(QWidget* parent, const QString& folder, const QString& fileName) {
   auto dialog = MakeDialog(parent, "Load Tarvelo Game", folder);
   dialog->setAcceptMode(QFileDialog::AcceptOpen);
   dialog->setFileMode(QFileDialog::ExistingFile);
+  // The player's own file is proposed; the dialog accepts only a file that is there.
+  dialog->selectFile(QDir(folder).filePath(fileName));
   return dialog;
 }
 
