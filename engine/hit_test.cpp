@@ -1,3 +1,4 @@
+#include "engine/column_fit.h"
 #include "engine/game.h"
 
 namespace tarvelo {
@@ -7,14 +8,18 @@ bool Inside(int x, int y, int left, int top, int width, int height) {
   return x >= left && x <= left + width && y >= top && y <= top + height;
 }
 
-// The first card of an area under the point. A card shows its full height only
-// when it is the last of its column; the others show a 12-pixel strip.
+// The first card of an area under the point, where it is drawn: a card shows
+// its full height only when it is the last of its column; the others show a
+// strip, 12 pixels high unless the column closed up above the table's bottom.
 template <typename ColumnOfCard>
-int CardAt(const TCardArea& area, int x, int y, const TLayout& layout, ColumnOfCard columnOf) {
+int CardAt(const TCardArea& area, int baseY, int x, int y, const TLayout& layout, ColumnOfCard columnOf) {
   for (int i = 0; i < area.Count; ++i) {
     const TCard& card = area.Cards[i];
-    const bool lastOfColumn = card.Y == area.Columns[columnOf(card)].Y;
-    if (Inside(x, y, card.X, card.Y, layout.CardWidth, lastOfColumn ? layout.CardHeight : StackStep)) return i;
+    const int column = columnOf(card);
+    const TColumnFit fit = FitColumn(area, column, baseY, layout);
+    const bool lastOfColumn = card.Y == area.Columns[column].Y;
+    if (Inside(x, y, card.X, fit.DrawnY(card.Y), layout.CardWidth, lastOfColumn ? layout.CardHeight : fit.Step))
+      return i;
   }
   return -1;
 }
@@ -29,9 +34,12 @@ THit TGame::HitTest(int x, int y) {
     hit = {HitStock, -1};
   } else if (Inside(x, y, l.LeftMargin, l.DiscardY, l.CardWidth, l.CardHeight)) {
     hit = {HitPile, -1};
-  } else if (const int i = CardAt(t.PlayerHand, x, y, l, [](const TCard& c) { return c.Rank; }); i >= 0) {
+  } else if (const int i = CardAt(t.PlayerHand, l.PlayerHandY, x, y, l, [](const TCard& c) { return c.Rank; });
+             i >= 0) {
     hit = {IsWildcard(t.PlayerHand.Cards[i]) ? HitHandWildcard : HitHandNatural, i};
-  } else if (const int m = CardAt(t.PlayerMelds, x, y, l, [this](const TCard& c) { return ColumnOf(c.X); }); m >= 0) {
+  } else if (const int m =
+                 CardAt(t.PlayerMelds, l.PlayerMeldY, x, y, l, [this](const TCard& c) { return ColumnOf(c.X); });
+             m >= 0) {
     hit = {ColumnOf(t.PlayerMelds.Cards[m].X) == RankThree ? HitThree : HitMeld, m};
   }
   if (hit.Target == HitStock || hit.Target == HitPile || hit.Target == HitHandNatural) Table.GameInProgress = true;

@@ -34,6 +34,7 @@ TLayout ComputeLayout(int sizeIndex, int clientWidth) {
   l.PlayerMeldY = l.MidLine - 6;
   l.OpponentMeldY = l.MidLine - size.CardHeight + 9;
   l.PlayerHandY = l.MidLine + size.CardHeight + 56;
+  l.TableBottom = size.Height;
   return l;
 }
 

@@ -30,6 +30,10 @@ struct TLayout {
   int PlayerMeldY = 196;
   int OpponentMeldY = 146;
   int PlayerHandY = 323;
+  // The first row below the table (the top of the status bar): a column that
+  // would reach it closes up (engine/column_fit.h). The window sets it from the
+  // table it shows; the size's height until then.
+  int TableBottom = 480;
 
   int ColumnX(int column) const { return LeftMargin + ColumnStep * column; }
   // The meld column of an X position, clamped to 0..13 so that no position

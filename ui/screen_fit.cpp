@@ -6,10 +6,9 @@
 
 namespace tarvelo {
 
-int MaxSizeIndex(const QRect& screen, const QRect& available) {
+int MaxSizeIndex(const QRect& available) {
   for (int i = WindowSizeCount - 1; i > 0; --i) {
     const TWindowSize& size = WindowSizes[i];
-    if (size.Width == screen.width()) return i;
     if (size.Width <= available.width() && size.Height + FrameAllowance <= available.height()) return i;
   }
   return 0;

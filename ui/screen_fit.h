@@ -8,10 +8,11 @@ namespace tarvelo {
 // Room left for the window manager's title bar and frame around the window.
 constexpr int FrameAllowance = 32;
 
-// The largest window size that fits the screen: one as wide as the screen is
-// shown maximised; any other must fit the available area (the screen less its
-// panels) in width and, with its title bar, in height. 0 when none fits.
-int MaxSizeIndex(const QRect& screen, const QRect& available);
+// The largest window size that fits the available area (the screen less its
+// panels) in width and, with its title bar, in height. A size as wide as the
+// screen is shown maximised, and must fit in height like any other: its table
+// would otherwise run under the status bar. 0 when none fits.
+int MaxSizeIndex(const QRect& available);
 
 // "Settings\Resolution": left, top and the size's name, separated by commas.
 struct TResolution {

@@ -1,6 +1,7 @@
 #include "ui/table_view.h"
 
 #include "engine/card_area.h"
+#include "engine/column_fit.h"
 
 #include <QEventLoop>
 #include <QFontMetrics>
@@ -57,8 +58,10 @@ void TTableView::paintEvent(QPaintEvent* event) {
   PaintPiles(p);
   PaintOpponentHand(p);
   const TTableState& t = game_.Table;
-  for (const TCardArea* area : {&t.OpponentMelds, &t.PlayerMelds, &t.PlayerHand})
-    for (const TCard& c : area->Live()) DrawCard(p, c, c.FaceUp);
+  const TLayout& l = game_.Layout;
+  for (const TCard& c : t.OpponentMelds.Live()) DrawCard(p, c, c.FaceUp);
+  PaintColumns(p, t.PlayerMelds, l.PlayerMeldY, [this](const TCard& c) { return game_.ColumnOf(c.X); });
+  PaintColumns(p, t.PlayerHand, l.PlayerHandY, [](const TCard& c) { return int(c.Rank); });
   PaintFrame(p);
   PaintCounters(p);
   PaintCanastaLabels(p);
@@ -70,6 +73,14 @@ void TTableView::paintEvent(QPaintEvent* event) {
       p.fillRect(r.adjusted(1, 1, -1, -1), QColor(0, 0, 64));
       p.setOpacity(1);
     }
+  }
+}
+
+void TTableView::PaintColumns(QPainter& p, const TCardArea& area, int baseY,
+                              const std::function<int(const TCard&)>& columnOf) const {
+  for (TCard c : area.Live()) {
+    c.Y = FitColumn(area, columnOf(c), baseY, game_.Layout).DrawnY(c.Y);
+    DrawCard(p, c, c.FaceUp);
   }
 }
 
@@ -203,6 +214,11 @@ void TTableView::mouseReleaseEvent(QMouseEvent* event) {
 }
 
 void TTableView::mouseMoveEvent(QMouseEvent*) { emit mouseMovedOverTable(); }
+
+void TTableView::resizeEvent(QResizeEvent* event) {
+  QWidget::resizeEvent(event);
+  emit tableResized(height());
+}
 
 void TTableView::AnimateCard(const TCard& card, QPoint from, QPoint to, int steps, bool highlight) {
   if (animationBusy_) return;

@@ -5,6 +5,7 @@
 #include <QPixmap>
 #include <QWidget>
 
+#include <functional>
 #include <vector>
 
 namespace tarvelo {
@@ -35,15 +36,22 @@ class TTableView : public QWidget {
   // A mouse-up of the left or right button while the table takes input.
   void tableClicked(tarvelo::MouseButton button, QPoint at, tarvelo::ShiftState shift);
   void mouseMovedOverTable();
+  // The table's height changed (the window's size, or the status bar shown or hidden).
+  void tableResized(int height);
 
  protected:
   void paintEvent(QPaintEvent* event) override;
   void mouseReleaseEvent(QMouseEvent* event) override;
   void mouseMoveEvent(QMouseEvent* event) override;
+  void resizeEvent(QResizeEvent* event) override;
 
  private:
   const QPixmap& ImageOf(const TCard& card, bool faceUp) const;
   void DrawCard(QPainter& p, const TCard& card, bool faceUp) const;
+  // The cards of a column area stacked downward from baseY, closed up where
+  // a column would run past the bottom of the table.
+  void PaintColumns(QPainter& p, const TCardArea& area, int baseY,
+                    const std::function<int(const TCard&)>& columnOf) const;
   void PaintPiles(QPainter& p);
   void PaintOpponentHand(QPainter& p) const;
   void PaintFrame(QPainter& p) const;

@@ -52,6 +52,10 @@ void TfmTvlMain::FormCreate() {
     session_.PlayerClick(button, at.x(), at.y(), shift);
   });
   connect(&session_, &TSession::tableChanged, this, &TfmTvlMain::UpdatePanels);
+  // Long columns close up above the status bar: the game learns where the table ends.
+  connect(view_, &TTableView::tableResized, this, [this] {
+    if (view_->PaintingAllowed()) session_.ApplyLayout(TableLayout());
+  });
   BuildMenus();
   ReadSettings();
   SizeWindow();
@@ -73,7 +77,7 @@ void TfmTvlMain::ReadSettings() {
   view_->SetTableColor(ColorFromBgr(settings_.ReadInt("Settings\\Background Color", 0x008000)));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
-  MaxSizeIndex = tarvelo::MaxSizeIndex(screen ? screen->geometry() : available, available);
+  MaxSizeIndex = tarvelo::MaxSizeIndex(available);
   status_->setVisible(settings_.ReadBool("Settings\\Show Statusbar", true));
   const QString stored = QString::fromStdString(
       settings_.ReadString("Settings\\Resolution", DefaultResolutionText(MaxSizeIndex).toStdString()));
@@ -102,13 +106,19 @@ void TfmTvlMain::SizeWindow() {
   PlaceEndHandButton();
 }
 
+TLayout TfmTvlMain::TableLayout() const {
+  TLayout layout = ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width);
+  layout.TableBottom = view_->height();
+  return layout;
+}
+
 void TfmTvlMain::PlaceEndHandButton() { bnEndHand_->move(WindowSizes[SizeIndex].Width - 75 - 10, 2); }
 
 void TfmTvlMain::EndStartUp() {
   tmSplash.stop();
   if (splash_) splash_->close();
   splash_.reset();
-  session_.ApplyLayout(ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width));
+  session_.ApplyLayout(TableLayout());
   session_.ResetAnchors();
   ApplyBacks();
   const bool loaded = Hooks.StartSavedGame && Hooks.StartSavedGame();
@@ -124,7 +134,7 @@ void TfmTvlMain::ApplySize(int newSizeIndex) {
     SizeIndex = newSizeIndex;
     startPosition_ = pos();
     SizeWindow();
-    session_.ApplyLayout(ComputeLayout(SizeIndex, WindowSizes[SizeIndex].Width));
+    session_.ApplyLayout(TableLayout());
     ApplyBacks();
   }
   status_->setVisible(settings_.ReadBool("Settings\\Show Statusbar", true));

@@ -132,6 +132,8 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,
                    const QKeySequence& shortcut, std::function<void()> action);
   void SizeWindow();
+  // The layout of the current size, for the table as high as it is shown.
+  TLayout TableLayout() const;
   void PlaceEndHandButton();
   void UpdatePanels();
   void HelpTopics();

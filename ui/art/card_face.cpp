@@ -19,6 +19,9 @@ const QColor JokerInk(0x7a, 0x1c, 0x8c);
 // The height of the index letters: as tall as the 12-pixel strip of a stacked card allows.
 qreal IndexCapHeight(QSizeF size) { return size.width() < 50 ? 9.0 : 10.0; }
 
+// The narrowest index, as a share of its height: a jack is no thin bar.
+constexpr qreal MinimumIndexWidth = 0.6;
+
 QFont IndexFont() {
   QFont font(QStringLiteral("DejaVu Sans"));
   font.setStretch(QFont::Condensed);
@@ -27,29 +30,42 @@ QFont IndexFont() {
   return font;
 }
 
-// Draws `text` with its capitals `capHeight` tall, its left edge at `left` and the top of
-// its capitals at `top`; returns the right edge of the ink.
-qreal DrawIndexText(QPainter& painter, const QString& text, qreal left, qreal top, qreal capHeight,
-                    const QColor& color) {
+// `text` as placed in an index: its ink fills a box `height` tall whose top left
+// is at `left`, `top`. A letter that reaches below the line (the jack's hook, the
+// queen's tail) is fitted whole into the box at the width of the others, so that
+// it stays inside the strip a stacked card shows; a narrow one is widened to a
+// readable width.
+QPainterPath IndexTextPath(const QString& text, qreal left, qreal top, qreal height) {
   static const QFont font = IndexFont();
   static const qreal fontCap = QFontMetricsF(font).capHeight();
   QPainterPath path;
   path.addText(0, 0, font, text);
-  const qreal scale = capHeight / fontCap;
   const QRectF ink = path.boundingRect();
+  const qreal down = height / std::max(fontCap, ink.height());
+  const qreal across = std::max(height / fontCap, MinimumIndexWidth * height / ink.width());
   QTransform place;
-  place.translate(left - ink.left() * scale, top + capHeight);
-  place.scale(scale, scale);
+  place.translate(left - ink.left() * across, top - ink.top() * down);
+  place.scale(across, down);
+  return place.map(path);
+}
+
+// Draws an index text; returns the right edge of its ink.
+qreal DrawIndexText(QPainter& painter, const QString& text, qreal left, qreal top, qreal capHeight,
+                    const QColor& color) {
+  const QPainterPath path = IndexTextPath(text, left, top, capHeight);
   painter.setPen(Qt::NoPen);
   painter.setBrush(color);
-  painter.drawPath(place.map(path));
-  return left + ink.width() * scale;
+  painter.drawPath(path);
+  return path.boundingRect().right();
 }
+
+qreal IndexLeft(QSizeF size) { return size.width() < 50 ? 2.5 : 3.0; }
+constexpr qreal IndexTop = 2.0;
 
 void DrawIndex(QPainter& painter, QSizeF size, int imageIndex) {
   const qreal cap = IndexCapHeight(size);
-  const qreal left = size.width() < 50 ? 2.5 : 3.0;
-  const qreal top = 2.0;
+  const qreal left = IndexLeft(size);
+  const qreal top = IndexTop;
   if (imageIndex == JokerImage) {
     DrawIndexText(painter, QStringLiteral("JOKER"), left, top, cap - 1, JokerInk);
     return;
@@ -127,6 +143,11 @@ void DrawAce(QPainter& painter, QSizeF size, int suit) {
 const char* RankIndexText(int rankIndex) {
   static const char* const texts[13] = {"2", "3", "4", "5", "6", "7", "8", "9", "10", "J", "Q", "K", "A"};
   return texts[rankIndex < 0 || rankIndex > 12 ? 0 : rankIndex];
+}
+
+QRectF RankIndexInk(QSizeF size, int rankIndex) {
+  return IndexTextPath(QString::fromLatin1(RankIndexText(rankIndex)), IndexLeft(size), IndexTop, IndexCapHeight(size))
+      .boundingRect();
 }
 
 void DrawCardFace(QPainter& painter, QSizeF size, int imageIndex) {

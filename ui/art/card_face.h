@@ -14,6 +14,9 @@ constexpr int JokerImage = 52;
 // turned half round at the bottom.
 void DrawCardFace(QPainter& painter, QSizeF size, int imageIndex);
 
+// Where the ink of the rank text of the top index lies on a card of `size`.
+QRectF RankIndexInk(QSizeF size, int rankIndex);
+
 // The short rank texts of the index: "2" .. "10", "J", "Q", "K", "A".
 const char* RankIndexText(int rankIndex);
 

@@ -14,15 +14,22 @@ TEST(ScreenFit, LargestSizeFittingBothWidthAndHeight) {
       {{0, 0, 1920, 1080}, {0, 0, 1920, 1040}, 2},
       {{0, 0, 1920, 1200}, {0, 0, 1920, 1160}, 3},
       {{0, 0, 1600, 1200}, {0, 0, 1600, 1200}, 3},
-      {{0, 0, 1280, 1024}, {0, 0, 1280, 990}, 3},  // as wide as the screen: maximised
-      {{0, 0, 1024, 768}, {0, 0, 1024, 740}, 2},
+      // As wide as the screen and as high, with its title bar, as the area: maximised.
+      {{0, 0, 1280, 1100}, {0, 0, 1280, 1060}, 3},
+      {{0, 0, 1024, 800}, {0, 0, 1024, 800}, 2},
+      // As wide as the screen but too low: the next size down, which fits both ways.
+      {{0, 0, 1280, 1024}, {0, 0, 1280, 990}, 2},
+      {{0, 0, 1280, 800}, {0, 0, 1280, 800}, 2},  // 2560 x 1600 at a scale factor of 2
+      {{0, 0, 1280, 800}, {0, 0, 1280, 770}, 1},
+      {{0, 0, 1024, 768}, {0, 0, 1024, 740}, 1},
+      {{0, 0, 800, 600}, {0, 0, 800, 560}, 0},
       {{0, 0, 1023, 768}, {0, 0, 1023, 768}, 1},
-      {{0, 0, 800, 600}, {0, 0, 800, 560}, 1},
+      {{0, 0, 800, 640}, {0, 0, 800, 640}, 1},
       {{0, 0, 640, 480}, {0, 0, 640, 450}, 0},
       {{0, 0, 320, 200}, {0, 0, 320, 200}, 0},
   };
   for (const Case& c : cases)
-    EXPECT_EQ(MaxSizeIndex(c.screen, c.available), c.index) << c.screen.width() << "x" << c.screen.height();
+    EXPECT_EQ(MaxSizeIndex(c.available), c.index) << c.screen.width() << "x" << c.screen.height();
 }
 
 TEST(ScreenFit, StoredResolutionIsReadSafely) {

@@ -2,7 +2,8 @@
 # Starts the game on an X screen (1600x1200 unless given) with an empty home
 # folder and checks that its window "Tarvelo 5.0" comes up at the expected size
 # (1280x1024, the largest that fits, unless given). A size as wide as the screen
-# is maximized: with no window manager here, it must still cover the screen.
+# is maximized when its height fits too: with no window manager here, it must
+# still cover the screen.
 set -euo pipefail
 program="$1"
 screen="${2:-1600x1200}"

@@ -3,6 +3,7 @@
 #include "ui/art/back_patterns.h"
 #include "ui/art/card_canvas.h"
 #include "ui/art/card_face.h"
+#include "ui/art/card_suits.h"
 #include "ui/testing/fake_back_settings.h"
 #include "ui/testing/qt_test_app.h"
 
@@ -10,6 +11,7 @@
 #include <QImage>
 #include <QTemporaryDir>
 
+#include <cmath>
 #include <gtest/gtest.h>
 
 namespace tarvelo {
@@ -66,6 +68,44 @@ TEST_F(CardImages, EveryCardShowsItselfInItsTopAndBottomStrips) {
     for (int i = 0; i <= JokerImage; ++i) strips.push_back(Image(images[i]).copy(0, top, card.width(), 12));
     for (int a = 0; a < int(strips.size()); ++a)
       for (int b = a + 1; b < int(strips.size()); ++b) EXPECT_NE(strips[a], strips[b]) << top << ": " << a << " " << b;
+  }
+}
+
+// How much of an area is covered with ink of `color`: a pixel fully in that colour
+// counts one, an edge pixel blended with the white card its share.
+double InkIn(const QImage& face, const QRect& area, const QColor& color) {
+  const double full = 1.0 - color.lightnessF();
+  double ink = 0;
+  for (int y = area.top(); y <= area.bottom(); ++y)
+    for (int x = area.left(); x <= area.right(); ++x) ink += (1.0 - face.pixelColor(x, y).lightnessF()) / full;
+  return ink;
+}
+
+// In a column only the top 12 pixels of a card show: every rank's index lies wholly in
+// that strip, clear of the card's outline and of the picture frame below, and carries
+// ink enough to be read, at every size and in every suit.
+TEST_F(CardImages, EveryRankIndexIsWholeInTheStripAndLegible) {
+  for (int size = 0; size < 3; ++size) {
+    const QSize card = CardSizeOf(size);
+    const std::vector<QPixmap> images = BuildCardImages(size, ColourBacks(), 1);
+    for (int rank = 0; rank < 13; ++rank) {
+      SCOPED_TRACE(::testing::Message() << "size " << size << " rank " << RankIndexText(rank));
+      const QRectF ink = RankIndexInk(QSizeF(card), rank);
+      EXPECT_GE(ink.top(), 1.5);
+      EXPECT_GE(ink.left(), 1.5);
+      EXPECT_LE(ink.bottom(), 12.0);
+      const QRect columns(int(ink.left()), 1, int(std::ceil(ink.right())) - int(ink.left()), 11);
+      // No thin bar: as wide as half its height, and a third of its box inked.
+      EXPECT_GE(ink.width(), ink.height() / 2);
+      const double enough = ink.width() * ink.height() / 3;
+      for (int suit = 0; suit < 4; ++suit) {
+        const QImage face = Image(images[suit * 13 + rank]);
+        EXPECT_GE(InkIn(face, columns, SuitColor(suit)), enough) << "suit " << suit;
+        // Below the strip, down to the picture frame, the table of the card stays white.
+        EXPECT_LT(InkIn(face, columns.translated(0, 11).adjusted(0, 0, 0, -9), SuitColor(suit)), 0.05)
+            << "suit " << suit;
+      }
+    }
   }
 }
 
