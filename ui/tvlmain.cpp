@@ -28,7 +28,6 @@ TfmTvlMain::TfmTvlMain(TSession& session, const QStringList& arguments, TWindowH
   splash_ = std::make_unique<TfmSplash>();
   splash_->show();
   splash_->repaint();
-  QApplication::setApplicationDisplayName("Tarvelo");
   FormCreate();
 }
 
