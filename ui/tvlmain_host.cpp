@@ -1,4 +1,5 @@
 // The table window as the session's display.
+#include "ui/box_text.h"
 #include "ui/dialogs/gameover_dialog.h"
 #include "ui/dialogs/scoring_dialog.h"
 #include "ui/pause.h"
@@ -46,17 +47,12 @@ void TfmTvlMain::SetBusy(bool busy) {
   }
 }
 
-void TfmTvlMain::Information(const std::string& text) {
-  QMessageBox::information(this, "Tarvelo", QString::fromStdString(text));
-}
+void TfmTvlMain::Information(const std::string& text) { QMessageBox::information(this, "Tarvelo", BoxText(text)); }
 
-void TfmTvlMain::Warning(const std::string& text) {
-  QMessageBox::warning(this, "Tarvelo", QString::fromStdString(text));
-}
+void TfmTvlMain::Warning(const std::string& text) { QMessageBox::warning(this, "Tarvelo", BoxText(text)); }
 
 bool TfmTvlMain::Question(const std::string& text) {
-  return QMessageBox::question(this, "Tarvelo", QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  return QMessageBox::question(this, "Tarvelo", BoxText(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TfmTvlMain::ShowWhoseTurn(const std::string& text) {

@@ -9,6 +9,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTimer>
@@ -117,6 +118,34 @@ TEST_F(MainWindow, ErrorIsRedUntilTheLightGoesOut) {
   EXPECT_TRUE(window->StatusBar()->ShowsError());
   EXPECT_TRUE(window->StatusBar()->tmLED.isActive());
   EXPECT_EQ(window->StatusBar()->tmLED.interval(), 600);
+}
+
+// The game's box texts break their lines with CR and LF in either order, or a
+// lone CR; each is one line break in the box, never an empty line.
+TEST_F(MainWindow, BoxTextsBreakEachLineOnce) {
+  auto window = Start();
+  struct Case {
+    const char* given;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"You cannot end this hand now, because you must \n\rmeld the top card of the pile. (You are 'forced').",
+       "You cannot end this hand now, because you must \nmeld the top card of the pile. (You are 'forced')."},
+      {"You only have one card left, and not enough Canastas to go out.\r You have to pass the discard.",
+       "You only have one card left, and not enough Canastas to go out.\n You have to pass the discard."},
+      {"one\r\ntwo\n\nfour", "one\ntwo\n\nfour"},
+  };
+  for (const Case& c : cases) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      shown = box->text();
+      box->accept();
+    });
+    window->Information(c.given);
+    EXPECT_EQ(shown.toStdString(), c.shown);
+  }
 }
 
 TEST(AnimationSteps, RoundedToEven) {
