@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -39,6 +40,10 @@ void TfmTvlMain::FormCreate() {
   SetBusy(true);
   view_ = new TTableView(session_.Game(), this);
   setCentralWidget(view_);
+  // The table holds the keys: a menu opened from the keyboard hands them back to
+  // it when it is left, and a click on the table takes them back from the menu bar.
+  view_->setFocusPolicy(Qt::ClickFocus);
+  view_->setFocus();
   status_ = new TStatusBar(this);
   setStatusBar(status_);
   bnEndHand_ = new QPushButton("End Hand", view_);
@@ -52,6 +57,7 @@ void TfmTvlMain::FormCreate() {
   });
   connect(&session_, &TSession::tableChanged, this, &TfmTvlMain::UpdatePanels);
   BuildMenus();
+  menuBar()->installEventFilter(this);
   ReadSettings();
   SizeWindow();
 

@@ -11,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -147,18 +148,29 @@ int TableKeyOf(int key) {
   }
 }
 
-void TfmTvlMain::keyPressEvent(QKeyEvent* event) {
+bool TfmTvlMain::PassTableKey(const QKeyEvent* event) {
   const int key = TableKeyOf(event->key());
-  if (key == 0 || !view_->PaintingAllowed() || view_->AnimationBusy()) {
-    QMainWindow::keyPressEvent(event);
-    return;
-  }
+  if (key == 0 || !view_->PaintingAllowed() || view_->AnimationBusy()) return false;
   ShiftState shift;
   shift.Shift = event->modifiers() & Qt::ShiftModifier;
   shift.Ctrl = event->modifiers() & Qt::ControlModifier;
   shift.Alt = event->modifiers() & Qt::AltModifier;
   session_.PlayerKey(key, shift);
   view_->update();
+  return true;
+}
+
+void TfmTvlMain::keyPressEvent(QKeyEvent* event) {
+  if (!PassTableKey(event)) QMainWindow::keyPressEvent(event);
+}
+
+bool TfmTvlMain::eventFilter(QObject* watched, QEvent* event) {
+  // A menu bar left highlighted from the keyboard keeps the keys and takes Esc
+  // to let go of them; that Esc is the table's Esc as well.
+  if (watched == menuBar() && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    PassTableKey(static_cast<QKeyEvent*>(event));
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace tarvelo
