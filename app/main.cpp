@@ -8,8 +8,8 @@
 int main(int argc, char* argv[]) {
   QApplication app(argc, argv);
   QApplication::setOrganizationName("Tarvelo Group");
+  // No display name: X11 would append it to every window's caption.
   QApplication::setApplicationName("Tarvelo");
-  QApplication::setApplicationDisplayName("Tarvelo");
 
   // The data module comes first: the session and the window read their settings
   // at creation, after settings of an older generation have been brought in once.

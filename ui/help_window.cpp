@@ -4,9 +4,14 @@
 #include <QTextBrowser>
 #include <QVBoxLayout>
 
+// The pages live in a static library: nothing refers to them, so the linker
+// would leave them out unless they are registered by name.
+static void RegisterHelpPages() { Q_INIT_RESOURCE(help); }
+
 namespace tarvelo {
 
 THelpWindow::THelpWindow(QWidget* parent) : QWidget(parent, Qt::Window) {
+  RegisterHelpPages();
   setWindowTitle("Tarvelo Help");
   resize(620, 560);
   auto* layout = new QVBoxLayout(this);

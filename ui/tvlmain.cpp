@@ -12,6 +12,7 @@
 #include <QDir>
 #include <QFile>
 #include <QGuiApplication>
+#include <QMenuBar>
 #include <QPushButton>
 #include <QScreen>
 #include <QStandardPaths>
@@ -28,7 +29,6 @@ TfmTvlMain::TfmTvlMain(TSession& session, const QStringList& arguments, TWindowH
   splash_ = std::make_unique<TfmSplash>();
   splash_->show();
   splash_->repaint();
-  QApplication::setApplicationDisplayName("Tarvelo");
   FormCreate();
 }
 
@@ -40,6 +40,10 @@ void TfmTvlMain::FormCreate() {
   SetBusy(true);
   view_ = new TTableView(session_.Game(), this);
   setCentralWidget(view_);
+  // The table holds the keys: a menu opened from the keyboard hands them back to
+  // it when it is left, and a click on the table takes them back from the menu bar.
+  view_->setFocusPolicy(Qt::ClickFocus);
+  view_->setFocus();
   status_ = new TStatusBar(this);
   setStatusBar(status_);
   bnEndHand_ = new QPushButton("End Hand", view_);
@@ -57,6 +61,7 @@ void TfmTvlMain::FormCreate() {
     if (view_->PaintingAllowed()) session_.ApplyLayout(TableLayout());
   });
   BuildMenus();
+  menuBar()->installEventFilter(this);
   ReadSettings();
   SizeWindow();
 

@@ -122,11 +122,13 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
 
  protected:
   void keyPressEvent(QKeyEvent* event) override;
+  bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
   bool event(QEvent* event) override;
 
  private:
   void FormCreate();
+  bool PassTableKey(const QKeyEvent* event);  // false for a key the table does not take
   void ReadSettings();
   void BuildMenus();
   QAction* AddItem(QMenu* menu, const char* name, const QString& caption, const QString& hint,

@@ -1,4 +1,5 @@
 // The table window as the session's display.
+#include "ui/box_text.h"
 #include "ui/dialogs/gameover_dialog.h"
 #include "ui/dialogs/scoring_dialog.h"
 #include "ui/pause.h"
@@ -10,6 +11,7 @@
 #include <QAction>
 #include <QApplication>
 #include <QKeyEvent>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QPushButton>
 
@@ -46,17 +48,12 @@ void TfmTvlMain::SetBusy(bool busy) {
   }
 }
 
-void TfmTvlMain::Information(const std::string& text) {
-  QMessageBox::information(this, "Tarvelo", QString::fromStdString(text));
-}
+void TfmTvlMain::Information(const std::string& text) { QMessageBox::information(this, "Tarvelo", BoxText(text)); }
 
-void TfmTvlMain::Warning(const std::string& text) {
-  QMessageBox::warning(this, "Tarvelo", QString::fromStdString(text));
-}
+void TfmTvlMain::Warning(const std::string& text) { QMessageBox::warning(this, "Tarvelo", BoxText(text)); }
 
 bool TfmTvlMain::Question(const std::string& text) {
-  return QMessageBox::question(this, "Tarvelo", QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No) ==
-         QMessageBox::Yes;
+  return QMessageBox::question(this, "Tarvelo", BoxText(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
 void TfmTvlMain::ShowWhoseTurn(const std::string& text) {
@@ -151,18 +148,29 @@ int TableKeyOf(int key) {
   }
 }
 
-void TfmTvlMain::keyPressEvent(QKeyEvent* event) {
+bool TfmTvlMain::PassTableKey(const QKeyEvent* event) {
   const int key = TableKeyOf(event->key());
-  if (key == 0 || !view_->PaintingAllowed() || view_->AnimationBusy()) {
-    QMainWindow::keyPressEvent(event);
-    return;
-  }
+  if (key == 0 || !view_->PaintingAllowed() || view_->AnimationBusy()) return false;
   ShiftState shift;
   shift.Shift = event->modifiers() & Qt::ShiftModifier;
   shift.Ctrl = event->modifiers() & Qt::ControlModifier;
   shift.Alt = event->modifiers() & Qt::AltModifier;
   session_.PlayerKey(key, shift);
   view_->update();
+  return true;
+}
+
+void TfmTvlMain::keyPressEvent(QKeyEvent* event) {
+  if (!PassTableKey(event)) QMainWindow::keyPressEvent(event);
+}
+
+bool TfmTvlMain::eventFilter(QObject* watched, QEvent* event) {
+  // A menu bar left highlighted from the keyboard keeps the keys and takes Esc
+  // to let go of them; that Esc is the table's Esc as well.
+  if (watched == menuBar() && event->type() == QEvent::KeyPress &&
+      static_cast<QKeyEvent*>(event)->key() == Qt::Key_Escape)
+    PassTableKey(static_cast<QKeyEvent*>(event));
+  return QMainWindow::eventFilter(watched, event);
 }
 
 }  // namespace tarvelo

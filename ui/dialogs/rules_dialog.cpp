@@ -25,6 +25,9 @@ QGroupBox* Group(const QString& title, QWidget* page) {
   layout->addStretch();
   return group;
 }
+
+const char* const RequiredOne = "At least one Canasta required for positive score";
+const char* const RequiredTwo = "At least two Canastas required for positive score";
 }  // namespace
 
 TfmRules::TfmRules(const TGame& game, TApplyRules apply, int page, QWidget* parent)
@@ -124,6 +127,14 @@ QWidget* TfmRules::CanastasPage() {
   auto* page = new QWidget;
   QGroupBox* group = Group("Canasta options", page);
   ckRequired = Check("ckRequired", "&Canasta(s) required for positive score");
+  // Its caption follows the number of canastas to go out; it is as wide as the
+  // longer one, so that the dialog keeps its size when the caption changes.
+  int widest = 0;
+  for (const char* caption : {RequiredOne, RequiredTwo}) {
+    ckRequired->setText(caption);
+    widest = qMax(widest, ckRequired->sizeHint().width());
+  }
+  ckRequired->setMinimumWidth(widest);
   ckBonus = Check("ckBonus", "Canasta &bonus counts for initial meld");
   ckwildcardallowed = Check("ckwildcardallowed", "Wildcard Canasta is allowed");
   for (QCheckBox* box : {ckRequired, ckBonus, ckwildcardallowed}) group->layout()->addWidget(box);
@@ -177,10 +188,7 @@ void TfmRules::UpdateEnabling() {
   ckAddExisting->setEnabled(!locked_ && ckNaturalPair->isChecked());
 }
 
-void TfmRules::UpdateRequiredCaption() {
-  ckRequired->setText(rgGoOut->checkedId() == 1 ? "At least two Canastas required for positive score"
-                                                : "At least one Canasta required for positive score");
-}
+void TfmRules::UpdateRequiredCaption() { ckRequired->setText(rgGoOut->checkedId() == 1 ? RequiredTwo : RequiredOne); }
 
 void TfmRules::Accept() {
   // While a game is in progress the controls still show the rules in force,

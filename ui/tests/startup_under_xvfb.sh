@@ -3,7 +3,8 @@
 # folder and checks that its window "Tarvelo 5.0" comes up at the expected size
 # (1280x1024, the largest that fits, unless given). A size as wide as the screen
 # is maximized when its height fits too: with no window manager here, it must
-# still cover the screen.
+# still cover the screen. Then it checks the titles the window manager is given:
+# the table's, the Rules dialog's and the help's, each its own caption alone.
 set -euo pipefail
 program="$1"
 screen="${2:-1600x1200}"
@@ -38,4 +39,35 @@ height=$(awk '/Height:/ {print $2}' <<<"$geometry")
 echo "window size ${width} x ${height}"
 [ "${width}x${height}" = "$expected" ] || { echo "expected $expected"; exit 1; }
 kill -0 "$game" || { echo "the game exited"; exit 1; }
+
+# The titles the window manager shows are the windows' own captions, with
+# nothing appended: the table, a dialog opened from the menu, and the help.
+title_of() { xprop -id "$1" _NET_WM_NAME | sed -n 's/^_NET_WM_NAME([A-Z0-9_]*) = "\(.*\)"$/\1/p'; }
+expect_title() {  # window, title
+  local shown
+  shown=$(title_of "$1")
+  echo "title '$shown'"
+  [ "$shown" = "$2" ] || { echo "expected the title '$2'"; exit 1; }
+}
+find_window() {  # the first window whose title starts with the text
+  local found=""
+  for _ in $(seq 50); do
+    found=$(xdotool search --name "^$1" 2>/dev/null | head -n 1) || true
+    [ -n "$found" ] && break
+    sleep 0.1
+  done
+  [ -n "$found" ] || { echo "no window titled '$1' appeared" >&2; exit 1; }
+  echo "$found"
+}
+expect_title "$window" "Tarvelo 5.0"
+xdotool windowfocus "$window"
+xdotool key --delay 100 alt+o r
+rules=$(find_window "Rules")
+expect_title "$rules" "Rules"
+xdotool key Escape
+sleep 0.3
+xdotool windowfocus "$window"
+xdotool key F1
+help=$(find_window "Tarvelo Help")
+expect_title "$help" "Tarvelo Help"
 echo "passed"

@@ -1,16 +1,20 @@
 #include "ui/tvlmain.h"
 
 #include "engine/memory_settings.h"
+#include "engine/testing/table_builder.h"
 #include "ui/dialogs/rules_dialog.h"
 #include "ui/status_bar.h"
+#include "ui/table_view.h"
 #include "ui/testing/qt_test_app.h"
 #include "ui/testing/table_window.h"
 
 #include <QAction>
 #include <QApplication>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTabWidget>
+#include <QTest>
 #include <QTimer>
 
 #include <gtest/gtest.h>
@@ -117,6 +121,62 @@ TEST_F(MainWindow, ErrorIsRedUntilTheLightGoesOut) {
   EXPECT_TRUE(window->StatusBar()->ShowsError());
   EXPECT_TRUE(window->StatusBar()->tmLED.isActive());
   EXPECT_EQ(window->StatusBar()->tmLED.interval(), 600);
+}
+
+// Esc goes back to the meld phase however the menus were used before: a menu
+// opened and closed from the keyboard must not keep the table's keys.
+TEST_F(MainWindow, EscapeReturnsToTheMeldPhaseAfterTheMenusWereUsedByKeyboard) {
+  auto window = Start();
+  window->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(window.get()));
+  auto press = [](Qt::Key key, Qt::KeyboardModifiers modifiers = {}) {
+    QTest::keyClick(static_cast<QWidget*>(nullptr), key, modifiers);  // to whatever has the keys
+  };
+  TGame& game = window->Session().MutableGame();
+  TTableBuilder(game).Build("hand: KH 5D 9C; stock: 7S").PlayerToDraw();
+  press(Qt::Key_F6);  // draw from the stock
+  const QString meldPhase = QString::fromStdString(game.PhaseText(PhaseMeld));
+  ASSERT_EQ(window->StatusBar()->Text(), meldPhase);
+  const QString discardPhase = QString::fromStdString(game.PhaseText(PhaseKeyDiscard));
+  // Twice with a click on the table after the menu, then once with the menu bar still highlighted.
+  for (int round = 0; round < 3; ++round) {
+    press(Qt::Key_G, Qt::AltModifier);
+    ASSERT_NE(QApplication::activePopupWidget(), nullptr) << round;
+    press(Qt::Key_Escape);                                                                   // closes the menu
+    if (round < 2) QTest::mouseClick(window->View(), Qt::LeftButton, {}, QPoint(300, 230));  // an empty spot
+    press(Qt::Key_F10);
+    EXPECT_EQ(window->StatusBar()->Text().toStdString(), discardPhase.toStdString()) << round;
+    press(Qt::Key_Escape);
+    EXPECT_EQ(window->StatusBar()->Text().toStdString(), meldPhase.toStdString()) << round;
+  }
+}
+
+// The game's box texts break their lines with CR and LF in either order, or a
+// lone CR; each is one line break in the box, never an empty line.
+TEST_F(MainWindow, BoxTextsBreakEachLineOnce) {
+  auto window = Start();
+  struct Case {
+    const char* given;
+    const char* shown;
+  };
+  const Case cases[] = {
+      {"You cannot end this hand now, because you must \n\rmeld the top card of the pile. (You are 'forced').",
+       "You cannot end this hand now, because you must \nmeld the top card of the pile. (You are 'forced')."},
+      {"You only have one card left, and not enough Canastas to go out.\r You have to pass the discard.",
+       "You only have one card left, and not enough Canastas to go out.\n You have to pass the discard."},
+      {"one\r\ntwo\n\nfour", "one\ntwo\n\nfour"},
+  };
+  for (const Case& c : cases) {
+    QString shown;
+    QTimer::singleShot(0, [&] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr);
+      shown = box->text();
+      box->accept();
+    });
+    window->Information(c.given);
+    EXPECT_EQ(shown.toStdString(), c.shown);
+  }
 }
 
 TEST(AnimationSteps, RoundedToEven) {

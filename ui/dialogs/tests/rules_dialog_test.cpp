@@ -5,6 +5,7 @@
 #include "engine/testing/recording_host.h"
 #include "ui/testing/qt_test_app.h"
 
+#include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QLabel>
@@ -12,6 +13,7 @@
 #include <QRadioButton>
 #include <QTabWidget>
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
@@ -121,4 +123,33 @@ TEST_F(RulesDialog, OpensOnTheRequestedOrTheLastPage) {
   }
   TfmRules again(game, apply);
   EXPECT_EQ(again.findChild<QTabWidget*>()->currentIndex(), TfmRules::PageRedThrees);
+}
+
+// The dialog keeps one size whichever page is shown and whichever caption the
+// "required" option has, and opens at that size with one or two canastas to go out.
+TEST_F(RulesDialog, SizeStaysWhilePagesAndCaptionsChange) {
+  QSize first;
+  for (const int canastas : {1, 2}) {
+    game.Rules.NumberOfCanastas = canastas;
+    TfmRules dialog(game, apply, TfmRules::PageDiscardPile);
+    dialog.show();
+    QApplication::processEvents();
+    if (first.isEmpty()) first = dialog.size();
+    EXPECT_EQ(dialog.size(), first) << canastas << " canastas";
+    auto* pages = dialog.findChild<QTabWidget*>();
+    QButtonGroup* goOut = Find<QButtonGroup>(dialog, "rgGoOut");
+    const std::function<void()> steps[] = {
+        [&] { pages->setCurrentIndex(TfmRules::PageRedThrees); },
+        [&] { pages->setCurrentIndex(TfmRules::PageCanastas); },
+        [&] { goOut->button(1)->click(); },
+        [&] { goOut->button(0)->click(); },
+        [&] { Find<QPushButton>(dialog, "bnHoyle")->click(); },
+        [&] { pages->setCurrentIndex(TfmRules::PageOther); },
+    };
+    for (std::size_t step = 0; step < std::size(steps); ++step) {
+      steps[step]();
+      QApplication::processEvents();
+      EXPECT_EQ(dialog.size(), first) << canastas << " canastas, step " << step;
+    }
+  }
 }
