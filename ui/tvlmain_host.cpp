@@ -46,15 +46,20 @@ void TfmTvlMain::SetBusy(bool busy) {
   }
 }
 
+// Each box and results dialog first shows the table as it is: the moves
+// before it repaint only what they touched, and the box holds the game.
 void TfmTvlMain::Information(const std::string& text) {
+  Repaint();
   QMessageBox::information(this, "Tarvelo", QString::fromStdString(text));
 }
 
 void TfmTvlMain::Warning(const std::string& text) {
+  Repaint();
   QMessageBox::warning(this, "Tarvelo", QString::fromStdString(text));
 }
 
 bool TfmTvlMain::Question(const std::string& text) {
+  Repaint();
   return QMessageBox::question(this, "Tarvelo", QString::fromStdString(text), QMessageBox::Yes | QMessageBox::No) ==
          QMessageBox::Yes;
 }
@@ -68,7 +73,7 @@ void TfmTvlMain::ShowWhoseTurn(const std::string& text) {
 }
 
 void TfmTvlMain::ShowHandResults(const THandResults& results) {
-  UpdatePanels();
+  Repaint();
   TfmScoring dialog(
       results, [this, results] { ShowDetails(results); }, this);
   resultWindow_ = &dialog;
@@ -79,13 +84,18 @@ void TfmTvlMain::ShowDetails(const THandResults& results) {
   // The opponent's cards are shown while the details are, outside a network game.
   const bool reveal = !session_.NetworkGameActive() && !Game().Table.OpponentCardsShown;
   if (reveal) session_.ToggleOpponentCards();
+  Repaint();
   TfmDetails details(results, this);
   resultWindow_ = &details;
   details.exec();
-  if (reveal) session_.ToggleOpponentCards();
+  if (reveal) {
+    session_.ToggleOpponentCards();
+    Repaint();
+  }
 }
 
 bool TfmTvlMain::AskPlayAnotherGame(const TGameOverInfo& info) {
+  Repaint();
   TfmGameover dialog(info, this);
   resultWindow_ = &dialog;
   return dialog.exec() == QDialog::Accepted;
