@@ -85,6 +85,7 @@ void TGame::TakePile() {
   AddCard(t.PlayerMelds, top);
   t.PileTopCard = top;
   AnimateMove(from, top);
+  RepaintPile();
   Send("DRAWPILETOP", "");
   CheckCanasta(Seat::Player, top.Column);
   t.HasDrawn = true;
@@ -139,6 +140,7 @@ void TGame::TakeRestOfPile() {
       LayInColumn(Table.PlayerHand, card);
       AddCard(t.pickupMemory, card);  // the opponent saw it go into the hand
     }
+    RepaintPile();
   }
 }
 

@@ -67,6 +67,21 @@ struct TableRepaint : ::testing::Test {
 };
 }  // namespace
 
+TEST_F(TableRepaint, TheComputersDiscardShowsTheWholePileAndItsCounter) {
+  for (const bool spread : {false, true}) {
+    SCOPED_TRACE(spread ? "fanned" : "closed");
+    Start("hand: 5H 5S TD; opp: 4S 6C 9H JD KS; pile: 5D 7C 8H 9S; stock: 6H", false);
+    Game().Table.DiscardSpread = spread;
+    Game().Table.PileFrozen = true;  // the counter in brackets: "[4]"
+    Game().Table.OpponentToMove = true;
+    window->View()->repaint();  // the pile fanned out
+    window->Session().PlayComputerTurn();
+    Settle();
+    ASSERT_EQ(Game().Table.DiscardPile.Count, 5);
+    EXPECT_TRUE(OnScreen() == Painted());
+  }
+}
+
 TEST_F(TableRepaint, TheTableIsRepaintedBeforeABoxOpens) {
   // Shift lays both kings; one card is left without the canastas to go out.
   Start("hand: KC KC 4D; melds: AH AS AD KH KS KD; pile: 8C", false);
