@@ -132,6 +132,7 @@ void TGame::CompletePileTake() {
 
 void TGame::TakeRestOfPile() {
   TTableState& t = Table;
+  Host.GroupCardMoves(t.DiscardPile.Count);
   while (!t.DiscardPile.Empty()) {
     const TCard card = PopTop(t.DiscardPile);
     if (IsRedThree(card)) {
@@ -142,6 +143,7 @@ void TGame::TakeRestOfPile() {
     }
     RepaintPile();
   }
+  Host.GroupCardMoves(0);
 }
 
 // A click on the pile while a conditional take is open gives the pile back.

@@ -140,12 +140,14 @@ TCard TSeatMoves::TakePileTop(bool thaw) {
 
 void TSeatMoves::TakeRestOfPile() {
   TTableState& t = game_.Table;
+  if (!game_.Rehearsing) game_.Host.GroupCardMoves(t.DiscardPile.Count);
   while (!t.DiscardPile.Empty()) {
     AddToHand(PopTop(t.DiscardPile), true);
     game_.RepaintPile();
   }
   t.PileFrozen = false;
   game_.RepaintPile();
+  if (!game_.Rehearsing) game_.Host.GroupCardMoves(0);
 }
 
 TCard TSeatMoves::TakeRedThreeFromMelds(int index) {

@@ -124,7 +124,22 @@ void TfmTvlMain::AnimateCard(const TCard& from, const TCard& to) {
   const int steps = settings_.ReadBool("Settings\\Card Movement", true)
                         ? AnimationSteps(settings_.ReadInt("Settings\\Card Speed", 10))
                         : 0;
-  view_->AnimateCard(to, QPoint(from.X, from.Y), QPoint(to.X, to.Y), steps, false);
+  view_->AnimateCard(to, QPoint(from.X, from.Y), QPoint(to.X, to.Y), GroupedSteps(steps), false);
+}
+
+void TfmTvlMain::GroupCardMoves(int cards) {
+  groupCards_ = cards;
+  groupFramesLeft_ = GroupMoveFrames;
+}
+
+int TfmTvlMain::GroupedSteps(int steps) {
+  if (groupCards_ <= 0) return steps;
+  // The frames left are shared evenly among the cards left, so every card of
+  // a big pile still moves, and the last ones no slower than the first.
+  steps = qMin(steps, groupFramesLeft_ / groupCards_);
+  groupFramesLeft_ -= steps;
+  --groupCards_;
+  return steps;
 }
 
 bool TfmTvlMain::AnimationBusy() const { return view_->AnimationBusy(); }

@@ -1,6 +1,7 @@
 // What the screen shows while and after cards move: the window's picture on
 // the screen must be what a full paint of the table gives, so that no card,
-// strip or counter is left behind by a partial repaint.
+// strip or counter is left behind by a partial repaint; and a move of many
+// cards at once animates in a bounded number of frames.
 #include "engine/card_area.h"
 #include "engine/memory_settings.h"
 #include "engine/testing/table_builder.h"
@@ -98,4 +99,35 @@ TEST_F(TableRepaint, TheTableIsRepaintedBeforeABoxOpens) {
             ShiftState{true, false, false});
   ASSERT_TRUE(boxSeen);
   EXPECT_TRUE(sameAsPainted);
+}
+
+TEST_F(TableRepaint, TakingAHugePileAnimatesInABoundedNumberOfFrames) {
+  // The rest of the pile: every card of fours to kings but nines, twice.
+  std::string rest;
+  for (const char* rank : {"4", "5", "6", "7", "8", "T", "J", "Q", "K"})
+    for (const char* suit : {"S", "C", "D"}) rest += std::string(rank) + suit + " ";
+  rest += "4H 5H 6H 7H 8H TH JH QH KH ";
+  rest += rest;  // the second pack
+  struct Case {
+    std::string pile;
+    int cards, minFrames, maxFrames;
+  };
+  const int single = AnimationSteps(10);
+  const Case cases[] = {
+      {"9D", 1, single, single},   // one card moves as it always has
+      {rest + "9D", 73, 73, 125},  // every card moves, in about a second and a half of frames
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.cards);
+    Start("hand: 9C 9C AS; melds: 9H 9S 9D; pile: " + c.pile, true);
+    TTableBuilder(Game()).PlayerToDraw();
+    window->View()->repaint();
+    const int handBefore = Game().Table.PlayerHand.Count;
+    const int framesBefore = window->View()->MoveFramesShown();
+    window->Session().PlayerClick(MouseButton::Left, Layout().LeftMargin + 5, Layout().DiscardY + 5, {});
+    ASSERT_EQ(Game().Table.PlayerHand.Count, handBefore + c.cards - 1);
+    const int frames = window->View()->MoveFramesShown() - framesBefore;
+    EXPECT_GE(frames, c.minFrames);
+    EXPECT_LE(frames, c.maxFrames);
+  }
 }
