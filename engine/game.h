@@ -102,6 +102,8 @@ class TGame {
   // --- Turn controller
   void ShowPhase(int phase);
   void ShowStatus(int error);
+  // The pile has changed: its whole place, fanned or not, with its counter.
+  void RepaintPile();
   std::string PhaseText(int phase) const;
   std::string ErrorText(int error) const;
   THit HitTest(int x, int y);

@@ -85,6 +85,7 @@ void TGame::TakePile() {
   AddCard(t.PlayerMelds, top);
   t.PileTopCard = top;
   AnimateMove(from, top);
+  RepaintPile();
   Send("DRAWPILETOP", "");
   CheckCanasta(Seat::Player, top.Column);
   t.HasDrawn = true;
@@ -131,6 +132,7 @@ void TGame::CompletePileTake() {
 
 void TGame::TakeRestOfPile() {
   TTableState& t = Table;
+  Host.GroupCardMoves(t.DiscardPile.Count);
   while (!t.DiscardPile.Empty()) {
     const TCard card = PopTop(t.DiscardPile);
     if (IsRedThree(card)) {
@@ -139,7 +141,9 @@ void TGame::TakeRestOfPile() {
       LayInColumn(Table.PlayerHand, card);
       AddCard(t.pickupMemory, card);  // the opponent saw it go into the hand
     }
+    RepaintPile();
   }
+  Host.GroupCardMoves(0);
 }
 
 // A click on the pile while a conditional take is open gives the pile back.

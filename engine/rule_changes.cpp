@@ -9,8 +9,7 @@ void ApplyRuleChange(TGame& game, const TRuleSettings& rules) {
   game.Rules = rules;
   if (freezeChanged) {
     game.Table.PileFrozen = rules.InitialBlock;
-    const TLayout& l = game.Layout;
-    game.Host.RepaintRect(0, l.DiscardY, l.CardWidth + 8, l.CardHeight + 40);
+    game.RepaintPile();
   }
   if (game.Host.NetworkGameActive()) game.Host.SendToPeer("RULES", RuleString(rules));
 }

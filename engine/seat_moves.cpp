@@ -129,17 +129,25 @@ TCard TSeatMoves::TakePileTop(bool thaw) {
   TTableState& t = game_.Table;
   if (thaw) {
     t.PileFrozen = false;
+    game_.RepaintPile();
     Pause();
   }
   const TCard top = PopTop(t.DiscardPile);
   AddToHand(top, true);
+  game_.RepaintPile();
   return top;
 }
 
 void TSeatMoves::TakeRestOfPile() {
   TTableState& t = game_.Table;
-  while (!t.DiscardPile.Empty()) AddToHand(PopTop(t.DiscardPile), true);
+  if (!game_.Rehearsing) game_.Host.GroupCardMoves(t.DiscardPile.Count);
+  while (!t.DiscardPile.Empty()) {
+    AddToHand(PopTop(t.DiscardPile), true);
+    game_.RepaintPile();
+  }
   t.PileFrozen = false;
+  game_.RepaintPile();
+  if (!game_.Rehearsing) game_.Host.GroupCardMoves(0);
 }
 
 TCard TSeatMoves::TakeRedThreeFromMelds(int index) {
@@ -161,11 +169,12 @@ void TSeatMoves::Discard(const TCard& from) {
   AddCard(t.DiscardPile, card);
   AnimateMove(from, card);
   if (IsWildcard(card) || IsRedThree(card)) t.PileFrozen = true;
+  game_.RepaintPile();
 }
 
 void TSeatMoves::RepaintTurnEnd() {
   const TLayout& l = game_.Layout;
-  game_.Host.RepaintRect(l.LeftMargin, l.DiscardY, l.CardWidth, l.CardHeight);
+  game_.RepaintPile();
   game_.Host.RepaintRect(0, 0, l.ClientWidth, 5 + l.CardHeight);
 }
 

@@ -27,6 +27,7 @@ class TSilentDisplay : public TTableDisplay {
   int ComputerMeldDelay() const override { return 0; }
   void AnimateCard(const TCard&, const TCard&) override {}
   bool AnimationBusy() const override { return false; }
+  void GroupCardMoves(int) override {}
   void RepaintRect(int, int, int, int) override {}
   void Repaint() override {}
 };

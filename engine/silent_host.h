@@ -53,6 +53,7 @@ class TSilentHost : public TableHost {
   int ComputerMeldDelay() const override { return 0; }
   void AnimateCard(const TCard&, const TCard&) override {}
   bool AnimationBusy() const override { return false; }
+  void GroupCardMoves(int) override {}
   void RepaintRect(int, int, int, int) override {}
   void Repaint() override {}
 

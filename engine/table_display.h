@@ -42,6 +42,10 @@ class TTableDisplay {
   virtual int ComputerMeldDelay() const = 0;  // "Settings\Delay"
   virtual void AnimateCard(const TCard& from, const TCard& to) = 0;
   virtual bool AnimationBusy() const = 0;
+  // The next `cards` card moves are one move of the game (the rest of the pile
+  // taken): together they take no longer than about a dozen single moves.
+  // 0 ends the group.
+  virtual void GroupCardMoves(int cards) = 0;
   virtual void RepaintRect(int x, int y, int width, int height) = 0;
   virtual void Repaint() = 0;
 };

@@ -9,6 +9,16 @@ void TGame::AnimateMove(const TCard& from, const TCard& to) {
   Host.RepaintRect(to.X, to.Y, w, h);
 }
 
+void TGame::RepaintPile() {
+  if (Rehearsing) return;
+  const TLayout& l = Layout;
+  // The fan covers one card more than the pile holds, so that a card just
+  // taken leaves nothing behind; below it lie the frame's edge and the counter.
+  const int fan = Table.DiscardSpread ? StackStep * Table.DiscardPile.Count : 0;
+  constexpr int counterRoom = 40;
+  Host.RepaintRect(0, l.MidLine, l.CardWidth + 8, l.DiscardY - l.MidLine + l.CardHeight + fan + counterRoom);
+}
+
 void TGame::LayInColumn(TCardArea& area, TCard card) {
   const TCard from = card;
   card.FaceUp = 1;
@@ -24,6 +34,7 @@ void TGame::PlaceOnPile(TCard card) {
   card.Y = Layout.DiscardY;
   AddCard(Table.DiscardPile, card);
   AnimateMove(from, card);
+  RepaintPile();
 }
 
 void TGame::HandTurnToOpponent() {

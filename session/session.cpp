@@ -44,6 +44,7 @@ void TSession::QuitApplication() { display_->QuitApplication(); }
 void TSession::PlaySound(std::string_view event) { display_->PlaySound(event); }
 int TSession::ComputerMeldDelay() const { return display_->ComputerMeldDelay(); }
 bool TSession::AnimationBusy() const { return display_->AnimationBusy(); }
+void TSession::GroupCardMoves(int cards) { display_->GroupCardMoves(cards); }
 void TSession::RepaintRect(int x, int y, int width, int height) { display_->RepaintRect(x, y, width, height); }
 void TSession::Repaint() { display_->Repaint(); }
 

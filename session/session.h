@@ -97,6 +97,7 @@ class TSession : public QObject, public TableHost {
   int ComputerMeldDelay() const override;
   void AnimateCard(const TCard& from, const TCard& to) override;
   bool AnimationBusy() const override;
+  void GroupCardMoves(int cards) override;
   void RepaintRect(int x, int y, int width, int height) override;
   void Repaint() override;
 

@@ -235,6 +235,7 @@ void TTableView::AnimateCard(const TCard& card, QPoint from, QPoint to, int step
     floating_.At = QPoint(from.x() + qRound(double(k) * (to.x() - from.x()) / steps),
                           from.y() + qRound(double(k) * (to.y() - from.y()) / steps));
     repaint(QRect(previous, cardSize).united(QRect(floating_.At, cardSize)));
+    ++moveFramesShown_;
     wait(12);
   }
   floating_.Shown = false;

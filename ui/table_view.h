@@ -31,6 +31,8 @@ class TTableView : public QWidget {
   // A request made while a move is shown returns at once.
   void AnimateCard(const TCard& card, QPoint from, QPoint to, int steps, bool highlight);
   bool AnimationBusy() const { return animationBusy_; }
+  // Frames of card moves shown since the view was made.
+  int MoveFramesShown() const { return moveFramesShown_; }
 
  signals:
   // A mouse-up of the left or right button while the table takes input.
@@ -68,6 +70,7 @@ class TTableView : public QWidget {
   bool networkConnected_ = false;
   int spreadExtent_ = 0;
   bool animationBusy_ = false;
+  int moveFramesShown_ = 0;
   struct TFloating {
     bool Shown = false;
     QPixmap Image;

@@ -117,6 +117,7 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   int ComputerMeldDelay() const override;
   void AnimateCard(const TCard& from, const TCard& to) override;
   bool AnimationBusy() const override;
+  void GroupCardMoves(int cards) override;
   void RepaintRect(int x, int y, int width, int height) override;
   void Repaint() override;
 
@@ -144,6 +145,8 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   SettingsReader Reader();
   SettingsWriter Writer();
   void ShowDetails(const THandResults& results);
+  // The steps of the next card move, shortened while a group of moves runs.
+  int GroupedSteps(int steps);
 
   TSession& session_;
   TSettingsAccess& settings_;  // the session's store
@@ -157,6 +160,7 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   QPointer<QWidget> resultWindow_;
   int helpPresses_ = 0;
   int busyDepth_ = 0;
+  int groupCards_ = 0, groupFramesLeft_ = 0;  // the card moves of a group still to come
   bool quitting_ = false;
   QPoint startPosition_;
   TCardBacks backs_{};
@@ -167,5 +171,8 @@ int TableKeyOf(int qtKey);
 // Steps of the card-move animation for a speed setting: 100 / (speed + 1),
 // rounded to the nearest integer with halves to even.
 int AnimationSteps(int speed);
+// The frames that a group of card moves shares: 1.2 seconds of 12-ms frames,
+// about a dozen single moves at the default speed.
+constexpr int GroupMoveFrames = 100;
 
 }  // namespace tarvelo

@@ -48,11 +48,20 @@ void TfmTvlMain::SetBusy(bool busy) {
   }
 }
 
-void TfmTvlMain::Information(const std::string& text) { QMessageBox::information(this, "Tarvelo", BoxText(text)); }
+// Each box and results dialog first shows the table as it is: the moves
+// before it repaint only what they touched, and the box holds the game.
+void TfmTvlMain::Information(const std::string& text) {
+  Repaint();
+  QMessageBox::information(this, "Tarvelo", BoxText(text));
+}
 
-void TfmTvlMain::Warning(const std::string& text) { QMessageBox::warning(this, "Tarvelo", BoxText(text)); }
+void TfmTvlMain::Warning(const std::string& text) {
+  Repaint();
+  QMessageBox::warning(this, "Tarvelo", BoxText(text));
+}
 
 bool TfmTvlMain::Question(const std::string& text) {
+  Repaint();
   return QMessageBox::question(this, "Tarvelo", BoxText(text), QMessageBox::Yes | QMessageBox::No) == QMessageBox::Yes;
 }
 
@@ -65,7 +74,7 @@ void TfmTvlMain::ShowWhoseTurn(const std::string& text) {
 }
 
 void TfmTvlMain::ShowHandResults(const THandResults& results) {
-  UpdatePanels();
+  Repaint();
   TfmScoring dialog(
       results, [this, results] { ShowDetails(results); }, this);
   resultWindow_ = &dialog;
@@ -76,13 +85,18 @@ void TfmTvlMain::ShowDetails(const THandResults& results) {
   // The opponent's cards are shown while the details are, outside a network game.
   const bool reveal = !session_.NetworkGameActive() && !Game().Table.OpponentCardsShown;
   if (reveal) session_.ToggleOpponentCards();
+  Repaint();
   TfmDetails details(results, this);
   resultWindow_ = &details;
   details.exec();
-  if (reveal) session_.ToggleOpponentCards();
+  if (reveal) {
+    session_.ToggleOpponentCards();
+    Repaint();
+  }
 }
 
 bool TfmTvlMain::AskPlayAnotherGame(const TGameOverInfo& info) {
+  Repaint();
   TfmGameover dialog(info, this);
   resultWindow_ = &dialog;
   return dialog.exec() == QDialog::Accepted;
@@ -111,7 +125,22 @@ void TfmTvlMain::AnimateCard(const TCard& from, const TCard& to) {
   const int steps = settings_.ReadBool("Settings\\Card Movement", true)
                         ? AnimationSteps(settings_.ReadInt("Settings\\Card Speed", 10))
                         : 0;
-  view_->AnimateCard(to, QPoint(from.X, from.Y), QPoint(to.X, to.Y), steps, false);
+  view_->AnimateCard(to, QPoint(from.X, from.Y), QPoint(to.X, to.Y), GroupedSteps(steps), false);
+}
+
+void TfmTvlMain::GroupCardMoves(int cards) {
+  groupCards_ = cards;
+  groupFramesLeft_ = GroupMoveFrames;
+}
+
+int TfmTvlMain::GroupedSteps(int steps) {
+  if (groupCards_ <= 0) return steps;
+  // The frames left are shared evenly among the cards left, so every card of
+  // a big pile still moves, and the last ones no slower than the first.
+  steps = qMin(steps, groupFramesLeft_ / groupCards_);
+  groupFramesLeft_ -= steps;
+  --groupCards_;
+  return steps;
 }
 
 bool TfmTvlMain::AnimationBusy() const { return view_->AnimationBusy(); }
