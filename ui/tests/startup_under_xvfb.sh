@@ -11,8 +11,14 @@ screen="${2:-1600x1200}"
 expected="${3:-1280x1024}"
 home=$(mktemp -d)
 # Xvfb picks a free display itself and writes its number once it accepts clients.
+# Two servers choosing at the same moment can take each other's socket, so the
+# tests that run side by side start their servers one at a time. Without
+# -noreset the server resets when its last client (the readiness probe) leaves,
+# and a game connecting in that moment is turned away.
 displayfile="$home/display"
-Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp 3>"$displayfile" >/dev/null 2>&1 &
+exec 9>"${TMPDIR:-/tmp}/tarvelo-xvfb-start.lock"
+flock 9
+Xvfb -displayfd 3 -screen 0 "${screen}x24" -nolisten tcp -noreset 3>"$displayfile" 9>&- >/dev/null 2>&1 &
 xvfb=$!
 cleanup() { kill "${game:-}" "$xvfb" 2>/dev/null || true; rm -rf "$home"; }
 trap cleanup EXIT
@@ -20,6 +26,9 @@ for _ in $(seq 300); do [ -s "$displayfile" ] && break; sleep 0.1; done
 [ -s "$displayfile" ] || { echo "Xvfb did not start"; exit 1; }
 export DISPLAY=":$(head -n 1 "$displayfile")"
 for _ in $(seq 100); do xdpyinfo >/dev/null 2>&1 && break; sleep 0.1; done
+xdpyinfo >/dev/null 2>&1 || { echo "Xvfb on $DISPLAY takes no clients"; exit 1; }
+flock -u 9
+exec 9>&-
 
 start=$(date +%s%N)
 HOME="$home" XDG_CONFIG_HOME="$home/.config" XDG_DATA_HOME="$home/.local/share" "$program" &
