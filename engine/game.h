@@ -104,6 +104,11 @@ class TGame {
   void ShowStatus(int error);
   // The pile has changed: its whole place, fanned or not, with its counter.
   void RepaintPile();
+  // Shows a card's move from where it was to where it lies now: animation and
+  // both places repainted; nothing while a step is rehearsed.
+  void AnimateMove(const TCard& from, const TCard& to);
+  // Lays a card face up onto the pile, with its move shown.
+  void PlaceOnPile(TCard card);
   std::string PhaseText(int phase) const;
   std::string ErrorText(int error) const;
   THit HitTest(int x, int y);
@@ -162,8 +167,6 @@ class TGame {
   // False when the player declined and the program is quitting.
   bool GameOver();
   void LayHandCardIntoMelds(int handIndex);
-  // Moves a card that has just been laid face down or taken: repaint and animate.
-  void AnimateMove(const TCard& from, const TCard& to);
 
   // --- Turn helpers
   // The player may act: it is not the opponent's turn and the hand is not over.
@@ -177,7 +180,6 @@ class TGame {
   void LayInColumn(TCardArea& area, TCard card);
   // The player may meld now; before the draw the refusal is shown.
   bool ReadyToMeld();
-  void PlaceOnPile(TCard card);
   // The column's closed canasta was completed by the card about to leave it: uncount it
   // and stack its cards open again.
   void ReopenCanasta(int column);

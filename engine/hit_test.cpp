@@ -37,10 +37,9 @@ THit TGame::HitTest(int x, int y) {
   } else if (const int i = CardAt(t.PlayerHand, l.PlayerHandY, x, y, l, [](const TCard& c) { return c.Rank; });
              i >= 0) {
     hit = {IsWildcard(t.PlayerHand.Cards[i]) ? HitHandWildcard : HitHandNatural, i};
-  } else if (const int m =
-                 CardAt(t.PlayerMelds, l.PlayerMeldY, x, y, l, [this](const TCard& c) { return ColumnOf(c.X); });
+  } else if (const int m = CardAt(t.PlayerMelds, l.PlayerMeldY, x, y, l, [](const TCard& c) { return int(c.Column); });
              m >= 0) {
-    hit = {ColumnOf(t.PlayerMelds.Cards[m].X) == RankThree ? HitThree : HitMeld, m};
+    hit = {t.PlayerMelds.Cards[m].Column == RankThree ? HitThree : HitMeld, m};
   }
   if (hit.Target == HitStock || hit.Target == HitPile || hit.Target == HitHandNatural) Table.GameInProgress = true;
   return hit;

@@ -14,14 +14,6 @@ int TSeatMoves::FindInHand(int rank) const {
   return FindFirst(Hand(), [rank](const TCard& c) { return c.Rank == rank; });
 }
 
-void TSeatMoves::AnimateMove(const TCard& from, const TCard& to) {
-  if (game_.Rehearsing) return;
-  const TLayout& l = game_.Layout;
-  game_.Host.AnimateCard(from, to);
-  game_.Host.RepaintRect(from.X, from.Y, l.CardWidth, l.CardHeight);
-  game_.Host.RepaintRect(to.X, to.Y, l.CardWidth, l.CardHeight);
-}
-
 void TSeatMoves::Pause() {
   if (!Player() && !game_.Rehearsing) game_.Host.Pause(game_.Host.ComputerMeldDelay());
 }
@@ -40,7 +32,7 @@ void TSeatMoves::AddToHand(TCard card, bool animate) {
     card.FaceUp = t.OpponentCardsShown ? 1 : 0;
   }
   AddCard(Hand(), card);
-  if (animate) AnimateMove(from, card);
+  if (animate) game_.AnimateMove(from, card);
 }
 
 TCard TSeatMoves::RemoveFromHand(int index) {
@@ -71,7 +63,7 @@ void TSeatMoves::MeldFromHand(int index) {
   PlaceInColumn(Melds(), Player(), t.CanastasOf(seat_).Kind[card.Rank] != NoCanasta, card);
   AddCard(Melds(), card);
   if (!Player() && !IsRedThree(card)) t.OpponentMeldValue += card.Value;
-  AnimateMove(from, card);
+  game_.AnimateMove(from, card);
   Pause();
   CheckCanastaAfterMeld(card.Rank);
 }
@@ -98,7 +90,7 @@ void TSeatMoves::MeldWildcard(int column) {
   card.Column = static_cast<std::uint8_t>(column);
   AddCard(Melds(), card);
   if (!Player()) t.OpponentMeldValue += card.Value;
-  AnimateMove(from, card);
+  game_.AnimateMove(from, card);
   Pause();
   CheckCanastaAfterMeld(column);
 }
@@ -161,14 +153,9 @@ TCard TSeatMoves::TakeRedThreeFromMelds(int index) {
 }
 
 void TSeatMoves::Discard(const TCard& from) {
-  TTableState& t = game_.Table;
-  TCard card = from;
-  card.FaceUp = 1;
-  card.X = game_.Layout.LeftMargin;
-  card.Y = game_.Layout.DiscardY;
-  AddCard(t.DiscardPile, card);
-  AnimateMove(from, card);
-  if (IsWildcard(card) || IsRedThree(card)) t.PileFrozen = true;
+  game_.PlaceOnPile(from);
+  if (!IsWildcard(from) && !IsRedThree(from)) return;
+  game_.Table.PileFrozen = true;
   game_.RepaintPile();
 }
 

@@ -51,7 +51,6 @@ class TSeatMoves {
   void EndTurn();
   void HandTurnBack();
 
-  void AnimateMove(const TCard& from, const TCard& to);
   void Pause();
 
  private:

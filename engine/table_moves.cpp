@@ -3,6 +3,7 @@
 namespace tarvelo {
 
 void TGame::AnimateMove(const TCard& from, const TCard& to) {
+  if (Rehearsing) return;
   const int w = Layout.CardWidth, h = Layout.CardHeight;
   Host.AnimateCard(from, to);
   Host.RepaintRect(from.X, from.Y, w, h);

@@ -18,10 +18,6 @@ TSession::TSession(TSettingsAccess& settings, TSessionHooks hooks, std::optional
       settings_(settings),
       random_(seed ? *seed : ClockSeed()),
       events_([this](const TIdleQueue::TEvent& event) { Guarded(event); }) {
-  game_.Table.CardOverlap = 10;
-  game_.Table.OpponentCardsShown = false;
-  game_.Table.PlayerScore = 0;
-  game_.Table.OpponentScore = 0;
   ReadSettings();
 }
 

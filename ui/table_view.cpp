@@ -60,7 +60,7 @@ void TTableView::paintEvent(QPaintEvent* event) {
   const TTableState& t = game_.Table;
   const TLayout& l = game_.Layout;
   for (const TCard& c : t.OpponentMelds.Live()) DrawCard(p, c, c.FaceUp);
-  PaintColumns(p, t.PlayerMelds, l.PlayerMeldY, [this](const TCard& c) { return game_.ColumnOf(c.X); });
+  PaintColumns(p, t.PlayerMelds, l.PlayerMeldY, [](const TCard& c) { return int(c.Column); });
   PaintColumns(p, t.PlayerHand, l.PlayerHandY, [](const TCard& c) { return int(c.Rank); });
   PaintFrame(p);
   PaintCounters(p);

@@ -89,10 +89,7 @@ void TfmTvlMain::ShowDetails(const THandResults& results) {
   TfmDetails details(results, this);
   resultWindow_ = &details;
   details.exec();
-  if (reveal) {
-    session_.ToggleOpponentCards();
-    Repaint();
-  }
+  if (reveal) session_.ToggleOpponentCards();
 }
 
 bool TfmTvlMain::AskPlayAnotherGame(const TGameOverInfo& info) {
