@@ -25,6 +25,7 @@ int main(int argc, char* argv[]) {
     std::cout << BenchText(RunBench());
     return 0;
   }
+  if (options.Trace) options.Match.Trace = &std::cout;
   const TMatchResults results = PlayMatch(options.Match);
   std::cout << SummaryText(options.Match, results);
   if (options.Json) std::cout << JsonLine(options.Match, results) << '\n';

@@ -22,8 +22,10 @@ class TSelfPlayHost : public TSilentHost {
   std::function<void(const std::string&)> Warned;
 
   void PlayComputerTurn() override { TurnPending = true; }
-  void ShowHandResults(const THandResults&) override {
+  THandResults LastHand;
+  void ShowHandResults(const THandResults& results) override {
     ++HandsScored;
+    LastHand = results;
     if (HandEnded) HandEnded();
   }
   void RecordMatch(const TGameOverInfo& info) override { Final = info; }

@@ -54,6 +54,8 @@ class TMatchGame {
 
  private:
   void PlayTurn();
+  void TraceTurn(const TCardArea& handBefore, const TCardArea& pileBefore) const;
+  void TraceHand() const;
   void NoteWhatTheOtherSideSaw(const TCardArea& handBefore, const TCardArea& pileBefore);
   void CheckTurn();
   void Count(const std::string& kind) { Count(kind, results_.Violations, results_.Kinds); }
@@ -81,6 +83,7 @@ void TMatchGame::Play() {
   host_.GameOver = false;
   host_.HandEnded = [this] {
     CheckTurn();
+    TraceHand();
     memory_ = {};
   };
   host_.Warned = [this](const std::string& text) { Count("warning: " + text); };
@@ -114,8 +117,38 @@ void TMatchGame::PlayTurn() {
   turnChecked_ = false;
   computers_[side].playComputerTurn();
   if (host_.HandsScored != hands) return;  // checked before the next deal
+  TraceTurn(handBefore, pileBefore);
   NoteWhatTheOtherSideSaw(handBefore, pileBefore);
   CheckTurn();
+}
+
+// One line a turn: the side's hand and the pile before, its melds and hand after, the pile's top after.
+void TMatchGame::TraceTurn(const TCardArea& handBefore, const TCardArea& pileBefore) const {
+  if (!settings_.Trace) return;
+  const TTableState& t = game_.Table;
+  const bool took = t.DiscardPile.Count < pileBefore.Count;
+  *settings_.Trace << "game " << number_ + 1 << " hand " << host_.HandsScored - handsBefore_ + 1 << ' '
+                   << LevelText(settings_.Levels[atOpponent_])
+                   << (atOpponent_ == SidePlayer ? " (player)" : " (opponent)") << ": hand [" << CardNames(handBefore)
+                   << "] pile " << int{pileBefore.Count}
+                   << (pileBefore.Empty() ? "" : " top " + CardName(pileBefore.Top())) << " | "
+                   << (took ? "took the pile" : "drew") << " | melds [" << CardNames(t.OpponentMelds) << "] value "
+                   << t.OpponentMeldValue << " canastas " << t.OpponentCanastas.Count << " | hand ["
+                   << CardNames(t.OpponentHand) << "] | pile top "
+                   << (t.DiscardPile.Empty() ? "-" : CardName(t.DiscardPile.Top())) << '\n';
+}
+
+void TMatchGame::TraceHand() const {
+  if (!settings_.Trace) return;
+  const THandResults& r = host_.LastHand;
+  // The player's place of the table is the side that is not in the computer's place.
+  const int atPlayer = atOpponent_ ^ 1;
+  auto told = [](const THandScore& s) {
+    return std::to_string(s.Total()) + " (canastas " + std::to_string(s.Rows[RowCanastas].Count) +
+           (s.Rows[RowFinishBonus].Value > 0 ? ", went out)" : ")");
+  };
+  *settings_.Trace << "hand ends: " << LevelText(settings_.Levels[atPlayer]) << ' ' << told(r.Player) << ", "
+                   << LevelText(settings_.Levels[atOpponent_]) << ' ' << told(r.Opponent) << '\n';
 }
 
 void TMatchGame::NoteWhatTheOtherSideSaw(const TCardArea& handBefore, const TCardArea& pileBefore) {

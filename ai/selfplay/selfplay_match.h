@@ -5,6 +5,7 @@
 #include <array>
 #include <cstdint>
 #include <map>
+#include <ostream>
 #include <string>
 
 namespace tarvelo {
@@ -21,7 +22,8 @@ struct TMatchSettings {
   int Aggressiveness = 50;              // of an Expert side
   std::uint32_t Seed = 1;
   TRuleSettings Rules;
-  int TurnLimit = 5000;  // turns of one game before it is given up as stuck
+  int TurnLimit = 5000;           // turns of one game before it is given up as stuck
+  std::ostream* Trace = nullptr;  // where each turn and hand score is told, if anywhere
 };
 
 struct TViolationKind {

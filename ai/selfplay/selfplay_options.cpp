@@ -51,6 +51,7 @@ std::string SelfPlayUsage() {
       "  --json                end with one line of results in JSON\n"
       "  --hoyle               start from the Hoyle rules instead of the default rules\n"
       "  --bench               play the fixed bench matches and print their signature and the speed\n"
+      "  --trace               tell every turn (hand, pile, melds, the pile's top after) and every hand's score\n"
       "\n"
       "Rules (each after the preset; BOOL is on or off):\n";
   for (const TRuleSwitch& s : RuleSwitches) {
@@ -81,6 +82,8 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
       o.Help = true;
     else if (option == "--bench")
       o.Bench = true;
+    else if (option == "--trace")
+      o.Trace = true;
     else if (option == "--hoyle")
       m.Rules = HoyleRules();
     else {

@@ -12,6 +12,7 @@ struct TSelfPlayOptions {
   bool Json = false;
   bool Help = false;
   bool Bench = false;  // play the fixed bench instead
+  bool Trace = false;  // tell every turn on the standard output
 };
 
 // Reads the command line (without the program name). Throws std::invalid_argument

@@ -4,6 +4,7 @@
 #include "ai/selfplay/selfplay_report.h"
 
 #include <gtest/gtest.h>
+#include <sstream>
 #include <stdexcept>
 #include <string>
 #include <vector>
@@ -149,6 +150,25 @@ TEST(SelfPlay, TheSameSeedPlaysTheSameGames) {
   EXPECT_EQ(a.Hands, b.Hands);
   EXPECT_EQ(a.Wins, b.Wins);
   EXPECT_EQ(a.FinalScoreSum, b.FinalScoreSum);
+}
+
+TEST(SelfPlay, TheTraceTellsEveryTurnAndHandWithoutChangingThePlay) {
+  EXPECT_TRUE(Parse({"--trace"}).Trace);
+  std::ostringstream trace;
+  TMatchSettings traced = Settings(2, LevelAdvanced, LevelBeginner, 21);
+  traced.Trace = &trace;
+  const TMatchResults a = PlayMatch(traced);
+  const TMatchResults b = PlayMatch(Settings(2, LevelAdvanced, LevelBeginner, 21));
+  EXPECT_EQ(a.Hands, b.Hands);
+  EXPECT_EQ(a.FinalScoreSum, b.FinalScoreSum);
+  std::istringstream lines(trace.str());
+  int hands = 0, turns = 0;
+  for (std::string line; std::getline(lines, line);) {
+    hands += line.rfind("hand ends: ", 0) == 0 ? 1 : 0;
+    turns += line.find(" | melds [") != std::string::npos ? 1 : 0;
+  }
+  EXPECT_EQ(hands, a.Hands);
+  EXPECT_GT(turns, 2 * a.Hands);
 }
 
 TEST(SelfPlay, TheJsonLineCarriesTheFiguresOfBothSides) {
