@@ -85,8 +85,10 @@ bool TComputerPlayer::advancedPileDecision() {
 TMeldEstimate TComputerPlayer::advancedInitialMeldEstimate() {
   const TMeldPoints m = InitialMeldPoints();
   const int allowedPairs = initialMeldTarget < 90 ? 0 : initialMeldTarget < 120 ? 1 : 99;
-  const bool reachable =
-      m.points >= initialMeldTarget && m.cards < Game.Table.OpponentHand.Count - 6 && m.pairsPadded <= allowedPairs;
+  // Six cards stay in the hand; weighing the pile, the rest of it comes into the hand as well.
+  const TTableState& t = Game.Table;
+  const int handAfter = t.OpponentHand.Count + (probedTopRank != 0 ? t.DiscardPile.Count - 1 : 0);
+  const bool reachable = m.points >= initialMeldTarget && m.cards < handAfter - 6 && m.pairsPadded <= allowedPairs;
   return {reachable, m.pairsPadded};
 }
 

@@ -76,6 +76,8 @@ class TComputerPlayer {
 
   // Per turn.
   int initialMeldTarget = 50;
+  // The rank of the pile's top card while a pile decision holds it in the hand, else 0.
+  int probedTopRank = 0;
   bool opponentHoldsMajority = false;  // the player holds the bulk of the cards and the computer has not melded
   TRankTally tally;
 
@@ -198,6 +200,7 @@ class TComputerPlayer {
   void HandTurnBackAfterFault();
 
   // --- Steps of the levels
+  // The first meld within reach of the hand: natural triples, then pairs padded with a wildcard.
   TMeldPoints InitialMeldPoints();
   void LayFirstMeld(int pairsPadded, TLayRank layRank);
   int HighestPairBelow(int rank);

@@ -57,10 +57,11 @@ struct TPlan {
 };
 
 // Wildcards onto natural triples, from the aces down, up to three a rank.
-void WildcardsOnTriples(TPlan& p, const TRankTally& tally, int target, bool naturalPair) {
+// The pair rule does not reach them: a triple of the hand is a meld of naturals already.
+void WildcardsOnTriples(TPlan& p, const TRankTally& tally, int target) {
   for (int r = RankAce; r >= RankFour && p.points < target && p.HasWildcard(); --r) {
     if (tally.ownHand[r] < 3) continue;
-    for (int added = 0; added < 3 && p.points < target && p.HasWildcard() && !naturalPair; ++added) p.UseWildcard();
+    for (int added = 0; added < 3 && p.points < target && p.HasWildcard(); ++added) p.UseWildcard();
   }
 }
 
@@ -82,7 +83,8 @@ TExpertEstimate TComputerPlayer::initialMeldEstimate(int topRank, bool prospect,
   if (topRank != 0) {
     base.points += RankValue(topRank) * tally.ownHand[topRank];
     base.cards = tally.ownHand[topRank];
-    if (tally.ownHand[topRank] == 2 && base.HasWildcard()) base.UseWildcard();
+    // The top card with a single natural of the hand: a wildcard only where the pair rule is off.
+    if (tally.ownHand[topRank] == 2 && base.HasWildcard() && !Game.Rules.NaturalPair) base.UseWildcard();
   }
   for (int r = RankFour; r <= RankAce && base.points < target; ++r) {
     if (tally.ownHand[r] < 3 || r == topRank) continue;
@@ -90,7 +92,7 @@ TExpertEstimate TComputerPlayer::initialMeldEstimate(int topRank, bool prospect,
     base.cards += tally.ownHand[r];
   }
   TPlan onTriples = base;
-  WildcardsOnTriples(onTriples, tally, target, Game.Rules.NaturalPair);
+  WildcardsOnTriples(onTriples, tally, target);
   TPlan onPairs = base;
   for (int r = RankAce; r >= RankFour && onPairs.points < target && onPairs.HasWildcard(); --r) {
     if (tally.ownHand[r] != 2 || r == topRank) continue;
@@ -98,7 +100,7 @@ TExpertEstimate TComputerPlayer::initialMeldEstimate(int topRank, bool prospect,
     onPairs.UseWildcard();
     onPairs.cards += 2;
   }
-  WildcardsOnTriples(onPairs, tally, target, Game.Rules.NaturalPair);
+  WildcardsOnTriples(onPairs, tally, target);
 
   // A loose estimate may fall five points short: the hand will still change.
   const int needed = target - (strict ? 0 : 5);

@@ -17,9 +17,11 @@ TMeldPoints TComputerPlayer::InitialMeldPoints() {
   }
   // Then natural pairs padded with a wildcard, jokers first, from the high ranks down.
   int jokers = n.ownHand[RankJoker], twos = n.ownHand[RankTwo];
-  for (int r = RankAce; r >= RankFour && m.points < initialMeldTarget && jokers + twos > 0 && !Game.Rules.NaturalPair;
-       --r) {
+  for (int r = RankAce; r >= RankFour && m.points < initialMeldTarget && jokers + twos > 0; --r) {
     if (n.ownHand[r] != 2) continue;
+    // The pair rule speaks of the pile's top card only: a new meld started with
+    // it needs two naturals from the hand; a pair of the hand may be padded.
+    if (r == probedTopRank && Game.Rules.NaturalPair) continue;
     m.points += 2 * RankValue(r) + (jokers > 0 ? 50 : 20);
     (jokers > 0 ? jokers : twos)--;
     m.cards += 3;

@@ -73,7 +73,38 @@ TEST_F(Advanced, PaddedPairsInTheFirstMeldAreLimitedByTheTarget) {
   Lay(onePair, LevelAdvanced);
   EXPECT_TRUE(computer.advancedInitialMeldEstimate().reachable);
   game.Rules.NaturalPair = true;
-  EXPECT_FALSE(computer.advancedInitialMeldEstimate().reachable);  // no padding at all
+  EXPECT_TRUE(computer.advancedInitialMeldEstimate().reachable);  // the pair rule is about the pile's top card
+}
+
+TEST_F(Advanced, UnderThePairRuleAPairOfTheHandIsPaddedButNeverThePilesTopCard) {
+  ASSERT_TRUE(game.Rules.NaturalPair);
+  t.OpponentScore = 1500;  // 90: only the aces padded with the joker reach it
+  Lay("opp: AH AS JK KD KC KH 5C 6D 7D 8H 9S 4H TC QD; stock: 6S", LevelAdvanced);
+  computer.playComputerTurn();
+  EXPECT_EQ(MeldSize(RankAce), 3);  // the aces with the joker reach 90 alone
+  EXPECT_EQ(Hand().find("JK"), std::string::npos);
+
+  // With the pile's ace in the hand, the single natural ace is no pair of the hand.
+  const char* topAce = "opp: AH JK KD KC KH 5C 6D 7D 8H 9S 4H TC QD JH; pile: AS";
+  for (const bool naturalPair : {true, false}) {
+    SCOPED_TRACE(naturalPair ? "pair rule" : "no pair rule");
+    game.Rules.NaturalPair = naturalPair;
+    Lay(topAce, LevelAdvanced);
+    const THandProbe probe(computer, t.DiscardPile.Top());
+    EXPECT_EQ(computer.advancedInitialMeldEstimate().reachable, !naturalPair);
+  }
+}
+
+TEST_F(Advanced, WeighingThePileItsRestCountsAmongTheCardsKeptInTheHand) {
+  // Kings and queens make 60 with six cards of eight: too few kept, unless the pile comes too.
+  const char* small = "opp: KD KC QH QS QD 5C 6D; pile: KS";
+  const char* big = "opp: KD KC QH QS QD 5C 6D; pile: 4C 7H 8S 9C TD JH 6S KS";
+  for (const char* table : {small, big}) {
+    SCOPED_TRACE(table);
+    Lay(table, LevelAdvanced);
+    host.Reals = {0.99};
+    EXPECT_EQ(computer.advancedPileDecision(), table == big);
+  }
 }
 
 TEST_F(Advanced, TheFirstMeldMustLeaveSevenCardsInTheHand) {

@@ -83,17 +83,18 @@ TEST_F(Beginner, AFirstMeldThatWouldUseTheWholeHandIsNotMade) {
   EXPECT_FALSE(computer.beginnerInitialMeldEstimate().reachable);
 }
 
-TEST_F(Beginner, WithoutTheNaturalPairRuleAPairIsPaddedWithAWildcard) {
-  game.Rules.NaturalPair = false;
-  Lay("opp: AH AS JK 5C 7D 8D 9S; stock: 4H");
-  const TMeldEstimate estimate = computer.beginnerInitialMeldEstimate();
-  EXPECT_TRUE(estimate.reachable);
-  EXPECT_EQ(estimate.pairsPadded, 1);
-  computer.playComputerTurn();
-  EXPECT_EQ(Melds(), "AH AS JK");
-  game.Rules.NaturalPair = true;
-  Lay("opp: AH AS JK 5C 7D 8D 9S");
-  EXPECT_FALSE(computer.beginnerInitialMeldEstimate().reachable);
+TEST_F(Beginner, APairOfTheHandIsPaddedWithAWildcardWhateverThePairRule) {
+  // The pair rule is about taking the pile: melding from the hand is not bound by it.
+  for (const bool naturalPair : {false, true}) {
+    SCOPED_TRACE(naturalPair ? "pair rule" : "no pair rule");
+    game.Rules.NaturalPair = naturalPair;
+    Lay("opp: AH AS JK 5C 7D 8D 9S; stock: 4H");
+    const TMeldEstimate estimate = computer.beginnerInitialMeldEstimate();
+    EXPECT_TRUE(estimate.reachable);
+    EXPECT_EQ(estimate.pairsPadded, 1);
+    computer.playComputerTurn();
+    EXPECT_EQ(Melds(), "AH AS JK");
+  }
 }
 
 TEST_F(Beginner, TakingThePileLaysTheTopCardsRankAndCompletesTheFirstMeld) {

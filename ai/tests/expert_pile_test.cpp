@@ -64,11 +64,12 @@ TEST_F(ExpertPile, TheFirstMeldPlanWithFewerWildcardsWinsAndATieGoesToTheTriples
       {false, 0, 0, "KH KS KD QH QS JK 5C", 1, 1, "joker on the kings or on the queens: one each"},
       {false, 1500, 0, "KH KS KD AH AS JK 2C 2D 5C", 2, 1, "the aces with the joker beat two wildcards on the kings"},
       {false, 0, 0, "KH KS KD JK 5C", 1, 1, "a wildcard on the triple"},
-      {true, 0, 0, "KH KS KD JK 5C", 0, 0, "a natural pair rule adds no wildcard to a triple"},
-      {true, 0, 0, "KH KS KD QH QS JK 5C", 2, 1, "with natural pairs only the pair takes the joker"},
+      {true, 0, 0, "KH KS KD JK 5C", 1, 1, "the pair rule leaves a triple of the hand its wildcard"},
+      {true, 0, 0, "KH KS KD QH QS JK 5C", 1, 1, "the pair rule leaves either meld of the hand its joker"},
       {true, 1500, 0, "QH QS JH JS 2C 5C", 0, 1, "short: the pairs' wildcards still count"},
       {false, 1500, 0, "4H 4S 4D 2C 2D 2H 2S 5C", 0, 3, "no more than three wildcards on a triple"},
-      {true, 0, RankKing, "KH KS JK 5C", 1, 1, "the top card's pair takes the joker"},
+      {false, 0, RankKing, "KH KS JK 5C", 1, 1, "the top card's pair takes the joker"},
+      {true, 0, RankKing, "KH KS JK 5C", 0, 0, "under the pair rule the top card with one natural takes none"},
   };
   game.Rules.NumberOfCanastas = 2;  // no wildcard budget
   for (const PlanCase& c : cases) {
@@ -102,17 +103,17 @@ TEST_F(ExpertPile, ALooseFirstMeldEstimateMayFallFivePointsShortAndAStrictOneMay
 }
 
 TEST_F(ExpertPile, ALooseFirstMeldEstimateAcceptsWhateverAStrictOneAccepts) {
-  // The five points' leniency also lets a plan 45 points strong win on fewer wildcards:
-  // the triples without the joker rather than the queens with it.
+  // The triples make 45: the joker goes onto the kings in both plans' tie, and
+  // against a small pile the one-canasta budget refuses it, loose or strict.
   Lay("opp: KH KS KD 5C 5D 5S QH QS JK", LevelExpert);
   const TExpertEstimate loose = computer.initialMeldEstimate(0, false, false);
-  EXPECT_TRUE(loose.reachable);
   EXPECT_EQ(computer.wildcardPlan, 1);
-  EXPECT_EQ(loose.wildcardsUsed, 0);
+  EXPECT_EQ(loose.wildcardsUsed, 1);
+  EXPECT_FALSE(loose.reachable);
   const TExpertEstimate strict = computer.initialMeldEstimate(0, true, true);
-  EXPECT_EQ(computer.wildcardPlan, 2);  // only the queens with the joker reach 50
+  EXPECT_EQ(computer.wildcardPlan, 1);
   EXPECT_EQ(strict.wildcardsUsed, 1);
-  EXPECT_FALSE(strict.reachable);  // one wildcard from the hand against a small pile
+  EXPECT_FALSE(strict.reachable);
 
   // Across the budget's limits a strict yes is always a loose yes.
   int strictYes = 0;
