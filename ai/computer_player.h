@@ -1,6 +1,7 @@
 #pragma once
 
 #include "ai/computer_settings.h"
+#include "ai/master_search.h"
 #include "ai/rank_tally.h"
 #include "engine/game.h"
 #include "engine/meld_checks.h"
@@ -63,6 +64,8 @@ class TComputerPlayer {
   // not made (it is tried out unseen first), and MoveSkipped hears what and why.
   bool CheckLegality = false;
   std::function<void(const std::string&)> MoveSkipped;
+  // Hears what each of the Master's searches found.
+  std::function<void(const TSearchReport&)> SearchDone;
 
   // Strategy memory: shedRank and threeBlocking last for a hand, the others
   // for a turn. The Advanced uses threeBlocking as its own brake on going out;
@@ -132,6 +135,9 @@ class TComputerPlayer {
   int expertChooseDiscard();
   static constexpr int DiscardFromMelds = -2;
 
+  // --- Master level
+  void masterTurn();
+
   // --- Advanced level
   void advancedTurn();
   bool advancedPileDecision();
@@ -167,6 +173,20 @@ class TComputerPlayer {
   };
 
   class TRehearsal;
+  friend class TMasterSearch;
+
+  // --- The Master's steps
+  static TLevelSteps ExpertLevelSteps();
+  int Aggressiveness() const;
+  // The best of the candidates; with alikeFirst, the first when the first two make the same turn.
+  int Search(int candidates, const TMasterSearch::TCandidateTurn& play, bool alikeFirst = false);
+  bool MasterPileDecision();
+  void MasterMeldStep();
+  int MasterChooseDiscard();
+  std::vector<int> DiscardCandidates(int expertChoice) const;
+  void FinishTurnWithDiscard(int index);
+  // The strategy's memory and the turn's values, for a copy that plays on in the Master's head.
+  void CopyStrategyFrom(const TComputerPlayer& other);
 
   // --- Legality of the steps
   // Runs a step; with CheckLegality, first tries it out unseen and skips it when it
@@ -180,6 +200,10 @@ class TComputerPlayer {
 
   // --- The turn's skeleton
   void PlayTurn(const TLevelSteps& level);
+  // The rest of a turn once the pile is decided on: taking it or drawing, then melding on.
+  void PlayTurnAfterPileDecision(const TLevelSteps& level, bool takePile);
+  // The meld step, the discard and the end of the turn.
+  void PlayTurnFromMeldStep(const TLevelSteps& level);
   void ForgetFinishedHand();
   void SetBusy(bool busy);
   void BeginTurn();

@@ -7,6 +7,7 @@ namespace tarvelo {
 int LevelFromText(const std::string& text) {
   if (text == "Beginner") return LevelBeginner;
   if (text == "Advanced") return LevelAdvanced;
+  if (text == "Master") return LevelMaster;
   return LevelExpert;
 }
 
@@ -16,6 +17,8 @@ std::string LevelText(int level) {
       return "Beginner";
     case LevelAdvanced:
       return "Advanced";
+    case LevelMaster:
+      return "Master";
     default:
       return "Expert";
   }
@@ -29,6 +32,8 @@ TComputerSettings ReadComputerSettings(TSettingsAccess& settings) {
   TComputerSettings values;
   values.computerLevel = LevelFromText(settings.ReadString(ComputerKey::Level, "Beginner"));
   values.aggressiveness = std::clamp(settings.ReadInt(ComputerKey::Aggression, DefaultAggressiveness), 0, 100);
+  values.masterMilliseconds =
+      std::clamp(settings.ReadInt(ComputerKey::MasterTime, DefaultMasterMilliseconds), 1, LongestMasterMilliseconds);
   return values;
 }
 

@@ -13,20 +13,25 @@ enum ComputerLevel : int {
   LevelBeginner = 0,
   LevelAdvanced = 1,
   LevelExpert = 2,
-  LevelNetwork = 3  // a peer holds the second seat: the computer does not play
+  LevelNetwork = 3,  // a peer holds the second seat: the computer does not play
+  LevelMaster = 4    // searches over the hidden cards; never 3, which is the network's
 };
 
 namespace ComputerKey {
 constexpr std::string_view Level = "Settings\\Level";
 constexpr std::string_view Aggression = "Settings\\Aggression";
 constexpr std::string_view Delay = "Settings\\Delay";
+constexpr std::string_view MasterTime = "Settings\\Master Time";
 }  // namespace ComputerKey
 
 constexpr int DefaultAggressiveness = 50;
 constexpr int DefaultMeldDelay = 300;
-constexpr int SlowestMeldDelay = 1500;  // the "Slow" end of the melding slider
+constexpr int SlowestMeldDelay = 1500;           // the "Slow" end of the melding slider
+constexpr int DefaultMasterMilliseconds = 1000;  // the Master's thinking time per decision
+constexpr int LongestMasterMilliseconds = 10000;
 
-// "Beginner" is 0 and "Advanced" 1; any other text, also an unreadable one, is the Expert.
+// "Beginner", "Advanced" and "Master" are their levels; any other text, also an
+// unreadable one, is the Expert.
 int LevelFromText(const std::string& text);
 // The stored text of a level; the network level is stored as nothing of its own.
 std::string LevelText(int level);
@@ -39,10 +44,14 @@ int SliderFromMeldDelay(int delay);
 struct TComputerSettings {
   int computerLevel = LevelBeginner;
   int aggressiveness = DefaultAggressiveness;  // percent, 0..100
+  // The Master weighs each decision on this many deals of the hidden cards, or,
+  // with none given, on as many as its thinking time allows.
+  int masterSamples = 0;
+  int masterMilliseconds = DefaultMasterMilliseconds;
 };
 
-// Reads the level and the aggressiveness, each with its default; an aggressiveness
-// out of range is brought into it.
+// Reads the level, the aggressiveness and the Master's thinking time, each with
+// its default; a value out of range is brought into it.
 TComputerSettings ReadComputerSettings(TSettingsAccess& settings);
 
 }  // namespace tarvelo

@@ -17,6 +17,9 @@ void TComputerPlayer::playComputerTurn() {
       case LevelExpert:
         expertTurn();
         break;
+      case LevelMaster:
+        masterTurn();
+        break;
       default:
         break;  // the network level: the peer holds the seat
     }
@@ -30,7 +33,11 @@ void TComputerPlayer::playComputerTurn() {
 void TComputerPlayer::PlayTurn(const TLevelSteps& level) {
   BeginTurn();
   if (level.setUp) (this->*level.setUp)();
-  const bool taken = (this->*level.pileDecision)() && TakePile(level);
+  PlayTurnAfterPileDecision(level, (this->*level.pileDecision)());
+}
+
+void TComputerPlayer::PlayTurnAfterPileDecision(const TLevelSteps& level, bool takePile) {
+  const bool taken = takePile && TakePile(level);
   if (!taken) {
     if (!StockExhausted())
       Moves.DrawFromStock();
@@ -38,6 +45,10 @@ void TComputerPlayer::PlayTurn(const TLevelSteps& level) {
       return;  // the hand has ended
   }
   Game.Table.PendingPhase = PhaseMeld;
+  PlayTurnFromMeldStep(level);
+}
+
+void TComputerPlayer::PlayTurnFromMeldStep(const TLevelSteps& level) {
   (this->*level.meldStep)();
   DiscardStep(level.chooseDiscard);
   EndTurn();

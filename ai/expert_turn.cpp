@@ -4,19 +4,14 @@
 
 namespace tarvelo {
 
-void TComputerPlayer::expertTurn() {
-  // The Expert lays the top card while the pile's freeze still tells it how many naturals the take needs.
-  PlayTurn({&TComputerPlayer::ExpertSetUp, false, &TComputerPlayer::expertPileDecision,
-            &TComputerPlayer::ExpertMeldTakenCard, &TComputerPlayer::ExpertLayExhaustedTop,
-            &TComputerPlayer::expertMeldStep, &TComputerPlayer::expertChooseDiscard});
-}
+void TComputerPlayer::expertTurn() { PlayTurn(ExpertLevelSteps()); }
 
 void TComputerPlayer::ExpertSetUp() {
   const TTableState& t = Game.Table;
   const int stock = t.Stock.Count;
   // The emptier the stock, the likelier a bold turn; with no stock left every turn is one.
   const int r = stock > 0 ? Game.Host.RandomInt(stock) : 0;
-  aggressiveTurn = Settings.aggressiveness * 0.6 + 10 > r;
+  aggressiveTurn = Aggressiveness() * 0.6 + 10 > r;
   if (t.DiscardPile.Count == 1) {
     // A fresh pile: blocking goes on only with black threes to block with.
     if (BlackThreesInHand() < 2) threeBlocking = false;

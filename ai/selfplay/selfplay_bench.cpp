@@ -33,6 +33,14 @@ TBenchCase Case(const char* rulesName, const TRuleSettings& rules, int player, i
   return c;
 }
 
+// A few games of the Master, weighing two deals per decision: its searches are seeded too.
+TBenchCase MasterCase(const TRuleSettings& rules, std::uint32_t seed) {
+  TBenchCase c = Case("default", rules, LevelMaster, LevelExpert, 50, seed);
+  c.Match.Games = 4;
+  c.Match.MasterSamples = 2;
+  return c;
+}
+
 void Mix(std::uint64_t& hash, std::uint64_t value) {
   for (int shift = 0; shift < 64; shift += 8) {
     hash ^= (value >> shift) & 0xFFu;
@@ -59,6 +67,7 @@ std::vector<TBenchCase> BenchCases() {
       Case("hoyle", hoyle, LevelExpert, LevelAdvanced, 50, 17),
       Case("house", house, LevelExpert, LevelBeginner, 50, 18),
       Case("house", house, LevelBeginner, LevelBeginner, 50, 19),
+      MasterCase(standard, 20),
   };
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ai/computer_settings.h"
 #include "engine/rules.h"
 
 #include <array>
@@ -7,6 +8,7 @@
 #include <map>
 #include <ostream>
 #include <string>
+#include <vector>
 
 namespace tarvelo {
 
@@ -22,8 +24,11 @@ struct TMatchSettings {
   int Aggressiveness = 50;              // of an Expert side
   std::uint32_t Seed = 1;
   TRuleSettings Rules;
-  int TurnLimit = 5000;           // turns of one game before it is given up as stuck
-  std::ostream* Trace = nullptr;  // where each turn and hand score is told, if anywhere
+  int TurnLimit = 5000;   // turns of one game before it is given up as stuck
+  int MasterSamples = 0;  // deals per decision of a Master side; 0: as many as its time allows
+  int MasterMilliseconds = DefaultMasterMilliseconds;  // the thinking time of a Master side per decision
+  int Jobs = 1;                                        // games played at once; the results are the same for any number
+  std::ostream* Trace = nullptr;                       // where each turn and hand score is told, if anywhere
 };
 
 struct TViolationKind {
@@ -47,7 +52,13 @@ struct TMatchResults {
   int Refused = 0;
   std::map<std::string, TViolationKind> RefusedKinds;
   double Seconds = 0;
+  std::vector<double> SearchSeconds;  // each search of a Master side: its time
+  long long SearchSamples = 0;        // the deals those searches weighed
 };
+
+// Each game has a random source of its own, seeded from the match's seed and its
+// number: the games are the same however many are played at once.
+std::uint32_t GameSeed(std::uint32_t matchSeed, int game);
 
 // Plays whole games between two computer levels with the engine's rules and
 // no window: the seat that has just played is turned to the player's side of

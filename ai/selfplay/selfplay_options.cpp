@@ -44,10 +44,15 @@ std::string SelfPlayUsage() {
       "Plays whole games between two computer levels and prints the results.\n"
       "\n"
       "  --games N             games to play (default 1)\n"
-      "  --player LEVEL        level of the first side: beginner, advanced or expert (default advanced)\n"
+      "  --player LEVEL        level of the first side: beginner, advanced, expert or master (default advanced)\n"
       "  --opponent LEVEL      level of the second side (default beginner)\n"
       "  --aggressiveness A    aggressiveness of an expert side, 0 to 100 (default 50)\n"
       "  --seed S              seed of the random source; the same seed plays the same games (default 1)\n"
+      "  --master-samples N    deals of the hidden cards a master side weighs per decision (default " +
+      std::to_string(DefaultSelfPlayMasterSamples) +
+      ")\n"
+      "  --master-ms N         a master side thinks N milliseconds per decision instead (not reproducible)\n"
+      "  --jobs N              games played at once, on as many cores; the results are the same (default 1)\n"
       "  --json                end with one line of results in JSON\n"
       "  --hoyle               start from the Hoyle rules instead of the default rules\n"
       "  --bench               play the fixed bench matches and print their signature and the speed\n"
@@ -67,12 +72,14 @@ int LevelFromName(const std::string& name) {
   if (n == "beginner") return LevelBeginner;
   if (n == "advanced") return LevelAdvanced;
   if (n == "expert") return LevelExpert;
-  throw std::invalid_argument("unknown level \"" + name + "\": beginner, advanced or expert");
+  if (n == "master") return LevelMaster;
+  throw std::invalid_argument("unknown level \"" + name + "\": beginner, advanced, expert or master");
 }
 
 TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments) {
   TSelfPlayOptions o;
   o.Match.Levels = {LevelAdvanced, LevelBeginner};
+  o.Match.MasterSamples = DefaultSelfPlayMasterSamples;
   TMatchSettings& m = o.Match;
   for (size_t i = 0; i < arguments.size(); ++i) {
     const std::string& option = arguments[i];
@@ -96,6 +103,13 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
         m.Aggressiveness = static_cast<int>(Number(option, value, 0, 100));
       else if (option == "--seed")
         m.Seed = static_cast<std::uint32_t>(Number(option, value, 0, 4294967295LL));
+      else if (option == "--master-samples")
+        m.MasterSamples = static_cast<int>(Number(option, value, 1, 100000));
+      else if (option == "--master-ms") {
+        m.MasterMilliseconds = static_cast<int>(Number(option, value, 1, LongestMasterMilliseconds));
+        m.MasterSamples = 0;
+      } else if (option == "--jobs")
+        m.Jobs = static_cast<int>(Number(option, value, 1, 256));
       else if (option == "--player")
         m.Levels[SidePlayer] = LevelFromName(value);
       else if (option == "--opponent")

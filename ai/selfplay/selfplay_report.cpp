@@ -55,6 +55,25 @@ std::string KindList(const std::map<std::string, TViolationKind>& kinds) {
   return out;
 }
 
+// The i-th of n sorted values at fraction q, nearest rank.
+double Quantile(const std::vector<double>& sorted, double q) {
+  if (sorted.empty()) return 0.0;
+  const auto rank = static_cast<size_t>(std::ceil(q * static_cast<double>(sorted.size())));
+  return sorted[std::min(sorted.size() - 1, rank > 0 ? rank - 1 : 0)];
+}
+
+// The Master's searches: how many, how long each took, how many deals each weighed.
+std::string SearchText(const TMatchResults& r) {
+  if (r.SearchSeconds.empty()) return "";
+  std::vector<double> sorted = r.SearchSeconds;
+  std::sort(sorted.begin(), sorted.end());
+  const double n = static_cast<double>(sorted.size());
+  return "  master searches " + std::to_string(sorted.size()) + ", deals per search " +
+         Fixed(static_cast<double>(r.SearchSamples) / n, 1) + ", milliseconds per search: median " +
+         Fixed(1000 * Quantile(sorted, 0.5), 1) + ", 99th percentile " + Fixed(1000 * Quantile(sorted, 0.99), 1) +
+         ", longest " + Fixed(1000 * sorted.back(), 1) + "\n";
+}
+
 std::string KindCounts(const std::map<std::string, TViolationKind>& kinds) {
   std::string out = "{";
   for (const auto& [kind, v] : kinds) out += (out.size() > 1 ? "," : "") + Quoted(kind) + ":" + std::to_string(v.Count);
@@ -85,6 +104,7 @@ std::string SummaryText(const TMatchSettings& s, const TMatchResults& r) {
       << " games per second\n";
   out << "  violations " << r.Violations << "\n" << KindList(r.Kinds);
   out << "  moves refused before they were made " << r.Refused << "\n" << KindList(r.RefusedKinds);
+  out << SearchText(r);
   return out.str();
 }
 

@@ -3,6 +3,7 @@
 #include "engine/memory_settings.h"
 
 #include <gtest/gtest.h>
+#include <utility>
 
 using namespace tarvelo;
 
@@ -10,9 +11,12 @@ TEST(ComputerSettings, LevelTextsMapAsStoredAndAnyOtherTextIsTheExpert) {
   EXPECT_EQ(LevelFromText("Beginner"), LevelBeginner);
   EXPECT_EQ(LevelFromText("Advanced"), LevelAdvanced);
   EXPECT_EQ(LevelFromText("Expert"), LevelExpert);
+  EXPECT_EQ(LevelFromText("Master"), LevelMaster);
+  EXPECT_NE(LevelMaster, LevelNetwork);
   EXPECT_EQ(LevelFromText("beginner"), LevelExpert);  // stored texts are compared exactly
   EXPECT_EQ(LevelFromText(""), LevelExpert);
-  for (const int level : {LevelBeginner, LevelAdvanced, LevelExpert}) EXPECT_EQ(LevelFromText(LevelText(level)), level);
+  for (const int level : {LevelBeginner, LevelAdvanced, LevelExpert, LevelMaster})
+    EXPECT_EQ(LevelFromText(LevelText(level)), level);
 }
 
 TEST(ComputerSettings, MeldingSliderAndDelayConvertBothWays) {
@@ -43,4 +47,13 @@ TEST(ComputerSettings, ReadWithDefaultsAndAggressivenessKeptInRange) {
   s = ReadComputerSettings(store);
   EXPECT_EQ(s.computerLevel, LevelExpert);
   EXPECT_EQ(s.aggressiveness, 50);
+}
+
+TEST(ComputerSettings, TheMastersThinkingTimeIsReadWithinItsRange) {
+  TMemorySettings store;
+  EXPECT_EQ(ReadComputerSettings(store).masterMilliseconds, 1000);
+  for (const auto& [stored, read] : {std::pair{"300", 300}, {"0", 1}, {"-5", 1}, {"99999999", 10000}, {"soon", 1000}}) {
+    store.WriteString("Settings\\Master Time", stored);
+    EXPECT_EQ(ReadComputerSettings(store).masterMilliseconds, read) << stored;
+  }
 }

@@ -23,6 +23,18 @@ TEST(SelfPlayOptions, DefaultsAreOneGameAdvancedAgainstBeginnerUnderTheDefaultRu
   EXPECT_EQ(o.Match.Seed, 1u);
   EXPECT_EQ(o.Match.Rules, TRuleSettings{});
   EXPECT_FALSE(o.Json);
+  EXPECT_EQ(o.Match.MasterSamples, DefaultSelfPlayMasterSamples);
+  EXPECT_EQ(o.Match.Jobs, 1);
+}
+
+TEST(SelfPlayOptions, TheMasterThinksByDealsOrByTime) {
+  const TSelfPlayOptions bySamples = Parse({"--player", "MASTER", "--master-samples", "12", "--jobs", "2"});
+  EXPECT_EQ(bySamples.Match.Levels[SidePlayer], LevelMaster);
+  EXPECT_EQ(bySamples.Match.MasterSamples, 12);
+  EXPECT_EQ(bySamples.Match.Jobs, 2);
+  const TSelfPlayOptions byTime = Parse({"--master-ms", "300"});
+  EXPECT_EQ(byTime.Match.MasterSamples, 0);
+  EXPECT_EQ(byTime.Match.MasterMilliseconds, 300);
 }
 
 TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
@@ -86,9 +98,21 @@ TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
 
 TEST(SelfPlayOptions, AnythingElseIsRefusedWithAMessage) {
   const std::vector<std::vector<std::string>> bad = {
-      {"--games"},         {"--games", "0"},          {"--games", "ten"},          {"--games", "5x"},
-      {"--player", "pro"}, {"--opponent", "master"},  {"--canastas", "3"},         {"--cards", "0"},
-      {"--seed", "-1"},    {"--seed", "99999999999"}, {"--natural-pair", "maybe"}, {"--colour", "green"},
+      {"--games"},
+      {"--games", "0"},
+      {"--games", "ten"},
+      {"--games", "5x"},
+      {"--player", "pro"},
+      {"--opponent", "grand"},
+      {"--canastas", "3"},
+      {"--cards", "0"},
+      {"--master-samples", "0"},
+      {"--master-ms", "0"},
+      {"--jobs", "0"},
+      {"--seed", "-1"},
+      {"--seed", "99999999999"},
+      {"--natural-pair", "maybe"},
+      {"--colour", "green"},
       {"stray"},
   };
   for (const auto& arguments : bad) {
@@ -130,6 +154,20 @@ TEST(SelfPlay, WholeGamesBetweenTheLevelsKeepEveryCardAndEveryRule) {
     SCOPED_TRACE(LevelText(p.player) + " against " + LevelText(p.opponent));
     ExpectWholeGamesWithoutViolations(PlayMatch(Settings(4, p.player, p.opponent, 11)), 4);
   }
+}
+
+TEST(SelfPlay, TheMasterPlaysWholeGamesAndAnyNumberOfJobsPlaysTheSameGames) {
+  TMatchSettings s = Settings(3, LevelMaster, LevelExpert, 8);
+  s.MasterSamples = 2;
+  const TMatchResults one = PlayMatch(s);
+  ExpectWholeGamesWithoutViolations(one, 3);
+  EXPECT_GT(one.SearchSeconds.size(), 30u);
+  EXPECT_EQ(one.SearchSamples, 2 * static_cast<long long>(one.SearchSeconds.size()));
+  s.Jobs = 2;
+  const TMatchResults two = PlayMatch(s);
+  EXPECT_EQ(two.ScoreHash, one.ScoreHash);
+  EXPECT_EQ(two.Hands, one.Hands);
+  EXPECT_EQ(two.Refused, one.Refused);
 }
 
 TEST(SelfPlay, TheHoyleRulesAndTwoCanastasToGoOutPlayThrough) {
