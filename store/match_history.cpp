@@ -1,0 +1,37 @@
+#include "store/match_history.h"
+
+#include "store/registry_enhanced.h"
+
+namespace tarvelo {
+
+namespace {
+const QString HistoryKey = QStringLiteral("MatchHistory");
+QString LineName(int n) { return QStringLiteral("Match%1").arg(n); }
+}  // namespace
+
+QStringList ReadMatchHistory(const TRegistryEnhanced& store) {
+  QStringList lines;
+  for (int n = 0; n < MatchHistoryLines; ++n) lines << store.ReadValue(HistoryKey + u'\\' + LineName(n), QString());
+  return lines;
+}
+
+bool AddMatchHistoryLine(TRegistryEnhanced& store, const QString& line) {
+  const QStringList old = ReadMatchHistory(store);
+  TRegistryEnhanced::TNamedValues values;
+  values.append({LineName(0), line});
+  for (int n = 1; n < MatchHistoryLines; ++n) values.append({LineName(n), old[n - 1]});
+  return store.ReplaceKey(HistoryKey, values);
+}
+
+QString MatchHistoryLine(const QString& when, const QString& player, const QString& opponent, int playerScore,
+                         int opponentScore) {
+  const QString winner = playerScore > opponentScore   ? player
+                         : playerScore < opponentScore ? opponent
+                                                       : QStringLiteral("Draw");
+  // Joined, not formatted: a name holding "%1" stays as it is.
+  return when + QStringLiteral(": ") + player + QStringLiteral(" - ") + opponent + QStringLiteral(": ") +
+         QString::number(playerScore) + QStringLiteral(" - ") + QString::number(opponentScore) +
+         QStringLiteral(", winner: ") + winner;
+}
+
+}  // namespace tarvelo
