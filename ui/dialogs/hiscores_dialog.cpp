@@ -41,16 +41,23 @@ QButtonGroup* RadioGroup(QWidget* owner, QBoxLayout* into, const QString& title,
 TfmHighscores::TfmHighscores(TStatistics& statistics, int level, THighScoreSet set, int newRank, QWidget* parent)
     : QDialog(parent), statistics_(statistics), table_(new QTableWidget(HighScoreRanks, 4, this)), boldRank_(newRank) {
   setWindowTitle(QStringLiteral("Tarvelo Hall of Fame"));
-  resize(459, 340);
+  resize(600, 340);
   auto* layout = new QHBoxLayout(this);
   table_->setObjectName(QStringLiteral("sgScores"));
   table_->setHorizontalHeaderLabels({"Ranking", "Player", "Date", "Score"});
   table_->verticalHeader()->hide();
   table_->setEditTriggers(QAbstractItemView::NoEditTriggers);
   table_->setSelectionMode(QAbstractItemView::NoSelection);
+  table_->setWordWrap(false);
+  table_->setTextElideMode(Qt::ElideRight);
+  table_->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
+  table_->verticalHeader()->setDefaultSectionSize(table_->fontMetrics().height() + 8);
   table_->horizontalHeader()->setSectionResizeMode(1, QHeaderView::Stretch);
-  table_->setColumnWidth(0, 60);
-  table_->setColumnWidth(3, 60);
+  table_->setColumnWidth(0, 64);
+  table_->setColumnWidth(2, 100);
+  table_->setColumnWidth(3, 64);
+  table_->setMinimumHeight(table_->horizontalHeader()->sizeHint().height() +
+                           HighScoreRanks * table_->verticalHeader()->defaultSectionSize() + 4);
   layout->addWidget(table_, 1);
 
   auto* side = new QVBoxLayout;

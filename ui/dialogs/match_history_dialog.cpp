@@ -8,7 +8,7 @@ namespace tarvelo {
 
 TfmMatchHistory::TfmMatchHistory(const QStringList& lines, QWidget* parent) : QDialog(parent) {
   setWindowTitle(QStringLiteral("Match History"));
-  resize(445, 242);
+  resize(600, 260);
   auto* layout = new QVBoxLayout(this);
   auto* list = new QListWidget(this);
   list->setObjectName(QStringLiteral("lbHistory"));

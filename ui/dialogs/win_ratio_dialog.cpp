@@ -40,7 +40,7 @@ TfmWinRatio::TfmWinRatio(TStatistics& statistics, QWidget* parent)
     grid->addWidget(new QLabel(QString::fromLatin1(caption), this), row, 0);
     QLabel* value = PlainLabel(QString(), this);
     value->setObjectName(QString::fromLatin1(name));
-    value->setAlignment(Qt::AlignRight);
+    value->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
     grid->addWidget(value, row, 1);
     return value;
   };
