@@ -25,6 +25,7 @@ struct THighScoreEntry {
   QString Date;
   QString Name;
   bool Empty() const { return Score == 0 && Name.isEmpty(); }
+  bool operator==(const THighScoreEntry&) const = default;
 };
 
 using THighScoreTable = std::array<THighScoreEntry, HighScoreRanks>;  // rank 1 first
