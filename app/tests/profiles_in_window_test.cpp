@@ -93,7 +93,8 @@ struct ProfilesInWindow : ::testing::Test {
       dialog->SetCurrentPlayer();
       dialog->findChild<QPushButton*>("bnOK")->click();
     });
-    QApplication::sendEvent(&window, new TCommandEvent(0));
+    TCommandEvent command(0);
+    QApplication::sendEvent(&window, &command);
   }
 
   QTemporaryDir dir;

@@ -4,6 +4,8 @@
 #include "store/registry_enhanced.h"
 #include "store/store_settings.h"
 #include "ui/dialogs/customize_dialog.h"
+#include "ui/dialogs/hiscores_dialog.h"
+#include "ui/dialogs/name_input.h"
 #include "ui/status_bar.h"
 #include "ui/table_view.h"
 #include "ui/testing/qt_test_app.h"
@@ -14,8 +16,11 @@
 #include <QApplication>
 #include <QButtonGroup>
 #include <QCheckBox>
+#include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTabWidget>
+#include <QTableWidget>
 #include <QTemporaryDir>
 #include <QTimer>
 
@@ -85,6 +90,50 @@ TEST_F(RecordsInWindow, AfterOkTheWindowTakesItsSizeColourStatusBarAndDiscarding
   EXPECT_EQ(window->View()->TableColor(), QColor(0, 0, 128));
   EXPECT_FALSE(window->StatusBar()->isVisibleTo(window.get()));
   EXPECT_EQ(window->Game().RightClicks, 1);
+}
+
+TEST_F(RecordsInWindow, AHandInTheHallOfFameAsksTheNameAndShowsItInBold) {
+  settings.WriteString("Settings\\Level", "Advanced");
+  records.Statistics.HighScores.Table(SetHand, 1)[0] = {900, "1/1/26", "Eve"};
+  QStringList captions;
+  QString bold;
+  int fameLevel = -1;
+  std::function<void()> answer = [&] {
+    QWidget* modal = QApplication::activeModalWidget();
+    if (auto* input = qobject_cast<TNameInput*>(modal)) {
+      captions << input->windowTitle();
+      input->Edit()->setText("Ann & <b>Co</b>");
+      input->accept();
+    } else if (auto* fame = qobject_cast<TfmHighscores*>(modal)) {
+      fameLevel = fame->Level();
+      for (int row = 0; row < HighScoreRanks; ++row)
+        if (fame->Table()->item(row, 1)->font().bold())
+          bold = QString::number(row + 1) + " " + fame->Table()->item(row, 1)->text();
+      fame->accept();
+      return;
+    }
+    QTimer::singleShot(0, answer);
+  };
+  QTimer::singleShot(0, answer);
+  window->Session().Hooks.RecordHandScore(640);
+  EXPECT_EQ(captions, QStringList{"Hand Score in Highscore List"});
+  EXPECT_EQ(fameLevel, 1);
+  EXPECT_EQ(bold, "2 Ann & <b>Co</b>");
+}
+
+TEST_F(RecordsInWindow, TheWindowCommandOpensTheCustomiseDialogOnPlayersOrGeneral) {
+  for (const auto& [parameter, page] : {std::pair{0, TfmCustomize::PagePlayers}, {1, TfmCustomize::PageGeneral}}) {
+    int shown = -1;
+    OnModal([&shown](QWidget* modal) {
+      auto* dialog = qobject_cast<TfmCustomize*>(modal);
+      ASSERT_NE(dialog, nullptr);
+      shown = dialog->Pages()->currentIndex();
+      dialog->reject();
+    });
+    TCommandEvent command(parameter);
+    QApplication::sendEvent(window.get(), &command);
+    EXPECT_EQ(shown, page);
+  }
 }
 
 }  // namespace
