@@ -14,6 +14,7 @@
 #include <QLabel>
 #include <QListWidget>
 #include <QPushButton>
+#include <QSignalBlocker>
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
@@ -140,6 +141,8 @@ void TfmCustomize::Apply() {
 
 void TfmCustomize::UpdatePlayers() {
   lbCurrent_->setText(edits_.CurrentName());
+  // Refilled quietly: the list's own row changes are no choice of the user's.
+  const QSignalBlocker quiet(lbPlayers_);
   lbPlayers_->clear();
   for (const TPlayerProfile& profile : edits_.List()) lbPlayers_->addItem(profile.Name);
   lbPlayers_->setCurrentRow(edits_.Selected());

@@ -128,8 +128,9 @@ QWidget* TfmCustomize::PlayersPage() {
   ckSelectPlayer_ = Check("Select player when starting Tarvelo", "ckSelectPlayer", page);
   layout->addWidget(ckSelectPlayer_);
 
-  connect(lbPlayers_, &QListWidget::itemClicked, this, [this] {
-    edits_.Select(lbPlayers_->currentRow());
+  // A name picked with the mouse or the keys.
+  connect(lbPlayers_, &QListWidget::currentRowChanged, this, [this](int row) {
+    edits_.Select(row);
     UpdateEnabling();
   });
   connect(bnNew, &QPushButton::clicked, this, &TfmCustomize::NewPlayer);

@@ -195,6 +195,29 @@ TEST_F(Customize, NamesAreTakenAndShownAsTyped) {
   EXPECT_EQ(Stats.Profiles.PlayerName(), odd);
 }
 
+TEST_F(Customize, PickingANameEnablesTheButtonsForItAndRenameMakesItCurrent) {
+  Stats.Profiles.List = {TPlayerProfile{"Ann"}, TPlayerProfile{"Bob"}};
+  Stats.Profiles.CurrentPlayer = 0;
+  TfmCustomize dialog(Settings, Stats, {}, TfmCustomize::PagePlayers);
+  auto* setCurrent = Find<QPushButton>(dialog, "bnSetCurrent");
+  EXPECT_FALSE(setCurrent->isEnabled());
+  EXPECT_TRUE(Find<QCheckBox>(dialog, "ckSelectPlayer")->isEnabled());
+  Find<QListWidget>(dialog, "lbPlayers")->setCurrentRow(1);
+  EXPECT_TRUE(setCurrent->isEnabled());
+  EXPECT_TRUE(Find<QPushButton>(dialog, "bnResetStats")->isEnabled());
+  OnNextModal([](QWidget* input) {
+    EXPECT_EQ(qobject_cast<TNameInput*>(input)->Name(), "Bob");
+    Type(input, "Rob");
+  });
+  dialog.RenamePlayer();
+  EXPECT_EQ(Find<QLabel>(dialog, "lbCurrent")->text(), "Rob");
+  EXPECT_EQ(Find<QListWidget>(dialog, "lbPlayers")->currentRow(), 1);
+  EXPECT_EQ(Stats.Profiles.List[1].Name, "Bob");  // until OK
+  Find<QPushButton>(dialog, "bnOK")->click();
+  EXPECT_EQ(Stats.Profiles.PlayerName(), "Rob");
+  EXPECT_EQ(ReadProfiles(Store).List[0].Name, "Rob");
+}
+
 TEST_F(Customize, TheNameInputTakesAtMost255Characters) {
   TNameInput input("New Player", "Enter the name of the new player:", QString(300, u'z'));
   EXPECT_EQ(input.Name().size(), 255);
