@@ -62,9 +62,10 @@ int TStatistics::RecordHighScore(THighScoreSet set, int margin) {
   if (rank == 0) return 0;
   table[rank - 1].Date = QLocale().toString(Now().date(), QLocale::ShortFormat);
   table[rank - 1].Name = EntryName(set, margin);
+  // Stored before it is shown: a program ended while the hall of fame is open keeps the entry.
+  Failed(WriteHighScoreTable(store_, set, level, table));
   if (settings_.ReadBool("Settings\\Show Highscores", true) && Prompts.ShowHallOfFame)
     Prompts.ShowHallOfFame(set, level, rank);
-  Failed(WriteHighScoreTable(store_, set, level, table));
   return rank;
 }
 

@@ -64,7 +64,11 @@ TEST_F(Records, AHandAndAMatchAtOneHandEndAskTheNameOnceAndAreReadBackAtStart) {
     asked.push_back(set);
     return QString("%1 <b>&Ann");
   };
-  Stats->Prompts.ShowHallOfFame = [&](THighScoreSet set, int level, int rank) { shown.emplace_back(set, level, rank); };
+  Stats->Prompts.ShowHallOfFame = [&](THighScoreSet set, int level, int rank) {
+    shown.emplace_back(set, level, rank);
+    // Already stored while it is shown.
+    EXPECT_NE(Store->ReadValue(HighScoreKey(set, level) + QString("\\Score%1").arg(rank), 0), 0);
+  };
   Stats->HandEnded(870);
   Stats->MatchEnded(5120, 3000, "Computer");
   EXPECT_EQ(asked, std::vector<THighScoreSet>{SetHand});
