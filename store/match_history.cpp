@@ -16,10 +16,15 @@ QStringList ReadMatchHistory(const TRegistryEnhanced& store) {
 }
 
 bool AddMatchHistoryLine(TRegistryEnhanced& store, const QString& line) {
-  const QStringList old = ReadMatchHistory(store);
+  QStringList lines = ReadMatchHistory(store);
+  return AddMatchHistoryLine(store, lines, line);
+}
+
+bool AddMatchHistoryLine(TRegistryEnhanced& store, QStringList& lines, const QString& line) {
+  lines.prepend(line);
+  lines.resize(MatchHistoryLines);
   TRegistryEnhanced::TNamedValues values;
-  values.append({LineName(0), line});
-  for (int n = 1; n < MatchHistoryLines; ++n) values.append({LineName(n), old[n - 1]});
+  for (int n = 0; n < MatchHistoryLines; ++n) values.append({LineName(n), lines[n]});
   return store.ReplaceKey(HistoryKey, values);
 }
 

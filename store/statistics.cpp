@@ -11,7 +11,11 @@
 namespace tarvelo {
 
 TStatistics::TStatistics(TRegistryEnhanced& store, TSettingsAccess& settings)
-    : Profiles(ReadProfiles(store)), HighScores(ReadHighScores(store)), store_(store), settings_(settings) {}
+    : Profiles(ReadProfiles(store)),
+      HighScores(ReadHighScores(store)),
+      store_(store),
+      settings_(settings),
+      history_(ReadMatchHistory(store)) {}
 
 namespace {
 // The stored level as the computer reads it: any text but the first two is the Expert.
@@ -76,7 +80,8 @@ void TStatistics::RecordMatchResult(int playerScore, int opponentScore, const QS
     if (playerScore < opponentScore) AddLoss(*current->WinRatio);
   }
   const QString when = QLocale().toString(Now(), QLocale::ShortFormat);
-  Failed(AddMatchHistoryLine(store_, MatchHistoryLine(when, PlayerName(), opponentName, playerScore, opponentScore)));
+  const QString line = MatchHistoryLine(when, PlayerName(), opponentName, playerScore, opponentScore);
+  Failed(AddMatchHistoryLine(store_, history_, line));
   SaveProfiles();
 }
 
@@ -101,8 +106,6 @@ void TStatistics::ClearHighScores(THighScoreSet set, int level) {
   HighScores.Table(set, level) = THighScoreTable{};
   Failed(store_.DeleteKey(HighScoreKey(set, level)));
 }
-
-QStringList TStatistics::MatchHistory() const { return ReadMatchHistory(store_); }
 
 void TStatistics::Failed(bool written) {
   if (!written && Prompts.WriteFailed)

@@ -60,7 +60,7 @@ class TStatistics {
   void ReplaceProfiles(const TPlayerProfiles& profiles);  // and writes them
   void ResetWinRatio(int index);                          // and writes the profiles
   void ClearHighScores(THighScoreSet set, int level);
-  QStringList MatchHistory() const;
+  const QStringList& MatchHistory() const { return history_; }
 
  private:
   QString EntryName(THighScoreSet set, int margin);
@@ -68,6 +68,7 @@ class TStatistics {
 
   TRegistryEnhanced& store_;
   TSettingsAccess& settings_;
+  QStringList history_;  // read at start, kept as written
   bool nameAsked_ = false;
   QString askedName_;
 };
