@@ -1,6 +1,7 @@
 #include "session/session.h"
 #include "store/datamod.h"
 #include "store/store_settings.h"
+#include "ui/player_records.h"
 #include "ui/tvlmain.h"
 
 #include <QApplication>
@@ -17,9 +18,18 @@ int main(int argc, char* argv[]) {
   dmMain.rfMain.MigrateSettings();
   tarvelo::TStoreSettings settings(dmMain.rfMain);
 
-  tarvelo::TSession session(settings);
-  tarvelo::TfmTvlMain window(session, QApplication::arguments().mid(1));
+  // The profiles are read and the player chosen before anything is dealt or loaded.
+  tarvelo::TPlayerRecords records(dmMain.rfMain, settings);
+  records.SelectPlayerAtStart();
+  tarvelo::TSessionHooks sessionHooks;
+  records.AddTo(sessionHooks);
+  tarvelo::TWindowHooks windowHooks;
+  records.AddTo(windowHooks);
+
+  tarvelo::TSession session(settings, sessionHooks);
+  tarvelo::TfmTvlMain window(session, QApplication::arguments().mid(1), windowHooks);
   session.SetDisplay(&window);
+  records.Attach(window);
   window.UseSavedGames(dmMain.rfMain.Locations().DataFolder);
   session.SeatComputer();
   window.show();

@@ -26,8 +26,12 @@ TSession::~TSession() = default;
 void TSession::SetDisplay(TTableDisplay* display) { display_ = display ? display : &unseen_; }
 
 void TSession::ReadSettings() {
-  game_.RightClicks = ReadString("Settings\\Mouse options", "Single Right Click") == "Single Right Click" ? 0 : 1;
+  ReadMouseOption();
   game_.LoadRules();
+}
+
+void TSession::ReadMouseOption() {
+  game_.RightClicks = ReadString("Settings\\Mouse options", "Single Right Click") == "Single Right Click" ? 0 : 1;
 }
 
 void TSession::ShowStatusText(const std::string& text, bool isError) { display_->ShowStatusText(text, isError); }

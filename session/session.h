@@ -47,6 +47,8 @@ class TSession : public QObject, public TableHost {
   TGame& MutableGame() { return game_; }
   // Stored settings of the table: the mouse option and the rules.
   void ReadSettings();
+  // Discarding by one or two right clicks.
+  void ReadMouseOption();
 
   // --- The second seat
   // The computer holds the second seat. The stored level and aggressiveness come

@@ -156,15 +156,13 @@ bool TRegistryEnhanced::WriteText(const QString& path, const QString& text) {
   return true;
 }
 
-bool TRegistryEnhanced::DeleteKey(const QString& subkey) {
-  std::optional<QStringList> parts = TRegistryPath::ParseSubkey(subkey);
-  if (!parts || parts->isEmpty()) return false;
-  const QString name = parts->takeLast();
-  QSettings s(UserFile_, QSettings::IniFormat);
-  const TStoredGroup parent = ResolveGroup(s, *parts);
-  if (!parent.Exists) return true;
-  // Every spelling of the subkey goes, so that no stale values survive under
-  // another case; a value of the same name beside it stays.
+namespace {
+
+// Removes every spelling of a subkey from the pending state of `s`, so that no
+// stale values survive under another case; a value of the same name beside it stays.
+void RemoveKey(QSettings& s, const QStringList& parents, const QString& name) {
+  const TStoredGroup parent = ResolveGroup(s, parents);
+  if (!parent.Exists) return;
   for (const QString& stored : ChildGroups(s, parent.Prefix)) {
     if (DecodeName(stored).compare(name, Qt::CaseInsensitive) != 0) continue;
     // Child by child: QSettings would take a value of the subkey's own name with it.
@@ -172,7 +170,39 @@ bool TRegistryEnhanced::DeleteKey(const QString& subkey) {
     for (const QString& child : s.childKeys() + s.childGroups()) s.remove(child);
     s.endGroup();
   }
+}
+
+}  // namespace
+
+bool TRegistryEnhanced::DeleteKey(const QString& subkey) {
+  std::optional<QStringList> parts = TRegistryPath::ParseSubkey(subkey);
+  if (!parts || parts->isEmpty()) return false;
+  const QString name = parts->takeLast();
+  QSettings s(UserFile_, QSettings::IniFormat);
+  RemoveKey(s, *parts, name);
   return Commit(s);
+}
+
+bool TRegistryEnhanced::ReplaceKey(const QString& subkey, const TNamedValues& values) {
+  std::optional<QStringList> parts = TRegistryPath::ParseSubkey(subkey);
+  if (!parts || parts->isEmpty()) return false;
+  QList<TRegistryPath> paths;
+  for (const auto& [name, text] : values) {
+    const std::optional<TRegistryPath> p = TRegistryPath::Parse(subkey + u'\\' + name);
+    if (!p) return false;
+    paths << *p;
+  }
+  const bool creating = !QFileInfo::exists(UserFile_);
+  QSettings s(UserFile_, QSettings::IniFormat);
+  if (!s.isWritable()) return false;
+  QStringList parents = *parts;
+  const QString name = parents.takeLast();
+  RemoveKey(s, parents, name);
+  for (qsizetype i = 0; i < paths.size(); ++i) s.setValue(ResolveValue(s, paths[i]).Key, values[i].second);
+  // QSettings writes the whole file anew beside the old one and renames it into place.
+  if (!Commit(s)) return false;
+  if (creating) QFile::setPermissions(UserFile_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  return true;
 }
 
 bool TRegistryEnhanced::KeyExists(const QString& subkey) const {

@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -49,6 +51,11 @@ class TRegistryEnhanced {
   // Deletes a subkey of the per-user file with everything under it, whatever
   // the case of its stored spelling. The root itself cannot be deleted.
   bool DeleteKey(const QString& subkey);
+  // Replaces everything under a subkey by the given values (names relative to
+  // it) in one write of the file: a program killed meanwhile leaves the file
+  // with the old values or the new ones, never a part of them.
+  using TNamedValues = QList<QPair<QString, QString>>;
+  bool ReplaceKey(const QString& subkey, const TNamedValues& values);
   // These look at the per-user file only.
   bool KeyExists(const QString& subkey) const;
   bool ValueExists(const QString& path) const;

@@ -22,6 +22,7 @@ class TTableView : public QWidget {
   void SetPaintingAllowed(bool allowed);
   bool PaintingAllowed() const { return paintingAllowed_; }
   void SetTableColor(const QColor& color);
+  QColor TableColor() const { return tableColor_; }
   // The opponent's cards show their faces only outside a network game.
   void SetNetworkConnected(bool connected) { networkConnected_ = connected; }
   int SpreadExtent() const { return spreadExtent_; }

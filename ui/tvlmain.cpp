@@ -146,13 +146,20 @@ void TfmTvlMain::ApplySize(int newSizeIndex) {
   SetBusy(false);
 }
 
+void TfmTvlMain::ApplyCustomSettings(int newSizeIndex) {
+  view_->SetTableColor(ColorFromBgr(settings_.ReadInt("Settings\\Background Color", 0x008000)));
+  ApplySize(newSizeIndex);
+  session_.ReadMouseOption();
+  view_->update();
+}
+
 void TfmTvlMain::UpdatePanels() { status_->SetPanels(PanelTexts(Game())); }
 
 bool TfmTvlMain::event(QEvent* event) {
   if (event->type() == CommandEventType) {
     const int parameter = static_cast<TCommandEvent*>(event)->Parameter;
     if (parameter == 0 || parameter == 1) {
-      if (Hooks.Customize) Hooks.Customize(parameter);
+      if (Hooks.Customize) Hooks.Customize(parameter == 0 ? 1 : 3);  // "Players" or "General"
     } else if (parameter >= 2 && parameter <= 4) {
       const int pages[] = {1, 2, 0};  // Red Threes, Canastas, Discard Pile
       EditRules(pages[parameter - 2]);

@@ -40,7 +40,9 @@ class TCommandEvent : public QEvent {
 struct TWindowHooks {
   std::function<void(std::string_view)> Sound;  // a sound event
   std::function<void()> Load, Save, Hiscores, WinRatio, MatchHistory;
-  std::function<void(int page)> Customize;  // returns after the dialog; the window applies the size
+  // page: the customise dialog's page (0 Screen, 1 Players, 2 Level, 3 General), or -1
+  // for the page it was last closed on. Confirmed settings come back through ApplyCustomSettings.
+  std::function<void(int page)> Customize;
   std::function<void()> SoundOptions, Lobby, RuleDifferences, Disconnect, ProxySettings, CheckUpgrade, HomePage;
   std::function<bool()> StartSavedGame;  // at start-up: true when a saved game was loaded
   std::function<void()> AutoSaveAtExit;
@@ -68,6 +70,8 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   // starts tmSplash; EndStartUp (its timeout) deals or loads the first game.
   void EndStartUp();
   void ApplySize(int newSizeIndex);
+  // After the customise dialog: the size, the table colour, the status bar and the discarding mode.
+  void ApplyCustomSettings(int newSizeIndex);
   void ApplyBacks();
   QTimer tmSplash, tmWhoseTurn;
   TTableView* View() const { return view_; }

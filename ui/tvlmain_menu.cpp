@@ -47,7 +47,7 @@ void TfmTvlMain::BuildMenus() {
   QMenu* options = menuBar()->addMenu("&Options");
   AddItem(options, "Customize1", "&Customize...",
           "Create players, set the computer level and change the window size and color", {},
-          Hooks.Customize ? std::function<void()>([this] { Hooks.Customize(0); }) : std::function<void()>{});
+          Hooks.Customize ? std::function<void()>([this] { Hooks.Customize(-1); }) : std::function<void()>{});
   AddItem(options, "Decks1", "&Decks...", "Choose the backs of the two decks", {}, [this] { EditDecks(); });
   AddItem(options, "Sound1", "&Sound...", "Set the sounds and the background music", {}, hook(Hooks.SoundOptions));
   AddItem(options, "Ladder1", "&Ladder...", "Set the ladder options", {}, {})->setVisible(false);

@@ -1,5 +1,7 @@
 #include "ui/dialogs/gameover_dialog.h"
 
+#include "ui/dialogs/plain_text.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -11,7 +13,8 @@ namespace tarvelo {
 TfmGameover::TfmGameover(const TGameOverInfo& info, QWidget* parent) : QDialog(parent) {
   setWindowTitle("Game Over");
   auto* layout = new QVBoxLayout(this);
-  auto* verdict = new QLabel(QString::fromStdString(info.Verdict), this);
+  // The verdict holds the player's name: shown as typed.
+  QLabel* verdict = PlainLabel(QString::fromStdString(info.Verdict), this);
   verdict->setObjectName("lbVerdict");
   QFont font = verdict->font();
   font.setBold(true);
@@ -28,7 +31,7 @@ TfmGameover::TfmGameover(const TGameOverInfo& info, QWidget* parent) : QDialog(p
   };
   grid->addWidget(new QLabel("Your score:", this), 0, 0);
   grid->addWidget(number(info.PlayerScore), 0, 1);
-  grid->addWidget(new QLabel(QString::fromStdString(info.OpponentName) + "'s score:", this), 1, 0);
+  grid->addWidget(PlainLabel(QString::fromStdString(info.OpponentName) + "'s score:", this), 1, 0);
   grid->addWidget(number(info.OpponentScore), 1, 1);
   grid->addWidget(new QLabel("Difference:", this), 2, 0);
   grid->addWidget(number(info.Difference), 2, 1);

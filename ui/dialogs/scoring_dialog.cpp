@@ -1,5 +1,7 @@
 #include "ui/dialogs/scoring_dialog.h"
 
+#include "ui/dialogs/plain_text.h"
+
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -16,7 +18,7 @@ QLabel* Number(int value, QWidget* parent) {
 }
 
 QLabel* Bold(const QString& text, QWidget* parent) {
-  auto* label = new QLabel(text, parent);
+  QLabel* label = PlainLabel(text, parent);
   QFont font = label->font();
   font.setBold(true);
   label->setFont(font);
@@ -30,7 +32,7 @@ TfmScoring::TfmScoring(const THandResults& r, std::function<void()> showDetails,
   auto* grid = new QGridLayout;
   grid->addWidget(new QLabel("Your Score:", this), 0, 0);
   grid->addWidget(Number(r.Player.Total(), this), 0, 1);
-  grid->addWidget(new QLabel(QString::fromStdString(r.OpponentName) + "'s Score:", this), 1, 0);
+  grid->addWidget(PlainLabel(QString::fromStdString(r.OpponentName) + "'s Score:", this), 1, 0);
   grid->addWidget(Number(r.Opponent.Total(), this), 1, 1);
   grid->addWidget(Bold("Difference:", this), 2, 0);
   grid->addWidget(Number(r.Difference(), this), 2, 1);

@@ -73,3 +73,21 @@ TEST(ResultDialogs, GameOverAsksForAnotherGame) {
   no.findChild<QPushButton*>("bnNo")->click();
   EXPECT_EQ(no.result(), QDialog::Rejected);
 }
+
+TEST(ResultDialogs, NamesShowAsTyped) {
+  TestApp();
+  TGameOverInfo info;
+  info.Verdict = "Congratulations <b>%1</b> & Co! You won.";
+  info.OpponentName = "<i>Zed</i>";
+  TfmGameover over(info);
+  THandResults results;
+  results.PlayerName = "<b>%1</b> & Co";
+  results.OpponentName = "<i>Zed</i>";
+  TfmScoring scoring(results, [] {});
+  TfmDetails details(results);
+  QStringList marked;  // texts with a name that Qt would read as markup
+  for (QDialog* dialog : std::initializer_list<QDialog*>{&over, &scoring, &details})
+    for (const QLabel* label : dialog->findChildren<QLabel*>())
+      if (label->text().contains('<') && label->textFormat() != Qt::PlainText) marked << label->text();
+  EXPECT_TRUE(marked.isEmpty()) << marked.join(" | ").toStdString();
+}
