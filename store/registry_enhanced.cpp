@@ -8,6 +8,7 @@
 #include <QSettings>
 
 #include <utility>
+#include <vector>
 
 namespace tarvelo {
 
@@ -156,15 +157,14 @@ bool TRegistryEnhanced::WriteText(const QString& path, const QString& text) {
   return true;
 }
 
-bool TRegistryEnhanced::DeleteKey(const QString& subkey) {
-  std::optional<QStringList> parts = TRegistryPath::ParseSubkey(subkey);
-  if (!parts || parts->isEmpty()) return false;
-  const QString name = parts->takeLast();
-  QSettings s(UserFile_, QSettings::IniFormat);
-  const TStoredGroup parent = ResolveGroup(s, *parts);
-  if (!parent.Exists) return true;
-  // Every spelling of the subkey goes, so that no stale values survive under
-  // another case; a value of the same name beside it stays.
+namespace {
+
+// Removes every spelling of a subkey, so that no stale values survive under
+// another case; a value of the same name beside it stays.
+void RemoveSubkey(QSettings& s, QStringList parts) {
+  const QString name = parts.takeLast();
+  const TStoredGroup parent = ResolveGroup(s, parts);
+  if (!parent.Exists) return;
   for (const QString& stored : ChildGroups(s, parent.Prefix)) {
     if (DecodeName(stored).compare(name, Qt::CaseInsensitive) != 0) continue;
     // Child by child: QSettings would take a value of the subkey's own name with it.
@@ -172,7 +172,36 @@ bool TRegistryEnhanced::DeleteKey(const QString& subkey) {
     for (const QString& child : s.childKeys() + s.childGroups()) s.remove(child);
     s.endGroup();
   }
+}
+
+}  // namespace
+
+bool TRegistryEnhanced::DeleteKey(const QString& subkey) {
+  const std::optional<QStringList> parts = TRegistryPath::ParseSubkey(subkey);
+  if (!parts || parts->isEmpty()) return false;
+  QSettings s(UserFile_, QSettings::IniFormat);
+  RemoveSubkey(s, *parts);
   return Commit(s);
+}
+
+bool TRegistryEnhanced::ReplaceKey(const QString& subkey, const QList<QPair<QString, QString>>& values) {
+  const std::optional<QStringList> parts = TRegistryPath::ParseSubkey(subkey);
+  if (!parts || parts->isEmpty()) return false;
+  std::vector<TRegistryPath> paths;
+  for (const auto& value : values) {
+    const std::optional<TRegistryPath> p = TRegistryPath::Parse(value.first);
+    if (!p) return false;
+    paths.push_back(*p);
+  }
+  const bool creating = !QFileInfo::exists(UserFile_);
+  QSettings s(UserFile_, QSettings::IniFormat);
+  if (!s.isWritable()) return false;
+  RemoveSubkey(s, *parts);
+  for (size_t i = 0; i < paths.size(); ++i)
+    s.setValue(ResolveValue(s, paths[i]).Key, values[static_cast<qsizetype>(i)].second);
+  if (!Commit(s)) return false;
+  if (creating) QFile::setPermissions(UserFile_, QFileDevice::ReadOwner | QFileDevice::WriteOwner);
+  return true;
 }
 
 bool TRegistryEnhanced::KeyExists(const QString& subkey) const {

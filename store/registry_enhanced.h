@@ -1,5 +1,7 @@
 #pragma once
 
+#include <QList>
+#include <QPair>
 #include <QString>
 #include <QStringList>
 
@@ -49,6 +51,9 @@ class TRegistryEnhanced {
   // Deletes a subkey of the per-user file with everything under it, whatever
   // the case of its stored spelling. The root itself cannot be deleted.
   bool DeleteKey(const QString& subkey);
+  // Deletes a subkey as DeleteKey does and writes the values (full paths and
+  // texts) in the same step: the file never holds half of the change.
+  bool ReplaceKey(const QString& subkey, const QList<QPair<QString, QString>>& values);
   // These look at the per-user file only.
   bool KeyExists(const QString& subkey) const;
   bool ValueExists(const QString& path) const;
