@@ -1,4 +1,6 @@
 #include "session/session.h"
+#include "sound/sdl_audio.h"
+#include "sound/sound_files.h"
 #include "store/datamod.h"
 #include "store/store_settings.h"
 #include "ui/tvlmain.h"
@@ -18,9 +20,16 @@ int main(int argc, char* argv[]) {
   tarvelo::TStoreSettings settings(dmMain.rfMain);
 
   tarvelo::TSession session(settings);
+  // Opened before the window and closed after it; without a device it stays silent.
+  tarvelo::TSdlAudio audio;
   tarvelo::TfmTvlMain window(session, QApplication::arguments().mid(1));
   session.SetDisplay(&window);
   window.UseSavedGames(dmMain.rfMain.Locations().DataFolder);
+  window.UseSound(audio, tarvelo::ProgramDataFolder(), [&dmMain](const auto& values) {
+    QList<QPair<QString, QString>> texts;
+    for (const auto& [path, text] : values) texts.append({QString::fromStdString(path), QString::fromStdString(text)});
+    return dmMain.rfMain.ReplaceKey("Sound", texts);
+  });
   session.SeatComputer();
   window.show();
   return QApplication::exec();

@@ -87,9 +87,13 @@ void TSoundSystem::RestartMusic() {
   NextMusic();
 }
 
-void TSoundSystem::StartExit() {
+void TSoundSystem::StopMusicForGood() {
   Music.MusicOn = false;
   audio_.StopMusic();
+}
+
+void TSoundSystem::StartExit() {
+  StopMusicForGood();
   PlaySound("Exit");
 }
 

@@ -54,6 +54,8 @@ class TSoundSystem {
   // The first steps of closing the window: the music stops for good, then the
   // "Exit" sound plays.
   void StartExit();
+  // Music off and its player closed; a late end of a piece starts nothing.
+  void StopMusicForGood();
 
  private:
   void MusicFinished();
