@@ -72,6 +72,7 @@ QWidget* TfmSound::BuildSoundPage() {
   ckSound_->setChecked(sound_.SoundOn);
   lbEvents_ = Named(new QListWidget, "lbEvents", TopicEvents);
   for (int e = 0; e < SoundEventCount; ++e) lbEvents_->addItem(Text(std::string(SoundEventName(e))));
+  lbEvents_->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
   lbSounds_ = Named(new QListWidget, "lbSounds", TopicSounds);
   lbSounds_->installEventFilter(this);
   btAdd_ = Named(new QPushButton("&Add..."), "btAdd", TopicAdd);
@@ -95,8 +96,9 @@ QWidget* TfmSound::BuildSoundPage() {
   for (QPushButton* b : {btAdd_, btPlay_, btRemove_, btDefault_}) buttons->addWidget(b);
   buttons->addStretch();
   grid->addLayout(buttons, 2, 2);
-  grid->setColumnStretch(0, 5);
-  grid->setColumnStretch(1, 4);
+  // The event names are the longer texts: their list takes the larger share.
+  grid->setColumnStretch(0, 3);
+  grid->setColumnStretch(1, 2);
   return page;
 }
 
