@@ -1,4 +1,6 @@
 #include "session/session.h"
+#include "sound/sdl_audio.h"
+#include "sound/sound_files.h"
 #include "store/datamod.h"
 #include "store/store_settings.h"
 #include "ui/player_records.h"
@@ -27,10 +29,19 @@ int main(int argc, char* argv[]) {
   records.AddTo(windowHooks);
 
   tarvelo::TSession session(settings, sessionHooks);
+  // Opened before the window and closed after it; without a device it stays silent.
+  tarvelo::TSdlAudio audio;
   tarvelo::TfmTvlMain window(session, QApplication::arguments().mid(1), windowHooks);
   session.SetDisplay(&window);
   records.Attach(window);
   window.UseSavedGames(dmMain.rfMain.Locations().DataFolder);
+  window.UseSound(audio, tarvelo::ProgramDataFolder(), [&dmMain](const auto& values) {
+    QList<QPair<QString, QString>> texts;
+    // The values' paths are under "Sound\"; the store takes them relative to it.
+    for (const auto& [path, text] : values)
+      texts.append({QString::fromStdString(path).section(u'\\', 1), QString::fromStdString(text)});
+    return dmMain.rfMain.ReplaceKey("Sound", texts);
+  });
   session.SeatComputer();
   window.show();
   return QApplication::exec();

@@ -171,10 +171,11 @@ bool TfmTvlMain::event(QEvent* event) {
 
 void TfmTvlMain::closeEvent(QCloseEvent* event) {
   if (Hooks.AutoSaveAtExit) Hooks.AutoSaveAtExit();
-  if (!quitting_) PlaySound("Exit");
+  StartExitSound();
   if (help_) help_->close();
   const TResolution r{qMax(0, pos().x()), qMax(0, pos().y()), SizeIndex};
   settings_.WriteString("Settings\\Resolution", ResolutionText(r).toStdString());
+  FinishExitSound();
   event->accept();
 }
 

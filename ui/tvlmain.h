@@ -3,6 +3,8 @@
 #include "engine/game.h"
 #include "engine/table_display.h"
 #include "session/session.h"
+#include "sound/sound_settings.h"
+#include "sound/sound_system.h"
 #include "ui/art/card_back.h"
 
 #include <QEvent>
@@ -103,6 +105,14 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   // A network game whose connection was lost, saved as local_remote.tvl: the path, or empty.
   QString ParkNetworkGame(const std::string& localName, const std::string& remoteName);
 
+  // --- Sound (tvlmain_sound.cpp)
+  // The event sounds, the background music and the "&Sound..." dialog on
+  // `audio`, with the built-in files in `dataFolder`. Reads the sound settings
+  // and starts the music when it is on.
+  void UseSound(TAudioBackend& audio, const std::string& dataFolder, TReplaceSoundKey replaceSoundKey);
+  TSoundSystem* Sound() const { return sound_.get(); }
+  void EditSound();
+
   // --- TTableDisplay
   void ShowStatusText(const std::string& text, bool isError) override;
   void SetEndHandButton(bool visible, bool enabled) override;
@@ -149,6 +159,10 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   SettingsReader Reader();
   SettingsWriter Writer();
   void ShowDetails(const THandResults& results);
+  // Closing: the music stops and "Exit" plays; later the window waits a
+  // bounded time for it to end.
+  void StartExitSound();
+  void FinishExitSound();
   // The steps of the next card move, shortened while a group of moves runs.
   int GroupedSteps(int steps);
 
@@ -168,6 +182,8 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   bool quitting_ = false;
   QPoint startPosition_;
   TCardBacks backs_{};
+  std::unique_ptr<TSoundSystem> sound_;
+  TReplaceSoundKey replaceSoundKey_;
 };
 
 // A key of the table as the engine knows it, or 0 for a key it does not take.

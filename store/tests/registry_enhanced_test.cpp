@@ -226,6 +226,27 @@ TEST_F(RegistryTest, DeleteKeyRemovesTheSubkeyWithEverySpellingAndKeepsTheRest) 
   EXPECT_EQ(Store.GetValueNames("Sound"), QStringList{"Deal1"});
 }
 
+TEST_F(RegistryTest, ReplaceKeyLeavesOnlyTheNewValuesOfTheSubkeyInOneWrite) {
+  ASSERT_TRUE(Store.WriteValue("Sound\\Deal1", "old.wav"));
+  ASSERT_TRUE(Store.WriteValue("Sound\\Exit2", "stale.wav"));
+  ASSERT_TRUE(Store.WriteValue("Settings\\Sound", true));
+  WriteFile(Store.UserFile(), FileBytes(Store.UserFile()) + "\n[sound]\nExit3=other spelling.wav\n");
+
+  ASSERT_TRUE(Store.ReplaceKey("Sound", {{"Deal1", "<none>"}, {"Exit1", "a b/c.wav"}}));
+
+  TRegistryEnhanced fresh(FreshCopy(Store.UserFile()), QString());
+  QStringList names = fresh.GetValueNames("Sound");
+  names.sort();
+  EXPECT_EQ(names, (QStringList{"Deal1", "Exit1"}));
+  EXPECT_EQ(fresh.ReadValue("Sound\\Deal1", ""), "<none>");
+  EXPECT_EQ(fresh.ReadValue("Sound\\Exit1", ""), "a b/c.wav");
+  EXPECT_TRUE(fresh.ReadValue("Settings\\Sound", false));
+  // A path that names nothing writes nothing at all.
+  const QByteArray before = FileBytes(Store.UserFile());
+  EXPECT_FALSE(Store.ReplaceKey("Sound", {{"", "x"}}));
+  EXPECT_EQ(FileBytes(Store.UserFile()), before);
+}
+
 TEST_F(RegistryTest, AFileThatCannotBeWrittenGivesDefaultsAndFailedWrites) {
   WriteFile(PathOf("blocker"), "a file where the folder should be");
   TRegistryEnhanced blocked(PathOf("blocker/Tarvelo.conf"), QString());
