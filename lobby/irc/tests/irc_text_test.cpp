@@ -92,3 +92,29 @@ TEST(IrcText, CappedNamesFitTheLimitOnceEscaped) {
 }
 
 }  // namespace
+
+#include "lobby/irc/event_text.h"
+
+namespace {
+
+TEST(EventText, SplitsAtTheFirstSpaceAndEndsAtTheCarriageReturn) {
+  struct Case {
+    std::string text, first, rest, line;
+  };
+  const Case cases[] = {
+      {"bob hello there\r", "bob", "hello there", "bob hello there"},
+      {"LOBBY-Tarvelo501\r", "LOBBY-Tarvelo501", "", "LOBBY-Tarvelo501"},
+      {"ann ", "ann", "", "ann "},
+      {"cy LOBBY-Tarvelo501\rtrailing", "cy", "LOBBY-Tarvelo501", "cy LOBBY-Tarvelo501"},
+      {"", "", "", ""},
+      {"\r", "", "", ""},
+  };
+  for (const auto& c : cases) {
+    const auto read = ReadEventText(c.text);
+    EXPECT_EQ(read.First, c.first) << c.text;
+    EXPECT_EQ(read.Rest, c.rest) << c.text;
+    EXPECT_EQ(read.Line, c.line) << c.text;
+  }
+}
+
+}  // namespace
