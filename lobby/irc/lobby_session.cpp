@@ -60,6 +60,7 @@ void TLobbySession::Login(std::string_view nick, std::string_view credential, st
   nick_ = StripLineBreaks(nick);
   wireNick_ = EscapeIrcName(nick_);
   credential_ = StripLineBreaks(credential);
+  mainRoom_ = "LOBBY-" + StripLineBreaks(client);
   lastHeard_ = now_;
   Send(MakeMessage("CAP", {"LS", "302"}));
   Send(MakeMessage("NICK", {wireNick_}));
@@ -99,12 +100,24 @@ void TLobbySession::StartJoin(std::string_view room, bool create, bool forTwo) {
     Emit(LobbyAlreadyInRoom, name + "\r");
     return;
   }
+  if (joining_ && Folded(EscapeIrcName(pending_.Room)) == Folded(EscapeIrcName(name))) {
+    pending_.Create = pending_.Create || create;  // the JOIN on its way does for both
+    return;
+  }
   // One room at a time: the lobby shows one room's players and chat.
   if (!currentRoom_.empty()) Send(MakeMessage("PART", {Channel(currentRoom_)}));
+  if (joining_) Send(MakeMessage("PART", {Channel(pending_.Room)}));  // the room on its way is left as well
   currentRoom_.clear();
   pending_ = TPendingJoin{name, create, forTwo};
   joining_ = true;
   Send(MakeMessage("JOIN", {Channel(name)}));
+}
+
+// A player who logs in is in the client's main room, made by the first who comes.
+void TLobbySession::EnterMainRoom() {
+  loggedIn_ = true;
+  Emit(LobbyLoggedIn);
+  StartJoin(mainRoom_, true, false);
 }
 
 void TLobbySession::PublicMessage(std::string_view text) {
@@ -338,8 +351,7 @@ void TLobbySession::HandleNumeric(int numeric, const TIrcMessage& message) {
 void TLobbySession::HandleWelcomeEnd() {
   welcomeEnded_ = true;
   if (sasl_ == TSasl::Ok) {
-    loggedIn_ = true;
-    Emit(LobbyLoggedIn);
+    EnterMainRoom();
   } else {
     Emit(LobbyNotRegistered);
   }
@@ -470,8 +482,7 @@ void TLobbySession::HandleNotice(const TIrcMessage& message) {
   const std::string& text = message.Params.back();
   if (Contains(text, "is now registered")) {
     registering_ = false;
-    loggedIn_ = true;
-    Emit(LobbyLoggedIn);
+    EnterMainRoom();
   } else if (Contains(text, "is already registered")) {
     registering_ = false;
     Emit(LobbyNickTaken);

@@ -24,6 +24,7 @@ class TLobbySession {
   static constexpr std::int64_t DropAfterMs = 120000;
 
   // --- The lobby's calls
+  // Once logged in, the player enters the client's main room ("LOBBY-" + client).
   void Login(std::string_view nick, std::string_view credential, std::string_view client);
   void Register(std::string_view credential, std::string_view email);
   void GetMotd();
@@ -77,6 +78,7 @@ class TLobbySession {
   void HandleNotice(const TIrcMessage& message);
   void HandleError(const TIrcMessage& message);
   void StartJoin(std::string_view room, bool create, bool forTwo);
+  void EnterMainRoom();
   bool IsMe(std::string_view wireNick) const;
   static std::string Channel(std::string_view room);
   static std::string RoomOf(std::string_view channel);
@@ -85,7 +87,7 @@ class TLobbySession {
   std::vector<TLobbyEvent> events_;
   std::string buffer_;
   bool wantsClose_ = false, quitting_ = false, loggedIn_ = false;
-  std::string nick_, wireNick_, credential_;
+  std::string nick_, wireNick_, credential_, mainRoom_;
   bool capsListed_ = false, echo_ = false, registered_ = false, welcomeEnded_ = false;
   enum class TSasl { None, Running, Ok, Failed } sasl_ = TSasl::None;
   std::string offeredCaps_;

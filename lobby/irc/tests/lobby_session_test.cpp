@@ -27,7 +27,7 @@ std::string Server(std::initializer_list<const char*> lines) {
   return out;
 }
 
-enum class TStart { Fresh, LoggedIn, InLobbyRoom };
+enum class TStart { Fresh, InLobbyRoom };
 
 // One step: a call of the lobby, or what the server sends.
 struct TStep {
@@ -46,24 +46,20 @@ struct TRow {
   bool Closes = false;
 };
 
+// Logged in, and in the main room with one other player.
 void LogIn(TLobbySession& session) {
   session.Login("ann", "secret", "Tarvelo501");
-  session.Receive(Server({":irc CAP * LS :echo-message sasl=PLAIN", ":irc CAP * ACK :sasl echo-message",
-                          "AUTHENTICATE +", ":irc 903 ann :SASL authentication successful", ":irc 001 ann :Welcome",
-                          ":irc 376 ann :End of message of the day."}));
-}
-
-void EnterLobbyRoom(TLobbySession& session) {
-  session.JoinRoom("LOBBY-Tarvelo501");
-  session.Receive(Server({":ann!a@h JOIN :#LOBBY-Tarvelo501", ":irc 353 ann = #LOBBY-Tarvelo501 :ann @bob",
-                          ":irc 366 ann #LOBBY-Tarvelo501 :End of /NAMES list."}));
+  session.Receive(
+      Server({":irc CAP * LS :echo-message sasl=PLAIN", ":irc CAP * ACK :sasl echo-message", "AUTHENTICATE +",
+              ":irc 903 ann :SASL authentication successful", ":irc 001 ann :Welcome",
+              ":irc 376 ann :End of message of the day.", ":ann!a@h JOIN :#LOBBY-Tarvelo501",
+              ":irc 353 ann = #LOBBY-Tarvelo501 :ann @bob", ":irc 366 ann #LOBBY-Tarvelo501 :End of /NAMES list."}));
 }
 
 void Run(const TRow& row) {
   SCOPED_TRACE(row.Name);
   TLobbySession session;
   if (row.Start != TStart::Fresh) LogIn(session);
-  if (row.Start == TStart::InLobbyRoom) EnterLobbyRoom(session);
   session.TakeLines();
   session.TakeEvents();
   for (const auto& step : row.Steps) {
@@ -99,7 +95,7 @@ TEST(LobbySession, LoginRegistrationAndTheirRefusals) {
               ":irc 903 ann :SASL authentication successful", ":irc 001 ann :Welcome",
               ":irc 375 ann :- irc Message of the day -", ":irc 372 ann :- hello", ":irc 376 ann :End"})},
        {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "CAP REQ :sasl echo-message", "AUTHENTICATE PLAIN",
-        "AUTHENTICATE YW5uAGFubgBzZWNyZXQ=", "CAP END"},
+        "AUTHENTICATE YW5uAGFubgBzZWNyZXQ=", "CAP END", "JOIN #LOBBY-Tarvelo501"},
        {{LobbyLoggedIn, ""}}},
       {"an unknown account asks the program to register",
        TStart::Fresh,
@@ -115,11 +111,22 @@ TEST(LobbySession, LoginRegistrationAndTheirRefusals) {
        {{LobbyNotRegistered, ""}}},
       {"registering with NickServ logs in",
        TStart::Fresh,
-       {Call([](TLobbySession& s) { s.Register("secret", "player@tarvelo.invalid"); }),
+       {login, Call([](TLobbySession& s) { s.Register("secret", "player@tarvelo.invalid"); }),
         Hear({":NickServ!s@services NOTICE ann :\x02"
               "ann\x02 is now registered to \x02player@tarvelo.invalid\x02."})},
-       {"PRIVMSG NickServ :REGISTER secret player@tarvelo.invalid"},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "PRIVMSG NickServ :REGISTER secret player@tarvelo.invalid",
+        "JOIN #LOBBY-Tarvelo501"},
        {{LobbyLoggedIn, ""}}},
+      {"once logged in, the player is in the main room, made by the first who comes",
+       TStart::Fresh,
+       {login,
+        Hear({":irc CAP * LS :sasl", ":irc CAP * ACK :sasl", "AUTHENTICATE +", ":irc 903 ann :ok",
+              ":irc 001 ann :Welcome", ":irc 422 ann :No MOTD", ":ann!a@h JOIN #LOBBY-Tarvelo501",
+              ":irc 353 ann = #LOBBY-Tarvelo501 :@ann", ":irc 366 ann #LOBBY-Tarvelo501 :End"}),
+        Call([](TLobbySession& s) { s.JoinRoom("LOBBY-Tarvelo501"); })},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "CAP REQ sasl", "AUTHENTICATE PLAIN",
+        "AUTHENTICATE YW5uAGFubgBzZWNyZXQ=", "CAP END", "JOIN #LOBBY-Tarvelo501"},
+       {{LobbyLoggedIn, ""}, {LobbyJoined, "LOBBY-Tarvelo501\r"}, {LobbyAlreadyInRoom, "LOBBY-Tarvelo501\r"}}},
       {"a nickname registered by someone else",
        TStart::Fresh,
        {Call([](TLobbySession& s) { s.Register("secret", "p@x.invalid"); }),
@@ -154,7 +161,7 @@ TEST(LobbySession, LoginRegistrationAndTheirRefusals) {
        {{LobbyBanned, ""}},
        true},
       {"any other error closes the link with its text",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Hear({"ERROR :Closing link: (a@127.0.0.1) [Killed (op (flood))]"})},
        {},
        {{LobbyError, "Closing link: (a@127.0.0.1) [Killed (op (flood))]"}},
@@ -165,24 +172,24 @@ TEST(LobbySession, LoginRegistrationAndTheirRefusals) {
 TEST(LobbySession, MessageOfTheDayRoomsAndUsers) {
   RunAll({
       {"the message of the day",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.GetMotd(); }),
         Hear({":irc 375 ann :- irc Message of the Day -", ":irc 372 ann :- Welcome, J\xC3\xB6rg", ":irc 372 ann :-",
               ":irc 376 ann :End of message of the day."})},
        {"MOTD"},
        {{LobbyMotdStart, ""}, {LobbyMotdLine, "Welcome, J\xF6rg\r"}, {LobbyMotdLine, "\r"}, {LobbyMotdEnd, ""}}},
       {"no message of the day",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.GetMotd(); }), Hear({":irc 422 ann :MOTD File is missing"})},
        {"MOTD"},
        {{LobbyMotdStart, ""}, {LobbyMotdEnd, ""}}},
       {"an unasked message of the day is not shown",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Hear({":irc 375 ann :x", ":irc 372 ann :- y", ":irc 376 ann :z"})},
        {},
        {}},
       {"all rooms, names without the # and as typed",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.GetAllRooms(); }),
         Hear({":irc 321 ann Channel :Users Name", ":irc 322 ann #LOBBY-Tarvelo501 5 :",
               ":irc 322 ann #Tarvelo\\23bob\\23ann\\23 2 :", ":irc 323 ann :End of channel list."})},
@@ -192,7 +199,7 @@ TEST(LobbySession, MessageOfTheDayRoomsAndUsers) {
         {LobbyRoom, "Tarvelo#bob#ann#\r"},
         {LobbyRoomsEnd, ""}}},
       {"a room list without its start line",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.GetAllRooms(); }), Hear({":irc 323 ann :End of channel list."})},
        {"LIST"},
        {{LobbyRoomsStart, ""}, {LobbyRoomsEnd, ""}}},
@@ -204,7 +211,7 @@ TEST(LobbySession, MessageOfTheDayRoomsAndUsers) {
        {"NAMES #LOBBY-Tarvelo501"},
        {{LobbyUsersStart, ""}, {LobbyUser, "ann "}, {LobbyUser, "bob "}, {LobbyUser, "J\xF6rg "}, {LobbyUser, "[x] "}}},
       {"an empty room",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.GetUserList("Quiet Room"); }), Hear({":irc 366 ann #Quiet\\20Room :End"})},
        {"NAMES #Quiet\\20Room"},
        {{LobbyUsersStart, ""}}},
@@ -214,12 +221,23 @@ TEST(LobbySession, MessageOfTheDayRoomsAndUsers) {
 TEST(LobbySession, JoiningAndCreatingRooms) {
   RunAll({
       {"joining a room with people in it",
-       TStart::LoggedIn,
-       {Call([](TLobbySession& s) { s.JoinRoom("LOBBY-Tarvelo501"); }),
-        Hear({":ann!a@h JOIN #LOBBY-Tarvelo501", ":irc 353 ann = #LOBBY-Tarvelo501 :ann @bob",
-              ":irc 366 ann #LOBBY-Tarvelo501 :End"})},
-       {"JOIN #LOBBY-Tarvelo501"},
-       {{LobbyJoined, "LOBBY-Tarvelo501\r"}}},
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.JoinRoom("LobbyTarveloLadder"); }),
+        Hear({":ann!a@h JOIN #LobbyTarveloLadder", ":irc 353 ann = #LobbyTarveloLadder :ann @bob",
+              ":irc 366 ann #LobbyTarveloLadder :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #LobbyTarveloLadder"},
+       {{LobbyJoined, "LobbyTarveloLadder\r"}}},
+      {"a room asked for while another is on its way: that one is left again",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) {
+          s.JoinRoom("LobbyTarveloLadder");
+          s.JoinRoom("LobbyTarveloclub");
+        }),
+        Hear({":ann!a@h JOIN #LobbyTarveloLadder", ":irc 353 ann = #LobbyTarveloLadder :ann @bob",
+              ":irc 366 ann #LobbyTarveloLadder :End", ":ann!a@h JOIN #LobbyTarveloclub",
+              ":irc 353 ann = #LobbyTarveloclub :ann @cy", ":irc 366 ann #LobbyTarveloclub :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #LobbyTarveloLadder", "PART #LobbyTarveloLadder", "JOIN #LobbyTarveloclub"},
+       {{LobbyJoined, "LobbyTarveloclub\r"}}},
       {"the room one is in already",
        TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.JoinRoom("LOBBY-Tarvelo501"); })},
@@ -233,9 +251,9 @@ TEST(LobbySession, JoiningAndCreatingRooms) {
        {"PART #LOBBY-Tarvelo501", "JOIN #LobbyTarveloLadder", "PART #LobbyTarveloLadder"},
        {{LobbyNoSuchRoom, "LobbyTarveloLadder\r"}}},
       {"a room the server refuses",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.JoinRoom("x"); }), Hear({":irc 474 ann #x :Cannot join channel (+b)"})},
-       {"JOIN #x"},
+       {"PART #LOBBY-Tarvelo501", "JOIN #x"},
        {{LobbyNoSuchRoom, "x\r"}}},
       {"creating a room for two closes it to a third",
        TStart::InLobbyRoom,
@@ -245,24 +263,24 @@ TEST(LobbySession, JoiningAndCreatingRooms) {
        {"PART #LOBBY-Tarvelo501", "JOIN #Tarvelo\\23bob\\23ann\\23", "MODE #Tarvelo\\23bob\\23ann\\23 +l 2"},
        {{LobbyJoined, "Tarvelo#bob#ann#\r"}}},
       {"creating an open room",
-       TStart::LoggedIn,
-       {Call([](TLobbySession& s) { s.CreateRoom("LOBBY-Tarvelo501", "0"); }),
-        Hear({":ann!a@h JOIN #LOBBY-Tarvelo501", ":irc 353 ann = #LOBBY-Tarvelo501 :@ann",
-              ":irc 366 ann #LOBBY-Tarvelo501 :End"})},
-       {"JOIN #LOBBY-Tarvelo501"},
-       {{LobbyJoined, "LOBBY-Tarvelo501\r"}}},
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.CreateRoom("LobbyTarveloclub", "0"); }),
+        Hear({":ann!a@h JOIN #LobbyTarveloclub", ":irc 353 ann = #LobbyTarveloclub :@ann",
+              ":irc 366 ann #LobbyTarveloclub :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #LobbyTarveloclub"},
+       {{LobbyJoined, "LobbyTarveloclub\r"}}},
       {"creating a room for two that someone made first joins it",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.CreateRoom("Tarvelo#ann#bob#", "2"); }),
         Hear({":ann!a@h JOIN #Tarvelo\\23ann\\23bob\\23", ":irc 353 ann = #Tarvelo\\23ann\\23bob\\23 :ann @bob",
               ":irc 366 ann #Tarvelo\\23ann\\23bob\\23 :End"})},
-       {"JOIN #Tarvelo\\23ann\\23bob\\23"},
+       {"PART #LOBBY-Tarvelo501", "JOIN #Tarvelo\\23ann\\23bob\\23"},
        {{LobbyJoined, "Tarvelo#ann#bob#\r"}}},
       {"a third user finds a room for two full",
-       TStart::LoggedIn,
+       TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.CreateRoom("Tarvelo#ann#bob#", "2"); }),
         Hear({":irc 471 cy #Tarvelo\\23ann\\23bob\\23 :Cannot join channel (channel is full)"})},
-       {"JOIN #Tarvelo\\23ann\\23bob\\23"},
+       {"PART #LOBBY-Tarvelo501", "JOIN #Tarvelo\\23ann\\23bob\\23"},
        {{LobbyRoomFull, "Tarvelo#ann#bob#\r"}}},
   });
 }
@@ -284,11 +302,6 @@ TEST(LobbySession, ChatAndOthersComingAndGoing) {
       {"a refused line",
        TStart::InLobbyRoom,
        {Hear({":irc 404 ann #LOBBY-Tarvelo501 :Cannot send"})},
-       {},
-       {{LobbyChatRefused, ""}}},
-      {"a line outside any room",
-       TStart::LoggedIn,
-       {Call([](TLobbySession& s) { s.PublicMessage("x"); })},
        {},
        {{LobbyChatRefused, ""}}},
       {"others join, part, are kicked and quit",
@@ -372,7 +385,11 @@ TEST(LobbySession, PrivateGameCommands) {
 
 TEST(LobbySession, LinkUpkeepAndLeaving) {
   RunAll({
-      {"a server PING is answered", TStart::LoggedIn, {Hear({"PING :irc.tarvelo.lan"})}, {"PONG irc.tarvelo.lan"}, {}},
+      {"a server PING is answered",
+       TStart::InLobbyRoom,
+       {Hear({"PING :irc.tarvelo.lan"})},
+       {"PONG irc.tarvelo.lan"},
+       {}},
       {"leaving sends QUIT and takes the server's closing line quietly",
        TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.Disconnect(); }), Hear({"ERROR :Closing link: (a@h) [Quit: Leaving the lobby]"}),
