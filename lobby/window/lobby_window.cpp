@@ -78,15 +78,17 @@ void TfmLobbyGS::BuildControls() {
   rgGameType->setObjectName("rgGameType");
   rgGameType->setGeometry(8, 40, 392, 52);
   const char* captions[] = {"Just for fun", "Competition", "Private Room"};
-  const int left[] = {10, 104, 196}, width[] = {92, 90, 104};
+  // Each choice as wide as its caption, the private room's field in what is left.
+  int x = 10;
   for (int i = 0; i < 3; ++i) {
     rbType[i] = new QRadioButton(captions[i], rgGameType);
-    rbType[i]->setGeometry(left[i], 22, width[i], 22);
+    rbType[i]->setGeometry(x, 22, rbType[i]->sizeHint().width(), 22);
+    x += rbType[i]->sizeHint().width() + 6;
     connect(rbType[i], &QRadioButton::clicked, this, [this, i] { GameTypeChanged(i); });
   }
   edPrivateRoom = new QLineEdit(rgGameType);
   edPrivateRoom->setObjectName("edPrivateRoom");
-  edPrivateRoom->setGeometry(302, 21, 82, 24);
+  edPrivateRoom->setGeometry(x, 21, qMax(60, 384 - x), 24);
 
   Label(this, "Chat", {8, 96, 200, 18});
   meChat = new QPlainTextEdit(this);
