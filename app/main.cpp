@@ -1,9 +1,12 @@
+#include "lobby/lobby_credential.h"
+#include "lobby/window/lobby_controller.h"
 #include "session/session.h"
 #include "sound/sdl_audio.h"
 #include "sound/sound_files.h"
 #include "store/datamod.h"
 #include "store/store_settings.h"
 #include "ui/player_records.h"
+#include "ui/status_bar.h"
 #include "ui/tvlmain.h"
 
 #include <QApplication>
@@ -31,7 +34,23 @@ int main(int argc, char* argv[]) {
   tarvelo::TSession session(settings, sessionHooks);
   // Opened before the window and closed after it; without a device it stays silent.
   tarvelo::TSdlAudio audio;
+
+  // The lobby lives for the whole run; its nickname defaults to the current profile's name.
+  tarvelo::TLobbyWindowHooks lobbyHooks;
+  lobbyHooks.CurrentPlayerName = [&session] {
+    return session.Hooks.PlayerName ? session.Hooks.PlayerName() : std::string();
+  };
+  const QString dataFolder = dmMain.rfMain.Locations().DataFolder;
+  lobbyHooks.Credential = [dataFolder] { return tarvelo::LobbyCredential(dataFolder); };
+  tarvelo::TLobbyController lobby(dmMain.rfMain, lobbyHooks);
+
+  tarvelo::TfmTvlMain* mainWindow = nullptr;
+  windowHooks.Lobby = [&] { lobby.OpenLobby(mainWindow, false); };
+  windowHooks.LobbyAutoLogin = [&] { lobby.OpenLobby(mainWindow, true); };
+  windowHooks.LobbyEvent = [&](QEvent* event) { return lobby.HandleMainWindowEvent(event); };
   tarvelo::TfmTvlMain window(session, QApplication::arguments().mid(1), windowHooks);
+  mainWindow = &window;
+  lobby.SetLobbyActive = [&window](bool active) { window.StatusBar()->SetLobbyActive(active); };
   session.SetDisplay(&window);
   records.Attach(window);
   window.UseSavedGames(dmMain.rfMain.Locations().DataFolder);

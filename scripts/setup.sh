@@ -18,13 +18,38 @@ while read -r pkg; do
   grep -qxF "$pkg" <<<"$installed" || missing+=("$pkg")
 done < "$root/scripts/packages.txt"
 
+sudo=""
+[[ $(id -u) -ne 0 ]] && sudo="sudo"
+
+# The lobby's IRC server and services come with system daemons of their own;
+# the project never uses them (tests and lobby hosts start their own servers on
+# free ports), so they are neither started at install nor at boot.
+daemons=(inspircd atheme-services)
+
 if ((${#missing[@]})); then
   echo "Installing: ${missing[*]}"
-  sudo=""
-  [[ $(id -u) -ne 0 ]] && sudo="sudo"
+  policy=/usr/sbin/policy-rc.d
+  made_policy=""
+  if [[ ! -e "$policy" ]]; then
+    printf '#!/bin/sh\n# No daemon starts while the project installs its packages.\nexit 101\n' | $sudo tee "$policy" >/dev/null
+    $sudo chmod 755 "$policy"
+    made_policy=1
+  fi
   $sudo apt-get update -q
-  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}"
+  status=0
+  DEBIAN_FRONTEND=noninteractive $sudo apt-get install -y -q --no-install-recommends "${missing[@]}" || status=$?
+  [[ -n "$made_policy" ]] && $sudo rm -f "$policy"
+  ((status == 0)) || exit "$status"
 fi
+
+for daemon in "${daemons[@]}"; do
+  if [[ -e "/etc/systemd/system/multi-user.target.wants/$daemon.service" ]] && command -v systemctl >/dev/null; then
+    $sudo systemctl disable "$daemon.service" >/dev/null 2>&1 || true
+  fi
+  if compgen -G "/etc/rc[2-5].d/S*$daemon" >/dev/null && command -v update-rc.d >/dev/null; then
+    $sudo update-rc.d "$daemon" disable >/dev/null 2>&1 || true
+  fi
+done
 
 cmake -S "$root" -B "$build" -G Ninja "$@"
 cmake --build "$build" --parallel "$(nproc)"

@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
 # Sets everything up, then runs the whole test suite: the engine under
 # AddressSanitizer and UndefinedBehaviorSanitizer first, then the saved-game
-# loader under libFuzzer for a minute, then every test of the normal build,
+# loader under libFuzzer for a minute and the IRC reader for half a minute, then every test of the normal build,
 # whose ctest summary is the last thing printed.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
@@ -29,6 +29,19 @@ if ! (cd "$fuzz" && "$fuzz/saved_game_fuzzer" -max_total_time=60 -print_final_st
   exit 1
 fi
 grep -E "^Done [0-9]+ runs" "$fuzz/fuzz.log"
+
+echo "== IRC lines and lobby event texts under libFuzzer (half a minute) =="
+ircfuzz="$root/build-fuzz-irc"
+cmake -S "$root/lobby/irc/fuzz" -B "$ircfuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+cmake --build "$ircfuzz" --parallel "$jobs"
+mkdir -p "$ircfuzz/corpus"
+if ! (cd "$ircfuzz" && "$ircfuzz/irc_fuzzer" -max_total_time=30 -print_final_stats=1 "$ircfuzz/corpus" \
+        >"$ircfuzz/fuzz.log" 2>&1); then
+  tail -n 60 "$ircfuzz/fuzz.log"
+  echo "The IRC fuzzer found a fault; the input is in $ircfuzz (crash-*)."
+  exit 1
+fi
+grep -E "^Done [0-9]+ runs" "$ircfuzz/fuzz.log"
 
 bash "$root/scripts/setup.sh" "$root/build" -DTARVELO_WERROR=ON
 echo "== all tests =="

@@ -18,6 +18,8 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
+#include <algorithm>
+
 namespace tarvelo {
 
 TfmTvlMain::TfmTvlMain(TSession& session, const QStringList& arguments, TWindowHooks hooks, QWidget* parent)
@@ -126,6 +128,10 @@ void TfmTvlMain::EndStartUp() {
   session_.ApplyLayout(TableLayout());
   session_.ResetAnchors();
   ApplyBacks();
+  // A start from a lobby link opens the lobby before the first hand.
+  const bool lobbyLink =
+      std::any_of(arguments_.begin(), arguments_.end(), [](const QString& a) { return a.contains("/ip:"); });
+  if (lobbyLink && Hooks.LobbyAutoLogin) Hooks.LobbyAutoLogin();
   const bool loaded = Hooks.StartSavedGame && Hooks.StartSavedGame();
   view_->SetPaintingAllowed(true);
   if (!loaded) session_.DealFirstHand();
@@ -156,6 +162,9 @@ void TfmTvlMain::ApplyCustomSettings(int newSizeIndex) {
 void TfmTvlMain::UpdatePanels() { status_->SetPanels(PanelTexts(Game())); }
 
 bool TfmTvlMain::event(QEvent* event) {
+  // The lobby's events come to this window; the lobby passes them on or handles them.
+  constexpr auto LobbyEventMessage = static_cast<QEvent::Type>(1990);
+  if (event->type() == LobbyEventMessage) return Hooks.LobbyEvent ? Hooks.LobbyEvent(event) : true;
   if (event->type() == CommandEventType) {
     const int parameter = static_cast<TCommandEvent*>(event)->Parameter;
     if (parameter == 0 || parameter == 1) {

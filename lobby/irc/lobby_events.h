@@ -1,0 +1,46 @@
+#pragma once
+
+#include <string>
+
+namespace tarvelo::irc {
+
+// The lobby's event codes, as the window and the network game read them.
+// Persisted in the program's behaviour: never renumber.
+enum TLobbyEventCode : int {
+  LobbyDisconnected = 1991,
+  LobbyError = 1992,          // text: the error
+  LobbyPublicMessage = 2040,  // "nick text\r"
+  LobbyRoomsStart = 2050,
+  LobbyRoom = 2051,  // "room\r"
+  LobbyRoomsEnd = 2052,
+  LobbyJoined = 2070,         // "room\r"
+  LobbyUserJoined = 2071,     // "nick room\r"
+  LobbyUserLeft = 2072,       // "nick room\r"
+  LobbyAlreadyInRoom = 2074,  // "room\r"
+  LobbyUsersStart = 2100,
+  LobbyUser = 2101,  // "nick "
+  LobbyMotdStart = 2110,
+  LobbyMotdLine = 2111,  // "line\r"
+  LobbyMotdEnd = 2112,
+  LobbyPrivateCommand = 2121,  // "sender command\r"
+  LobbyLoggedIn = 2150,
+  LobbyUserQuit = 2400,  // "nick\r"
+  LobbyChatRefused = 4040,
+  LobbyNickTaken = 4060,  // registered by someone else
+  LobbyNickInvalid = 4061,
+  LobbyNickInUse = 4064,
+  LobbyRoomFull = 4071,    // "room\r": a room of two that already holds two
+  LobbyNoSuchRoom = 4072,  // "room\r"
+  LobbyNotRegistered = 4150,
+  LobbyAlreadyLoggedIn = 4152,
+  LobbyBanned = 4153,
+};
+
+// One event: its code and its own 8-bit text.
+struct TLobbyEvent {
+  int Code = 0;
+  std::string Text;
+  bool operator==(const TLobbyEvent&) const = default;
+};
+
+}  // namespace tarvelo::irc

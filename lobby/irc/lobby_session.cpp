@@ -1,0 +1,511 @@
+#include "lobby/irc/lobby_session.h"
+
+#include "lobby/irc/irc_text.h"
+
+#include <algorithm>
+#include <cctype>
+
+namespace tarvelo::irc {
+namespace {
+
+constexpr char MoreFollows = '+';  // a private command's line that another one continues
+constexpr char LastPiece = '=';    // its last line
+
+std::string Base64(std::string_view bytes) {
+  static const char table[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
+  std::string out;
+  for (std::size_t i = 0; i < bytes.size(); i += 3) {
+    unsigned value = static_cast<unsigned char>(bytes[i]) << 16;
+    if (i + 1 < bytes.size()) value |= static_cast<unsigned char>(bytes[i + 1]) << 8;
+    if (i + 2 < bytes.size()) value |= static_cast<unsigned char>(bytes[i + 2]);
+    out += table[(value >> 18) & 63];
+    out += table[(value >> 12) & 63];
+    out += i + 1 < bytes.size() ? table[(value >> 6) & 63] : '=';
+    out += i + 2 < bytes.size() ? table[value & 63] : '=';
+  }
+  return out;
+}
+
+std::string Folded(std::string_view text) {
+  std::string out(text);
+  for (char& c : out) c = static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+  return out;
+}
+
+bool HasWord(std::string_view words, std::string_view word) {
+  std::size_t start = 0;
+  while (start < words.size()) {
+    const std::size_t end = std::min(words.find(' ', start), words.size());
+    std::string_view found = words.substr(start, end - start);
+    found = found.substr(0, found.find('='));  // "sasl=PLAIN,EXTERNAL" offers sasl
+    if (found == word) return true;
+    start = end + 1;
+  }
+  return false;
+}
+
+bool Contains(std::string_view text, std::string_view part) { return text.find(part) != text.npos; }
+
+// A nickname as the room shows it: without the mode prefixes of a NAMES reply.
+std::string_view WithoutModePrefix(std::string_view name) {
+  while (!name.empty() && std::string_view("~&@%+").find(name.front()) != std::string_view::npos) name.remove_prefix(1);
+  return name;
+}
+
+}  // namespace
+
+// --- The lobby's calls
+
+void TLobbySession::Login(std::string_view nick, std::string_view credential, std::string_view client) {
+  nick_ = StripLineBreaks(nick);
+  wireNick_ = EscapeIrcName(nick_);
+  credential_ = StripLineBreaks(credential);
+  mainRoom_ = "LOBBY-" + StripLineBreaks(client);
+  lastHeard_ = now_;
+  Send(MakeMessage("CAP", {"LS", "302"}));
+  Send(MakeMessage("NICK", {wireNick_}));
+  Send(MakeMessage("USER", {wireNick_, "0", "*", Latin1ToUtf8(StripLineBreaks(client))}));
+}
+
+void TLobbySession::Register(std::string_view credential, std::string_view email) {
+  registering_ = true;
+  Send(MakeMessage("PRIVMSG", {"NickServ", "REGISTER " + Latin1ToUtf8(StripLineBreaks(credential)) + " " +
+                                               Latin1ToUtf8(StripLineBreaks(email))}));
+}
+
+void TLobbySession::GetMotd() {
+  motdRequested_ = true;
+  Send(MakeMessage("MOTD"));
+}
+
+void TLobbySession::GetAllRooms() {
+  listing_ = false;
+  Send(MakeMessage("LIST"));
+}
+
+void TLobbySession::GetUserList(std::string_view room) {
+  const std::string channel = Channel(room);
+  names_[Folded(channel)] = false;
+  Send(MakeMessage("NAMES", {channel}));
+}
+
+void TLobbySession::JoinRoom(std::string_view room) { StartJoin(room, false, false); }
+
+void TLobbySession::CreateRoom(std::string_view room, std::string_view kind) { StartJoin(room, true, kind == "2"); }
+
+void TLobbySession::StartJoin(std::string_view room, bool create, bool forTwo) {
+  const std::string name = StripLineBreaks(room);
+  if (name.empty()) return;
+  if (!currentRoom_.empty() && Folded(EscapeIrcName(currentRoom_)) == Folded(EscapeIrcName(name))) {
+    Emit(LobbyAlreadyInRoom, name + "\r");
+    return;
+  }
+  if (joining_ && Folded(EscapeIrcName(pending_.Room)) == Folded(EscapeIrcName(name))) {
+    pending_.Create = pending_.Create || create;  // the JOIN on its way does for both
+    return;
+  }
+  // One room at a time: the lobby shows one room's players and chat.
+  if (!currentRoom_.empty()) Send(MakeMessage("PART", {Channel(currentRoom_)}));
+  if (joining_) Send(MakeMessage("PART", {Channel(pending_.Room)}));  // the room on its way is left as well
+  currentRoom_.clear();
+  pending_ = TPendingJoin{name, create, forTwo};
+  joining_ = true;
+  Send(MakeMessage("JOIN", {Channel(name)}));
+}
+
+// A player who logs in is in the client's main room, made by the first who comes.
+void TLobbySession::EnterMainRoom() {
+  loggedIn_ = true;
+  Emit(LobbyLoggedIn);
+  StartJoin(mainRoom_, true, false);
+}
+
+void TLobbySession::PublicMessage(std::string_view text) {
+  const std::string utf8 = Latin1ToUtf8(StripLineBreaks(text));
+  if (currentRoom_.empty()) {
+    Emit(LobbyChatRefused);
+    return;
+  }
+  for (const auto& piece : CutUtf8(utf8, ChunkBytes)) {
+    Send(MakeMessage("PRIVMSG", {Channel(currentRoom_), piece}));
+    if (!echo_) Emit(LobbyPublicMessage, nick_ + " " + Utf8ToLatin1(piece) + "\r");
+  }
+}
+
+void TLobbySession::PrivateGameCommand(std::string_view nick, std::string_view text) {
+  const std::string target = EscapeIrcName(StripLineBreaks(nick));
+  if (target.empty()) return;
+  auto pieces = CutUtf8(Latin1ToUtf8(StripLineBreaks(text)), ChunkBytes - 1);
+  if (pieces.empty()) pieces.emplace_back();
+  for (std::size_t i = 0; i < pieces.size(); ++i) {
+    const char marker = i + 1 == pieces.size() ? LastPiece : MoreFollows;
+    Send(MakeMessage("PRIVMSG", {target, marker + pieces[i]}));
+  }
+}
+
+void TLobbySession::Disconnect() {
+  if (quitting_ || wantsClose_) return;
+  quitting_ = true;
+  Send(MakeMessage("QUIT", {"Leaving the lobby"}));
+}
+
+// --- The link
+
+void TLobbySession::Receive(std::string_view bytes) {
+  if (wantsClose_) return;
+  lastHeard_ = now_;
+  pinged_ = false;
+  buffer_.append(bytes);
+  std::size_t start = 0;
+  for (std::size_t end; (end = buffer_.find('\n', start)) != std::string::npos && !wantsClose_; start = end + 1) {
+    std::string_view line(buffer_.data() + start, end - start);
+    if (!line.empty() && line.back() == '\r') line.remove_suffix(1);
+    HandleLine(line);
+  }
+  buffer_.erase(0, start);
+  if (buffer_.size() > MaxLineBytes) {
+    buffer_.clear();
+    Fail(LobbyError, "The lobby server sent a line without an end.");
+  }
+}
+
+void TLobbySession::Tick(std::int64_t nowMs) {
+  now_ = nowMs;
+  if (wantsClose_) return;
+  if (now_ - lastHeard_ >= DropAfterMs) {
+    Fail(LobbyError, "The lobby server stopped answering.");
+  } else if (now_ - lastHeard_ >= PingAfterMs && !pinged_) {
+    pinged_ = true;
+    Send(MakeMessage("PING", {"tarvelo"}));
+  }
+}
+
+void TLobbySession::LinkFailed(std::string_view text) {
+  if (quitting_ || wantsClose_) return;
+  Fail(LobbyError, std::string(text));
+}
+
+std::vector<std::string> TLobbySession::TakeLines() { return std::exchange(lines_, {}); }
+
+std::vector<TLobbyEvent> TLobbySession::TakeEvents() { return std::exchange(events_, {}); }
+
+void TLobbySession::Send(const TIrcMessage& message) {
+  if (wantsClose_) return;
+  if (const auto wire = SerializeIrcMessage(message)) lines_.push_back(*wire + "\r\n");
+}
+
+void TLobbySession::Emit(int code, std::string text) { events_.push_back({code, std::move(text)}); }
+
+// An error that ends the link: nothing more is read after it.
+void TLobbySession::Fail(int code, std::string text) {
+  Emit(code, std::move(text));
+  wantsClose_ = true;
+}
+
+// --- What arrives
+
+void TLobbySession::HandleLine(std::string_view line) {
+  if (const auto message = ParseIrcLine(line)) HandleMessage(*message);
+}
+
+void TLobbySession::HandleMessage(const TIrcMessage& message) {
+  const std::string& command = message.Command;
+  if (command.size() == 3 && std::isdigit(static_cast<unsigned char>(command[0]))) {
+    HandleNumeric(std::stoi(command), message);
+  } else if (command == "PING") {
+    Send(MakeMessage("PONG", {message.Param(0)}));
+  } else if (command == "CAP") {
+    HandleCap(message);
+  } else if (command == "AUTHENTICATE" && message.Param(0) == "+") {
+    Send(MakeMessage("AUTHENTICATE", {Base64(wireNick_ + '\0' + wireNick_ + '\0' + Latin1ToUtf8(credential_))}));
+  } else if (command == "JOIN") {
+    HandleJoin(message);
+  } else if (command == "PART" || command == "KICK" || command == "QUIT") {
+    HandleLeave(message);
+  } else if (command == "NICK" && IsMe(message.Nick())) {
+    wireNick_ = message.Param(0);
+  } else if (command == "PRIVMSG") {
+    HandlePrivmsg(message);
+  } else if (command == "NOTICE") {
+    HandleNotice(message);
+  } else if (command == "ERROR") {
+    HandleError(message);
+  }
+}
+
+void TLobbySession::HandleCap(const TIrcMessage& message) {
+  const std::string& sub = message.Param(1);
+  if (sub == "LS" && !capsListed_) {
+    // "CAP * LS * :..." says that more lines of capabilities follow.
+    const bool more = message.Params.size() > 3 && message.Param(2) == "*";
+    offeredCaps_ += " " + message.Params.back();
+    if (more) return;
+    capsListed_ = true;
+    std::string wanted;
+    if (HasWord(offeredCaps_, "sasl")) wanted = "sasl";
+    if (HasWord(offeredCaps_, "echo-message")) wanted += wanted.empty() ? "echo-message" : " echo-message";
+    if (wanted.empty()) {
+      HandleSaslOutcome(false);
+    } else {
+      Send(MakeMessage("CAP", {"REQ", wanted}));
+    }
+  } else if (sub == "ACK") {
+    const std::string& acked = message.Params.back();
+    echo_ = HasWord(acked, "echo-message");
+    if (HasWord(acked, "sasl")) {
+      sasl_ = TSasl::Running;
+      Send(MakeMessage("AUTHENTICATE", {"PLAIN"}));
+    } else {
+      HandleSaslOutcome(false);
+    }
+  } else if (sub == "NAK") {
+    HandleSaslOutcome(false);
+  }
+}
+
+void TLobbySession::HandleSaslOutcome(bool ok) {
+  if (sasl_ == TSasl::Ok || sasl_ == TSasl::Failed) return;
+  sasl_ = ok ? TSasl::Ok : TSasl::Failed;
+  if (nickInUse_) {
+    // Someone holds the nickname: ourselves from an earlier link, when the account is ours.
+    Emit(ok ? LobbyAlreadyLoggedIn : LobbyNickInUse);
+    return;
+  }
+  Send(MakeMessage("CAP", {"END"}));
+}
+
+void TLobbySession::HandleNumeric(int numeric, const TIrcMessage& message) {
+  switch (numeric) {
+    case 1:
+      registered_ = true;
+      wireNick_ = message.Param(0);
+      break;
+    case 375:
+    case 372:
+    case 376:
+    case 422:
+      HandleMotd(numeric, message);
+      break;
+    case 321:
+      Emit(LobbyRoomsStart);
+      listing_ = true;
+      break;
+    case 322:
+      if (!listing_) Emit(LobbyRoomsStart);
+      listing_ = true;
+      Emit(LobbyRoom, RoomOf(message.Param(1)) + "\r");
+      break;
+    case 323:
+      if (!listing_) Emit(LobbyRoomsStart);
+      listing_ = false;
+      Emit(LobbyRoomsEnd);
+      break;
+    case 353:
+      HandleNames(message);
+      break;
+    case 366:
+      HandleNamesEnd(message);
+      break;
+    case 403:
+    case 405:
+    case 471:
+    case 473:
+    case 474:
+    case 475:
+    case 477:
+    case 479:
+      HandleJoinRefused(numeric, message);
+      break;
+    case 404:
+      Emit(LobbyChatRefused);
+      break;
+    case 432:
+      if (!registered_) Emit(LobbyNickInvalid);
+      break;
+    case 433:
+      if (registered_) break;
+      nickInUse_ = true;
+      if (sasl_ == TSasl::Ok || sasl_ == TSasl::Failed)
+        Emit(sasl_ == TSasl::Ok ? LobbyAlreadyLoggedIn : LobbyNickInUse);
+      break;
+    case 465:
+      Fail(LobbyBanned);
+      break;
+    case 903:
+      HandleSaslOutcome(true);
+      break;
+    case 902:
+    case 904:
+    case 905:
+    case 906:
+    case 907:
+      HandleSaslOutcome(false);
+      break;
+    default:
+      break;
+  }
+}
+
+// The server's own message of the day at registration ends the welcome; the
+// lobby is logged in only then, so what the program asks for next is its own.
+void TLobbySession::HandleWelcomeEnd() {
+  welcomeEnded_ = true;
+  if (sasl_ == TSasl::Ok) {
+    EnterMainRoom();
+  } else {
+    Emit(LobbyNotRegistered);
+  }
+}
+
+void TLobbySession::HandleMotd(int numeric, const TIrcMessage& message) {
+  if (!registered_) return;
+  if (!welcomeEnded_) {
+    if (numeric == 376 || numeric == 422) HandleWelcomeEnd();
+    return;
+  }
+  if (!motdRequested_) return;
+  if (numeric == 375 || numeric == 422) Emit(LobbyMotdStart);
+  if (numeric == 372) {
+    std::string_view text = message.Params.back();
+    if (text.starts_with("- "))
+      text.remove_prefix(2);
+    else if (text.starts_with("-"))
+      text.remove_prefix(1);
+    Emit(LobbyMotdLine, Utf8ToLatin1(text) + "\r");
+  }
+  if (numeric == 376 || numeric == 422) {
+    motdRequested_ = false;
+    Emit(LobbyMotdEnd);
+  }
+}
+
+void TLobbySession::HandleNames(const TIrcMessage& message) {
+  const std::string channel = Folded(message.Param(message.Params.size() - 2));
+  const std::string& list = message.Params.back();
+  std::vector<std::string_view> names;
+  for (std::size_t start = 0; start < list.size();) {
+    const std::size_t end = std::min(list.find(' ', start), list.size());
+    if (end > start) names.push_back(WithoutModePrefix(std::string_view(list).substr(start, end - start)));
+    start = end + 1;
+  }
+  if (joining_ && pending_.Joined && channel == Folded(Channel(pending_.Room))) {
+    pending_.Members += static_cast<int>(names.size());
+    return;
+  }
+  const auto asked = names_.find(channel);
+  if (asked == names_.end()) return;
+  if (!asked->second) Emit(LobbyUsersStart);
+  asked->second = true;
+  for (auto name : names) Emit(LobbyUser, UnescapeIrcName(name) + " ");
+}
+
+void TLobbySession::HandleNamesEnd(const TIrcMessage& message) {
+  const std::string channel = Folded(message.Param(1));
+  if (joining_ && pending_.Joined && channel == Folded(Channel(pending_.Room))) {
+    joining_ = false;
+    const bool created = pending_.Members <= 1;
+    if (created && !pending_.Create) {
+      // Our JOIN made the room; it did not exist, so it goes again.
+      Send(MakeMessage("PART", {Channel(pending_.Room)}));
+      Emit(LobbyNoSuchRoom, pending_.Room + "\r");
+      return;
+    }
+    currentRoom_ = pending_.Room;
+    if (created && pending_.ForTwo) Send(MakeMessage("MODE", {Channel(currentRoom_), "+l", "2"}));
+    Emit(LobbyJoined, currentRoom_ + "\r");
+    return;
+  }
+  const auto asked = names_.find(channel);
+  if (asked == names_.end()) return;
+  if (!asked->second) Emit(LobbyUsersStart);
+  names_.erase(asked);
+}
+
+void TLobbySession::HandleJoinRefused(int numeric, const TIrcMessage& message) {
+  if (!joining_ || Folded(message.Param(1)) != Folded(Channel(pending_.Room))) return;
+  joining_ = false;
+  Emit(numeric == 471 ? LobbyRoomFull : LobbyNoSuchRoom, pending_.Room + "\r");
+}
+
+void TLobbySession::HandleJoin(const TIrcMessage& message) {
+  const std::string channel = Folded(message.Param(0));
+  if (IsMe(message.Nick())) {
+    if (joining_ && channel == Folded(Channel(pending_.Room))) pending_.Joined = true;
+    return;
+  }
+  if (!currentRoom_.empty() && channel == Folded(Channel(currentRoom_))) {
+    Emit(LobbyUserJoined, UnescapeIrcName(message.Nick()) + " " + currentRoom_ + "\r");
+  }
+}
+
+void TLobbySession::HandleLeave(const TIrcMessage& message) {
+  const bool kick = message.Command == "KICK";
+  const std::string who = kick ? message.Param(1) : message.Nick();
+  commands_.erase(Folded(who));
+  if (currentRoom_.empty()) return;
+  if (message.Command != "QUIT" && Folded(message.Param(0)) != Folded(Channel(currentRoom_))) return;
+  if (IsMe(who)) {
+    if (kick) Emit(LobbyUserLeft, nick_ + " " + std::exchange(currentRoom_, {}) + "\r");
+    return;
+  }
+  // The server tells of a quit only those who share a room with the one who quit.
+  Emit(LobbyUserLeft, UnescapeIrcName(who) + " " + currentRoom_ + "\r");
+}
+
+void TLobbySession::HandlePrivmsg(const TIrcMessage& message) {
+  if (message.Params.size() < 2) return;
+  const std::string& target = message.Param(0);
+  const std::string& text = message.Params.back();
+  if (!text.empty() && text.front() == '\x01') return;  // CTCP is not ours
+  const std::string sender = UnescapeIrcName(message.Nick());
+  if (!target.empty() && target.front() == '#') {
+    if (!currentRoom_.empty() && Folded(target) == Folded(Channel(currentRoom_))) {
+      Emit(LobbyPublicMessage, sender + " " + Utf8ToLatin1(text) + "\r");
+    }
+    return;
+  }
+  if (!IsMe(target) || text.empty() || (text.front() != MoreFollows && text.front() != LastPiece)) return;
+  std::string& sofar = commands_[Folded(message.Nick())];
+  sofar.append(text, 1);
+  if (sofar.size() > MaxCommandBytes) {
+    commands_.erase(Folded(message.Nick()));  // no peer of ours sends that much at once
+    return;
+  }
+  if (text.front() == LastPiece) {
+    Emit(LobbyPrivateCommand, sender + " " + Utf8ToLatin1(sofar) + "\r");
+    commands_.erase(Folded(message.Nick()));
+  }
+}
+
+void TLobbySession::HandleNotice(const TIrcMessage& message) {
+  if (!registering_ || Folded(message.Nick()) != "nickserv") return;
+  const std::string& text = message.Params.back();
+  if (Contains(text, "is now registered")) {
+    registering_ = false;
+    EnterMainRoom();
+  } else if (Contains(text, "is already registered")) {
+    registering_ = false;
+    Emit(LobbyNickTaken);
+  }
+}
+
+void TLobbySession::HandleError(const TIrcMessage& message) {
+  if (quitting_) {
+    wantsClose_ = true;
+    return;
+  }
+  const std::string text = Utf8ToLatin1(message.Param(0));
+  const bool banned = Contains(text, "-Lined") || Contains(Folded(text), "banned");
+  Fail(banned ? LobbyBanned : LobbyError, banned ? std::string() : text);
+}
+
+bool TLobbySession::IsMe(std::string_view wireNick) const { return Folded(wireNick) == Folded(wireNick_); }
+
+std::string TLobbySession::Channel(std::string_view room) { return "#" + EscapeIrcName(room); }
+
+std::string TLobbySession::RoomOf(std::string_view channel) {
+  if (!channel.empty() && channel.front() == '#') channel.remove_prefix(1);
+  return UnescapeIrcName(channel);
+}
+
+}  // namespace tarvelo::irc

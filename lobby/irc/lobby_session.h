@@ -1,0 +1,104 @@
+#pragma once
+
+#include "lobby/irc/irc_message.h"
+#include "lobby/irc/lobby_events.h"
+
+#include <cstdint>
+#include <map>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace tarvelo::irc {
+
+// The lobby's IRC session without a socket: the lobby's calls and the bytes
+// that arrive go in; the lines to send and the lobby events come out. Names
+// and texts are 8-bit as the program types them; the session escapes the
+// names and carries the texts as UTF-8.
+class TLobbySession {
+ public:
+  static constexpr std::size_t MaxLineBytes = 8192;      // a longer line without its end drops the link
+  static constexpr std::size_t ChunkBytes = 400;         // one private-command line's text, marker included
+  static constexpr std::size_t MaxCommandBytes = 65536;  // a private command being put together
+  static constexpr std::int64_t PingAfterMs = 60000;
+  static constexpr std::int64_t DropAfterMs = 120000;
+
+  // --- The lobby's calls
+  // Once logged in, the player enters the client's main room ("LOBBY-" + client).
+  void Login(std::string_view nick, std::string_view credential, std::string_view client);
+  void Register(std::string_view credential, std::string_view email);
+  void GetMotd();
+  void GetAllRooms();
+  void GetUserList(std::string_view room);
+  void JoinRoom(std::string_view room);
+  // kind "2": a room for two, closed to a third; "0": an open room.
+  void CreateRoom(std::string_view room, std::string_view kind);
+  void PublicMessage(std::string_view text);
+  void PrivateGameCommand(std::string_view nick, std::string_view text);
+  void Disconnect();
+
+  // --- The link
+  void Receive(std::string_view bytes);
+  void Tick(std::int64_t nowMs);
+  // The link failed (a socket error); reported unless the session was leaving anyway.
+  void LinkFailed(std::string_view text);
+
+  // --- What comes out
+  std::vector<std::string> TakeLines();  // each with its CR LF
+  std::vector<TLobbyEvent> TakeEvents();
+  bool WantsClose() const { return wantsClose_; }
+  bool Quitting() const { return quitting_; }
+  const std::string& CurrentRoom() const { return currentRoom_; }
+
+ private:
+  struct TPendingJoin {
+    std::string Room;
+    bool Create = false;
+    bool ForTwo = false;
+    bool Joined = false;
+    int Members = 0;
+  };
+
+  void Send(const TIrcMessage& message);
+  void Emit(int code, std::string text = {});
+  void Fail(int code, std::string text = {});
+  void HandleLine(std::string_view line);
+  void HandleMessage(const TIrcMessage& message);
+  void HandleNumeric(int numeric, const TIrcMessage& message);
+  void HandleCap(const TIrcMessage& message);
+  void HandleSaslOutcome(bool ok);
+  void HandleWelcomeEnd();
+  void HandleMotd(int numeric, const TIrcMessage& message);
+  void HandleNames(const TIrcMessage& message);
+  void HandleNamesEnd(const TIrcMessage& message);
+  void HandleJoinRefused(int numeric, const TIrcMessage& message);
+  void HandleJoin(const TIrcMessage& message);
+  void HandleLeave(const TIrcMessage& message);
+  void HandlePrivmsg(const TIrcMessage& message);
+  void HandleNotice(const TIrcMessage& message);
+  void HandleError(const TIrcMessage& message);
+  void StartJoin(std::string_view room, bool create, bool forTwo);
+  void EnterMainRoom();
+  bool IsMe(std::string_view wireNick) const;
+  static std::string Channel(std::string_view room);
+  static std::string RoomOf(std::string_view channel);
+
+  std::vector<std::string> lines_;
+  std::vector<TLobbyEvent> events_;
+  std::string buffer_;
+  bool wantsClose_ = false, quitting_ = false, loggedIn_ = false;
+  std::string nick_, wireNick_, credential_, mainRoom_;
+  bool capsListed_ = false, echo_ = false, registered_ = false, welcomeEnded_ = false;
+  enum class TSasl { None, Running, Ok, Failed } sasl_ = TSasl::None;
+  std::string offeredCaps_;
+  bool nickInUse_ = false, registering_ = false, motdRequested_ = false;
+  std::string currentRoom_;
+  TPendingJoin pending_;
+  bool joining_ = false, listing_ = false;
+  std::map<std::string, bool> names_;            // channel of an asked user list -> its names have started
+  std::map<std::string, std::string> commands_;  // sender -> the private command so far
+  std::int64_t now_ = 0, lastHeard_ = 0;
+  bool pinged_ = false;
+};
+
+}  // namespace tarvelo::irc

@@ -1,0 +1,447 @@
+#include "lobby/irc/lobby_session.h"
+
+#include <functional>
+#include <gtest/gtest.h>
+
+using namespace tarvelo::irc;
+
+namespace {
+
+using TCall = std::function<void(TLobbySession&)>;
+using TEvents = std::vector<TLobbyEvent>;
+using TLines = std::vector<std::string>;
+}  // namespace
+
+namespace tarvelo::irc {
+void PrintTo(const TLobbyEvent& event, std::ostream* out) {
+  *out << "{" << event.Code << ", \"" << event.Text << "\"}";
+}
+}  // namespace tarvelo::irc
+
+namespace {
+
+// The server's lines, each ended as the server ends them.
+std::string Server(std::initializer_list<const char*> lines) {
+  std::string out;
+  for (const char* line : lines) out += std::string(line) + "\r\n";
+  return out;
+}
+
+enum class TStart { Fresh, InLobbyRoom };
+
+// One step: a call of the lobby, or what the server sends.
+struct TStep {
+  TCall Call;
+  std::string FromServer;
+};
+TStep Call(TCall call) { return {std::move(call), {}}; }
+TStep Hear(std::initializer_list<const char*> lines) { return {{}, Server(lines)}; }
+
+struct TRow {
+  const char* Name;
+  TStart Start;
+  std::vector<TStep> Steps;
+  TLines Sent;
+  TEvents Events;
+  bool Closes = false;
+};
+
+// Logged in, and in the main room with one other player.
+void LogIn(TLobbySession& session) {
+  session.Login("ann", "secret", "Tarvelo501");
+  session.Receive(
+      Server({":irc CAP * LS :echo-message sasl=PLAIN", ":irc CAP * ACK :sasl echo-message", "AUTHENTICATE +",
+              ":irc 903 ann :SASL authentication successful", ":irc 001 ann :Welcome",
+              ":irc 376 ann :End of message of the day.", ":ann!a@h JOIN :#LOBBY-Tarvelo501",
+              ":irc 353 ann = #LOBBY-Tarvelo501 :ann @bob", ":irc 366 ann #LOBBY-Tarvelo501 :End of /NAMES list."}));
+}
+
+void Run(const TRow& row) {
+  SCOPED_TRACE(row.Name);
+  TLobbySession session;
+  if (row.Start != TStart::Fresh) LogIn(session);
+  session.TakeLines();
+  session.TakeEvents();
+  for (const auto& step : row.Steps) {
+    if (step.Call) step.Call(session);
+    if (!step.FromServer.empty()) session.Receive(step.FromServer);
+  }
+  TLines sent = session.TakeLines();
+  for (auto& line : sent) {
+    ASSERT_TRUE(line.ends_with("\r\n")) << line;
+    line.resize(line.size() - 2);
+  }
+  EXPECT_EQ(sent, row.Sent);
+  EXPECT_EQ(session.TakeEvents(), row.Events);
+  EXPECT_EQ(session.WantsClose(), row.Closes);
+}
+
+void RunAll(const std::vector<TRow>& rows) {
+  for (const auto& row : rows) Run(row);
+}
+
+TEST(LobbySession, LoginRegistrationAndTheirRefusals) {
+  const auto login = Call([](TLobbySession& s) { s.Login("ann", "secret", "Tarvelo501"); });
+  RunAll({
+      {"a login opens with the capabilities, the nickname and the client as real name",
+       TStart::Fresh,
+       {login},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501"},
+       {}},
+      {"SASL PLAIN with the credential, then the welcome's end logs in",
+       TStart::Fresh,
+       {login, Hear({":irc CAP * LS * :multi-prefix echo-message", ":irc CAP * LS :sasl=PLAIN,EXTERNAL"}),
+        Hear({":irc CAP * ACK :sasl echo-message", "AUTHENTICATE +", ":irc 900 ann ann!a@h ann :You are now logged in",
+              ":irc 903 ann :SASL authentication successful", ":irc 001 ann :Welcome",
+              ":irc 375 ann :- irc Message of the day -", ":irc 372 ann :- hello", ":irc 376 ann :End"})},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "CAP REQ :sasl echo-message", "AUTHENTICATE PLAIN",
+        "AUTHENTICATE YW5uAGFubgBzZWNyZXQ=", "CAP END", "JOIN #LOBBY-Tarvelo501"},
+       {{LobbyLoggedIn, ""}}},
+      {"an unknown account asks the program to register",
+       TStart::Fresh,
+       {login, Hear({":irc CAP * LS :sasl", ":irc CAP * ACK :sasl", "AUTHENTICATE +", ":irc 904 ann :failed",
+                     ":irc 001 ann :Welcome", ":irc 422 ann :No MOTD"})},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "CAP REQ sasl", "AUTHENTICATE PLAIN",
+        "AUTHENTICATE YW5uAGFubgBzZWNyZXQ=", "CAP END"},
+       {{LobbyNotRegistered, ""}}},
+      {"a server without SASL also leads to registering",
+       TStart::Fresh,
+       {login, Hear({":irc CAP * LS :multi-prefix", ":irc 001 ann :Welcome", ":irc 376 ann :End"})},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "CAP END"},
+       {{LobbyNotRegistered, ""}}},
+      {"registering with NickServ logs in",
+       TStart::Fresh,
+       {login, Call([](TLobbySession& s) { s.Register("secret", "player@tarvelo.invalid"); }),
+        Hear({":NickServ!s@services NOTICE ann :\x02"
+              "ann\x02 is now registered to \x02player@tarvelo.invalid\x02."})},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "PRIVMSG NickServ :REGISTER secret player@tarvelo.invalid",
+        "JOIN #LOBBY-Tarvelo501"},
+       {{LobbyLoggedIn, ""}}},
+      {"once logged in, the player is in the main room, made by the first who comes",
+       TStart::Fresh,
+       {login,
+        Hear({":irc CAP * LS :sasl", ":irc CAP * ACK :sasl", "AUTHENTICATE +", ":irc 903 ann :ok",
+              ":irc 001 ann :Welcome", ":irc 422 ann :No MOTD", ":ann!a@h JOIN #LOBBY-Tarvelo501",
+              ":irc 353 ann = #LOBBY-Tarvelo501 :@ann", ":irc 366 ann #LOBBY-Tarvelo501 :End"}),
+        Call([](TLobbySession& s) { s.JoinRoom("LOBBY-Tarvelo501"); })},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "CAP REQ sasl", "AUTHENTICATE PLAIN",
+        "AUTHENTICATE YW5uAGFubgBzZWNyZXQ=", "CAP END", "JOIN #LOBBY-Tarvelo501"},
+       {{LobbyLoggedIn, ""}, {LobbyJoined, "LOBBY-Tarvelo501\r"}, {LobbyAlreadyInRoom, "LOBBY-Tarvelo501\r"}}},
+      {"a nickname registered by someone else",
+       TStart::Fresh,
+       {Call([](TLobbySession& s) { s.Register("secret", "p@x.invalid"); }),
+        Hear({":NickServ!s@services NOTICE ann :\x02"
+              "ann\x02 is already registered."})},
+       {"PRIVMSG NickServ :REGISTER secret p@x.invalid"},
+       {{LobbyNickTaken, ""}}},
+      {"a nickname in use by someone else",
+       TStart::Fresh,
+       {login, Hear({":irc CAP * LS :sasl", ":irc 433 * ann :Nickname is already in use.", ":irc CAP * ACK :sasl",
+                     "AUTHENTICATE +", ":irc 904 * :failed"})},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "CAP REQ sasl", "AUTHENTICATE PLAIN",
+        "AUTHENTICATE YW5uAGFubgBzZWNyZXQ="},
+       {{LobbyNickInUse, ""}}},
+      {"a nickname in use by our own account",
+       TStart::Fresh,
+       {login, Hear({":irc CAP * LS :sasl", ":irc CAP * ACK :sasl", "AUTHENTICATE +", ":irc 903 * :ok",
+                     ":irc 433 * ann :Nickname is already in use."})},
+       {"CAP LS 302", "NICK ann", "USER ann 0 * Tarvelo501", "CAP REQ sasl", "AUTHENTICATE PLAIN",
+        "AUTHENTICATE YW5uAGFubgBzZWNyZXQ=", "CAP END"},
+       {{LobbyAlreadyLoggedIn, ""}}},
+      {"a nickname the server refuses",
+       TStart::Fresh,
+       {Hear({":irc 432 * ann :Erroneous Nickname"})},
+       {},
+       {{LobbyNickInvalid, ""}}},
+      {"a banned user", TStart::Fresh, {Hear({":irc 465 * :You are banned"})}, {}, {{LobbyBanned, ""}}, true},
+      {"a ban that closes the link",
+       TStart::Fresh,
+       {Hear({"ERROR :Closing link: (a@127.0.0.1) [G-Lined: cheating]"})},
+       {},
+       {{LobbyBanned, ""}},
+       true},
+      {"any other error closes the link with its text",
+       TStart::InLobbyRoom,
+       {Hear({"ERROR :Closing link: (a@127.0.0.1) [Killed (op (flood))]"})},
+       {},
+       {{LobbyError, "Closing link: (a@127.0.0.1) [Killed (op (flood))]"}},
+       true},
+  });
+}
+
+TEST(LobbySession, MessageOfTheDayRoomsAndUsers) {
+  RunAll({
+      {"the message of the day",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.GetMotd(); }),
+        Hear({":irc 375 ann :- irc Message of the Day -", ":irc 372 ann :- Welcome, J\xC3\xB6rg", ":irc 372 ann :-",
+              ":irc 376 ann :End of message of the day."})},
+       {"MOTD"},
+       {{LobbyMotdStart, ""}, {LobbyMotdLine, "Welcome, J\xF6rg\r"}, {LobbyMotdLine, "\r"}, {LobbyMotdEnd, ""}}},
+      {"no message of the day",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.GetMotd(); }), Hear({":irc 422 ann :MOTD File is missing"})},
+       {"MOTD"},
+       {{LobbyMotdStart, ""}, {LobbyMotdEnd, ""}}},
+      {"an unasked message of the day is not shown",
+       TStart::InLobbyRoom,
+       {Hear({":irc 375 ann :x", ":irc 372 ann :- y", ":irc 376 ann :z"})},
+       {},
+       {}},
+      {"all rooms, names without the # and as typed",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.GetAllRooms(); }),
+        Hear({":irc 321 ann Channel :Users Name", ":irc 322 ann #LOBBY-Tarvelo501 5 :",
+              ":irc 322 ann #Tarvelo\\23bob\\23ann\\23 2 :", ":irc 323 ann :End of channel list."})},
+       {"LIST"},
+       {{LobbyRoomsStart, ""},
+        {LobbyRoom, "LOBBY-Tarvelo501\r"},
+        {LobbyRoom, "Tarvelo#bob#ann#\r"},
+        {LobbyRoomsEnd, ""}}},
+      {"a room list without its start line",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.GetAllRooms(); }), Hear({":irc 323 ann :End of channel list."})},
+       {"LIST"},
+       {{LobbyRoomsStart, ""}, {LobbyRoomsEnd, ""}}},
+      {"the users of a room without their mode prefixes",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.GetUserList("LOBBY-Tarvelo501"); }),
+        Hear({":irc 353 ann = #LOBBY-Tarvelo501 :@ann +bob", ":irc 353 ann = #LOBBY-Tarvelo501 :J\\F6rg \\5Bx\\5D",
+              ":irc 366 ann #LOBBY-Tarvelo501 :End of /NAMES list."})},
+       {"NAMES #LOBBY-Tarvelo501"},
+       {{LobbyUsersStart, ""}, {LobbyUser, "ann "}, {LobbyUser, "bob "}, {LobbyUser, "J\xF6rg "}, {LobbyUser, "[x] "}}},
+      {"an empty room",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.GetUserList("Quiet Room"); }), Hear({":irc 366 ann #Quiet\\20Room :End"})},
+       {"NAMES #Quiet\\20Room"},
+       {{LobbyUsersStart, ""}}},
+  });
+}
+
+TEST(LobbySession, JoiningAndCreatingRooms) {
+  RunAll({
+      {"joining a room with people in it",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.JoinRoom("LobbyTarveloLadder"); }),
+        Hear({":ann!a@h JOIN #LobbyTarveloLadder", ":irc 353 ann = #LobbyTarveloLadder :ann @bob",
+              ":irc 366 ann #LobbyTarveloLadder :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #LobbyTarveloLadder"},
+       {{LobbyJoined, "LobbyTarveloLadder\r"}}},
+      {"a room asked for while another is on its way: that one is left again",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) {
+          s.JoinRoom("LobbyTarveloLadder");
+          s.JoinRoom("LobbyTarveloclub");
+        }),
+        Hear({":ann!a@h JOIN #LobbyTarveloLadder", ":irc 353 ann = #LobbyTarveloLadder :ann @bob",
+              ":irc 366 ann #LobbyTarveloLadder :End", ":ann!a@h JOIN #LobbyTarveloclub",
+              ":irc 353 ann = #LobbyTarveloclub :ann @cy", ":irc 366 ann #LobbyTarveloclub :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #LobbyTarveloLadder", "PART #LobbyTarveloLadder", "JOIN #LobbyTarveloclub"},
+       {{LobbyJoined, "LobbyTarveloclub\r"}}},
+      {"the room one is in already",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.JoinRoom("LOBBY-Tarvelo501"); })},
+       {},
+       {{LobbyAlreadyInRoom, "LOBBY-Tarvelo501\r"}}},
+      {"a room that does not exist is left again",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.JoinRoom("LobbyTarveloLadder"); }),
+        Hear({":ann!a@h JOIN #LobbyTarveloLadder", ":irc 353 ann = #LobbyTarveloLadder :@ann",
+              ":irc 366 ann #LobbyTarveloLadder :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #LobbyTarveloLadder", "PART #LobbyTarveloLadder"},
+       {{LobbyNoSuchRoom, "LobbyTarveloLadder\r"}}},
+      {"a room the server refuses",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.JoinRoom("x"); }), Hear({":irc 474 ann #x :Cannot join channel (+b)"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #x"},
+       {{LobbyNoSuchRoom, "x\r"}}},
+      {"creating a room for two closes it to a third",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.CreateRoom("Tarvelo#bob#ann#", "2"); }),
+        Hear({":ann!a@h JOIN #Tarvelo\\23bob\\23ann\\23", ":irc 353 ann = #Tarvelo\\23bob\\23ann\\23 :@ann",
+              ":irc 366 ann #Tarvelo\\23bob\\23ann\\23 :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #Tarvelo\\23bob\\23ann\\23", "MODE #Tarvelo\\23bob\\23ann\\23 +l 2"},
+       {{LobbyJoined, "Tarvelo#bob#ann#\r"}}},
+      {"creating an open room",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.CreateRoom("LobbyTarveloclub", "0"); }),
+        Hear({":ann!a@h JOIN #LobbyTarveloclub", ":irc 353 ann = #LobbyTarveloclub :@ann",
+              ":irc 366 ann #LobbyTarveloclub :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #LobbyTarveloclub"},
+       {{LobbyJoined, "LobbyTarveloclub\r"}}},
+      {"creating a room for two that someone made first joins it",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.CreateRoom("Tarvelo#ann#bob#", "2"); }),
+        Hear({":ann!a@h JOIN #Tarvelo\\23ann\\23bob\\23", ":irc 353 ann = #Tarvelo\\23ann\\23bob\\23 :ann @bob",
+              ":irc 366 ann #Tarvelo\\23ann\\23bob\\23 :End"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #Tarvelo\\23ann\\23bob\\23"},
+       {{LobbyJoined, "Tarvelo#ann#bob#\r"}}},
+      {"a third user finds a room for two full",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.CreateRoom("Tarvelo#ann#bob#", "2"); }),
+        Hear({":irc 471 cy #Tarvelo\\23ann\\23bob\\23 :Cannot join channel (channel is full)"})},
+       {"PART #LOBBY-Tarvelo501", "JOIN #Tarvelo\\23ann\\23bob\\23"},
+       {{LobbyRoomFull, "Tarvelo#ann#bob#\r"}}},
+  });
+}
+
+TEST(LobbySession, ChatAndOthersComingAndGoing) {
+  RunAll({
+      {"a public line, its echo and another's line",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.PublicMessage("hello J\xF6rg"); }),
+        Hear({":ann!a@h PRIVMSG #LOBBY-Tarvelo501 :hello J\xC3\xB6rg",
+              ":J\\F6rg!j@h PRIVMSG #LOBBY-Tarvelo501 :hi :)"})},
+       {"PRIVMSG #LOBBY-Tarvelo501 :hello J\xC3\xB6rg"},
+       {{LobbyPublicMessage, "ann hello J\xF6rg\r"}, {LobbyPublicMessage, "J\xF6rg hi :)\r"}}},
+      {"a line broken into commands stays one line",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.PublicMessage("hi\r\nQUIT :bye\nJOIN #x"); })},
+       {"PRIVMSG #LOBBY-Tarvelo501 :hiQUIT :byeJOIN #x"},
+       {}},
+      {"a refused line",
+       TStart::InLobbyRoom,
+       {Hear({":irc 404 ann #LOBBY-Tarvelo501 :Cannot send"})},
+       {},
+       {{LobbyChatRefused, ""}}},
+      {"others join, part, are kicked and quit",
+       TStart::InLobbyRoom,
+       {Hear({":cy!c@h JOIN #LOBBY-Tarvelo501", ":bob!b@h PART #LOBBY-Tarvelo501 :bye",
+              ":op!o@h KICK #LOBBY-Tarvelo501 cy :x", ":d\\5B!d@h QUIT :Ping timeout", ":e!e@h JOIN #elsewhere"})},
+       {},
+       {{LobbyUserJoined, "cy LOBBY-Tarvelo501\r"},
+        {LobbyUserLeft, "bob LOBBY-Tarvelo501\r"},
+        {LobbyUserLeft, "cy LOBBY-Tarvelo501\r"},
+        {LobbyUserLeft, "d[ LOBBY-Tarvelo501\r"}}},
+      {"kicked oneself",
+       TStart::InLobbyRoom,
+       {Hear({":op!o@h KICK #LOBBY-Tarvelo501 ann :x"}), Call([](TLobbySession& s) { s.PublicMessage("x"); })},
+       {},
+       {{LobbyUserLeft, "ann LOBBY-Tarvelo501\r"}, {LobbyChatRefused, ""}}},
+  });
+}
+
+TEST(LobbySession, PrivateGameCommands) {
+  const std::string longCommand(1200, '\xE9');  // 2,400 bytes on the wire
+  RunAll({
+      {"a short command is one line",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) {
+         s.PrivateGameCommand("J\xF6rg",
+                              "INVITE\xFE"
+                              "1\xFF");
+       })},
+       {"PRIVMSG J\\F6rg =INVITE\xC3\xBE"
+        "1\xC3\xBF"},
+       {}},
+      {"an empty command",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.PrivateGameCommand("bob", ""); })},
+       {"PRIVMSG bob ="},
+       {}},
+      {"no line break reaches the wire through the addressee or the command",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.PrivateGameCommand("bob\r\nQUIT", "x\r\nJOIN #y\0"); })},
+       {"PRIVMSG bobQUIT :=xJOIN #y"},
+       {}},
+      {"a command from a peer, put together in order",
+       TStart::InLobbyRoom,
+       {Hear({":bob!b@h PRIVMSG ann :+part one, ", ":cy!c@h PRIVMSG ann :+other ", ":bob!b@h PRIVMSG ann :=part two",
+              ":cy!c@h PRIVMSG ann :=one"})},
+       {},
+       {{LobbyPrivateCommand, "bob part one, part two\r"}, {LobbyPrivateCommand, "cy other one\r"}}},
+      {"CTCP, notices, lines without a marker and lines to others are not commands",
+       TStart::InLobbyRoom,
+       {Hear({":bob!b@h PRIVMSG ann :\x01VERSION\x01", ":bob!b@h NOTICE ann :=x", ":bob!b@h PRIVMSG ann :plain",
+              ":bob!b@h PRIVMSG cy :=x"})},
+       {},
+       {}},
+      {"a peer who quits mid-command leaves nothing behind",
+       TStart::InLobbyRoom,
+       {Hear({":bob!b@h PRIVMSG ann :+half", ":bob!b@h QUIT :gone", ":bob!b@h PRIVMSG ann :=new"})},
+       {},
+       {{LobbyUserLeft, "bob LOBBY-Tarvelo501\r"}, {LobbyPrivateCommand, "bob new\r"}}},
+  });
+  // A long command is cut into lines of at most 400 bytes, never inside a character.
+  TLobbySession session;
+  LogIn(session);
+  session.TakeLines();
+  session.TakeEvents();
+  session.PrivateGameCommand("bob", longCommand);
+  const auto lines = session.TakeLines();
+  ASSERT_EQ(lines.size(), 7u);
+  std::string echoed;
+  for (std::size_t i = 0; i < lines.size(); ++i) {
+    const auto message = ParseIrcLine(std::string_view(lines[i]).substr(0, lines[i].size() - 2));
+    ASSERT_TRUE(message);
+    const std::string text = message->Params.back();
+    EXPECT_LE(text.size(), TLobbySession::ChunkBytes);
+    EXPECT_EQ(text.front(), i + 1 == lines.size() ? '=' : '+');
+    echoed += ":bob!b@h PRIVMSG ann :" + text + "\r\n";
+  }
+  session.Receive(echoed);
+  EXPECT_EQ(session.TakeEvents(), TEvents({{LobbyPrivateCommand, "bob " + longCommand + "\r"}}));
+}
+
+TEST(LobbySession, LinkUpkeepAndLeaving) {
+  RunAll({
+      {"a server PING is answered",
+       TStart::InLobbyRoom,
+       {Hear({"PING :irc.tarvelo.lan"})},
+       {"PONG irc.tarvelo.lan"},
+       {}},
+      {"leaving sends QUIT and takes the server's closing line quietly",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.Disconnect(); }), Hear({"ERROR :Closing link: (a@h) [Quit: Leaving the lobby]"}),
+        Call([](TLobbySession& s) { s.LinkFailed("The remote host closed the connection"); })},
+       {"QUIT :Leaving the lobby"},
+       {},
+       true},
+      {"a lost link is reported with its text",
+       TStart::InLobbyRoom,
+       {Call([](TLobbySession& s) { s.LinkFailed("The remote host closed the connection"); })},
+       {},
+       {{LobbyError, "The remote host closed the connection"}},
+       true},
+      {"a line without an end drops the link",
+       TStart::InLobbyRoom,
+       {TStep{{}, std::string(TLobbySession::MaxLineBytes + 1, 'x')}, Hear({"PING :x"})},
+       {},
+       {{LobbyError, "The lobby server sent a line without an end."}},
+       true},
+  });
+}
+
+TEST(LobbySession, ALineWithoutAnEndIsDroppedBeforeItGrowsPastItsLimit) {
+  TLobbySession session;
+  LogIn(session);
+  session.TakeEvents();
+  const std::string piece(1000, 'x');
+  for (int i = 0; i < 8; ++i) session.Receive(piece);
+  EXPECT_FALSE(session.WantsClose());
+  session.Receive(piece);
+  EXPECT_TRUE(session.WantsClose());
+  EXPECT_EQ(session.TakeEvents(), TEvents({{LobbyError, "The lobby server sent a line without an end."}}));
+}
+
+TEST(LobbySession, SilenceIsAskedAfterAMinuteAndDropsTheLinkAfterTwo) {
+  TLobbySession session;
+  session.Tick(1000);
+  LogIn(session);
+  session.TakeLines();
+  session.Tick(1000 + TLobbySession::PingAfterMs - 1);
+  EXPECT_TRUE(session.TakeLines().empty());
+  session.Tick(1000 + TLobbySession::PingAfterMs);
+  EXPECT_EQ(session.TakeLines(), TLines({"PING tarvelo\r\n"}));
+  session.Tick(1000 + TLobbySession::PingAfterMs + 5000);
+  EXPECT_TRUE(session.TakeLines().empty()) << "one question is enough";
+  session.Receive(Server({":irc PONG irc :tarvelo"}));
+  const std::int64_t answered = 1000 + TLobbySession::PingAfterMs + 5000;
+  session.Tick(answered + TLobbySession::DropAfterMs - 1);
+  EXPECT_FALSE(session.WantsClose()) << "the answer reset the silence";
+  session.Tick(answered + TLobbySession::DropAfterMs);
+  EXPECT_TRUE(session.WantsClose());
+  EXPECT_EQ(session.TakeEvents().back(), (TLobbyEvent{LobbyError, "The lobby server stopped answering."}));
+}
+
+}  // namespace
