@@ -1,4 +1,5 @@
 // The program as main() wires it: a session with the computer seated, and its window.
+#include "app/tests/quick_expert_settings.h"
 #include "engine/invariants.h"
 #include "engine/memory_settings.h"
 #include "session/testing/never_melding_player.h"
@@ -17,11 +18,7 @@ namespace {
 struct ComputerSeat : ::testing::Test {
   ComputerSeat() {
     TestApp();
-    settings.WriteString("Settings\\Level", "Expert");
-    settings.WriteInt("Settings\\Aggression", 0);
-    settings.WriteInt("Settings\\Delay", 0);
-    settings.WriteBool("Settings\\Card Movement", false);
-    settings.WriteBool("Settings\\Show Turns", false);
+    WriteQuickExpertSettings(settings);
   }
   TMemorySettings settings;
   bool gameOver = false;

@@ -1,5 +1,6 @@
 // Whole games in the window with two player profiles: the win ratio, the match
 // history and the hall of fame as the program keeps them, read back at a restart.
+#include "app/tests/quick_expert_settings.h"
 #include "session/testing/never_melding_player.h"
 #include "store/match_history.h"
 #include "store/registry_enhanced.h"
@@ -27,11 +28,7 @@ namespace {
 struct ProfilesInWindow : ::testing::Test {
   ProfilesInWindow() {
     TestApp();
-    settings.WriteString("Settings\\Level", "Expert");
-    settings.WriteInt("Settings\\Aggression", 0);
-    settings.WriteInt("Settings\\Delay", 0);
-    settings.WriteBool("Settings\\Card Movement", false);
-    settings.WriteBool("Settings\\Show Turns", false);
+    WriteQuickExpertSettings(settings);
     TPlayerProfiles profiles;
     profiles.List = {TPlayerProfile{"Ann"}, TPlayerProfile{"Bob"}};
     profiles.CurrentPlayer = 0;
