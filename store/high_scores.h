@@ -13,11 +13,12 @@ class TRegistryEnhanced;
 enum THighScoreSet : int { SetHand = 0, SetMatch = 1 };
 constexpr int HighScoreSets = 2;
 
-// The levels of the hall of fame: the computer's, then the network game's.
-// The names are the store's key names.
-constexpr std::array<const char*, 4> HighScoreLevelNames = {"Beginner", "Advanced", "Expert", "NetworkGame"};
+// The levels of the hall of fame, numbered as the computer's levels: the first
+// three, the network game's, then the Master's. The names are the store's key names.
+constexpr std::array<const char*, 5> HighScoreLevelNames = {"Beginner", "Advanced", "Expert", "NetworkGame", "Master"};
 constexpr int HighScoreLevels = static_cast<int>(HighScoreLevelNames.size());
 constexpr int NetworkHighScoreLevel = 3;
+constexpr int MasterHighScoreLevel = 4;
 constexpr int HighScoreRanks = 10;
 
 struct THighScoreEntry {
@@ -39,7 +40,7 @@ struct THighScores {
 // The store key of a level's table: "Expert" for the hand set, "ExpertMatch" for the match set.
 QString HighScoreKey(THighScoreSet set, int level);
 
-// All 80 entries; missing values read as empty entries.
+// All 100 entries; missing values read as empty entries.
 THighScores ReadHighScores(const TRegistryEnhanced& store);
 // The ten entries of one table, in one write of the file.
 bool WriteHighScoreTable(TRegistryEnhanced& store, THighScoreSet set, int level, const THighScoreTable& table);

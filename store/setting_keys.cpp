@@ -36,6 +36,7 @@ constexpr TSettingKey kKeys[] = {
     Bool("Settings\\Show Statusbar", true),
     Text("Settings\\Level", "Beginner"),
     Int("Settings\\Aggression", 50),
+    Int("Settings\\Master Time", 1000),  // the Master's thinking per decision, in milliseconds
     Bool("Settings\\Card Movement", true),
     Int("Settings\\Card Speed", 10),
     Bool("Settings\\Show Highscores", true),

@@ -39,8 +39,9 @@ struct TSettingKey {
   QVariant Default() const;
 };
 
-// The high-score tables: the three computer levels and network games.
-inline constexpr std::array<std::string_view, 4> kLevelNames = {"Beginner", "Advanced", "Expert", "NetworkGame"};
+// The high-score tables: the computer levels and network games.
+inline constexpr std::array<std::string_view, 5> kLevelNames = {"Beginner", "Advanced", "Expert", "NetworkGame",
+                                                                "Master"};
 // The sound events, in their order; their names are also the stored names.
 inline constexpr std::array<std::string_view, 15> kSoundEventNames = {
     "Deal",      "Exit",           "Help (1st)", "Help (2nd)",    "Help (3rd)",

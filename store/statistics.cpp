@@ -18,19 +18,25 @@ TStatistics::TStatistics(TRegistryEnhanced& store, TSettingsAccess& settings)
       history_(ReadMatchHistory(store)) {}
 
 namespace {
-// The stored level as the computer reads it: any text but the first two is the Expert.
+constexpr int ExpertHighScoreLevel = 2;
+
+// The stored level as the computer reads it: any text but the Beginner's, the
+// Advanced's and the Master's is the Expert.
 int StoredLevel(TSettingsAccess& settings) {
   const std::string text = settings.ReadString("Settings\\Level", "Beginner");
-  for (int level = 0; level < 2; ++level)
+  for (int level : {0, 1, MasterHighScoreLevel})
     if (text == HighScoreLevelNames[level]) return level;
-  return 2;
+  return ExpertHighScoreLevel;
 }
+
+// A computer's level has a table of its own; the network's is not one of them.
+bool ComputerTable(int level) { return level >= 0 && level < HighScoreLevels && level != NetworkHighScoreLevel; }
 }  // namespace
 
 int TStatistics::GameLevel() const {
   if (NetworkGameActive()) return NetworkHighScoreLevel;
   const int level = ComputerLevel ? ComputerLevel() : StoredLevel(settings_);
-  return level >= 0 && level < NetworkHighScoreLevel ? level : 2;
+  return ComputerTable(level) ? level : ExpertHighScoreLevel;
 }
 
 void TStatistics::HandEnded(int margin) {

@@ -82,7 +82,7 @@ TfmAbout::TfmAbout(QWidget* parent) : QDialog(parent) {
   layout->addWidget(name);
   auto* text = new QLabel("Two-handed Canasta for " + TfmSplash::DesktopName() +
                               "\nVersion " TARVELO_VERSION
-                              "\n\nPlay the computer at three levels,\n"
+                              "\n\nPlay the computer at four levels,\n"
                               "or another person through the internet lobby.",
                           this);
   text->setAlignment(Qt::AlignCenter);

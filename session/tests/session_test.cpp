@@ -1,6 +1,8 @@
 #include "session/session.h"
 
 #include "engine/card_area.h"
+#include "engine/invariants.h"
+#include "session/testing/never_melding_player.h"
 #include "session/tests/session_fixture.h"
 
 #include <gtest/gtest.h>
@@ -26,6 +28,24 @@ TEST_F(Session, TheSeatedComputerPlaysAtTheStoredLevelAndAggressiveness) {
   EXPECT_EQ(session->Computer()->Settings.computerLevel, LevelExpert);
   EXPECT_EQ(session->Computer()->Settings.aggressiveness, 0);
   EXPECT_TRUE(session->Computer()->CheckLegality);
+}
+
+TEST_F(Session, AStoredMasterIsSeatedWithItsThinkingTimeAndPlaysItsTurn) {
+  settings.WriteString("Settings\\Level", "Master");
+  settings.WriteInt("Settings\\Master Time", 20);
+  DealToThePlayer();
+  ASSERT_EQ(session->Computer()->Settings.computerLevel, LevelMaster);
+  EXPECT_EQ(session->Computer()->Settings.masterMilliseconds, 20);
+  const TTableState& t = session->Game().Table;
+  const int discardsBefore = t.DiscardPile.Count;
+  PlayerDrawsAndDiscards(*session);
+  ASSERT_TRUE(t.OpponentToMove);
+  for (int spins = 0; spins < 100000 && (t.OpponentToMove || session->EventsWaiting() > 0); ++spins)
+    QCoreApplication::processEvents();
+  EXPECT_FALSE(t.OpponentToMove) << "the Master's turn ended";
+  EXPECT_EQ(CheckCardConservation(t), "");
+  EXPECT_TRUE(display.Boxes.empty());
+  EXPECT_NE(t.DiscardPile.Count, discardsBefore + 1) << "the Master took the pile or discarded";
 }
 
 TEST_F(Session, AComputerTurnAskedForWhileTheEngineIsBusyRunsOnlyAfterwards) {

@@ -86,6 +86,38 @@ TEST_F(Records, AHandAndAMatchAtOneHandEndAskTheNameOnceAndAreReadBackAtStart) {
   EXPECT_EQ(Store->ReadValue("AdvancedMatch\\Score1", 0), 2120);
 }
 
+TEST_F(Records, EachComputerLevelEntersItsOwnTablesAndTheMastersAreReadBackAtStart) {
+  struct Case {
+    const char* stored;
+    int level;
+    const char* key;
+  } cases[] = {
+      {"Beginner", 0, "Beginner"},  {"Advanced", 1, "Advanced"},
+      {"Expert", 2, "Expert"},      {"Master", MasterHighScoreLevel, "Master"},
+      {"Grandmaster", 2, "Expert"},  // an unknown level plays as the Expert
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.stored);
+    Settings->WriteString("Settings\\Level", c.stored);
+    EXPECT_EQ(Stats->GameLevel(), c.level);
+  }
+  Settings->WriteString("Settings\\Level", "Master");
+  Stats->HandEnded(700);
+  Stats->MatchEnded(5300, 2100, "Computer");
+  Restart();
+  EXPECT_EQ(Stats->HighScores.Table(SetHand, MasterHighScoreLevel)[0].Score, 700);
+  EXPECT_EQ(Stats->HighScores.Table(SetMatch, MasterHighScoreLevel)[0].Score, 3200);
+  EXPECT_EQ(Store->ReadValue("MasterMatch\\Score1", 0), 3200);
+  for (int level : {0, 1, 2, NetworkHighScoreLevel}) EXPECT_TRUE(Stats->HighScores.Table(SetHand, level)[0].Empty());
+
+  // The level in play wins over the stored one; the network level is no computer's table.
+  Stats->ComputerLevel = [] { return MasterHighScoreLevel; };
+  Settings->WriteString("Settings\\Level", "Beginner");
+  EXPECT_EQ(Stats->GameLevel(), MasterHighScoreLevel);
+  Stats->ComputerLevel = [] { return NetworkHighScoreLevel; };
+  EXPECT_EQ(Stats->GameLevel(), 2);
+}
+
 TEST_F(Records, WithoutShowHighscoresTheProfileNameIsEnteredUnasked) {
   Settings->WriteBool("Settings\\Show Highscores", false);
   Stats->Profiles.List = {TPlayerProfile{"Ann"}};

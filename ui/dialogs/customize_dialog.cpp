@@ -10,6 +10,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QLabel>
 #include <QListWidget>
@@ -18,6 +19,8 @@
 #include <QSlider>
 #include <QTabWidget>
 #include <QVBoxLayout>
+
+#include <cmath>
 
 namespace tarvelo {
 
@@ -65,6 +68,7 @@ TfmCustomize::TfmCustomize(TSettingsAccess& settings, TStatistics& statistics, T
     connect(box, &QCheckBox::toggled, this, [this] { Changed(); });
   for (QSlider* slider : {tbAggressiveness_, tbDelay_, tbCardSpeed_})
     connect(slider, &QSlider::valueChanged, this, [this] { Changed(); });
+  connect(seMasterTime_, &QDoubleSpinBox::valueChanged, this, [this] { Changed(); });
   bnApply_->setEnabled(false);
 }
 
@@ -75,13 +79,15 @@ void TfmCustomize::ReadSettings() {
   ckHighscores_->setChecked(settings_.ReadBool("Settings\\Show Highscores", true));
   rgSize_->button(std::clamp(context_.SizeIndex, 0, 3))->setChecked(true);
   const std::string level = settings_.ReadString(ComputerKey::Level, "Beginner");
-  // A level this dialog does not offer shows as the last one, as the computer reads it.
-  int levelId = static_cast<int>(LevelChoices.size()) - 1;
+  // A level this dialog does not offer shows as the one the computer plays for it.
+  int levelId = UnknownLevelChoice;
   for (std::size_t i = 0; i < LevelChoices.size(); ++i)
     if (level == LevelChoices[i].Stored) levelId = static_cast<int>(i);
   rgLevel_->button(levelId)->setChecked(true);
   tbAggressiveness_->setValue(std::clamp(settings_.ReadInt(ComputerKey::Aggression, DefaultAggressiveness), 0, 100));
   lbAggressiveness_->setText(QString::number(tbAggressiveness_->value()) + '%');
+  seMasterTime_->setValue(ReadComputerSettings(settings_).masterMilliseconds / 1000.0);
+  masterTimeShown_ = seMasterTime_->value();
   const bool single = settings_.ReadString("Settings\\Mouse Options", "Single Right Click") == "Single Right Click";
   rgDiscarding_->button(single ? 0 : 1)->setChecked(true);
   tbDelay_->setValue(SliderFromMeldDelay(settings_.ReadInt(ComputerKey::Delay, DefaultMeldDelay)));
@@ -115,6 +121,10 @@ void TfmCustomize::Confirm() {
   context_.SizeIndex = ChosenSizeIndex();
   if (!context_.NetworkGame && Level() >= 0) settings_.WriteString(ComputerKey::Level, LevelChoices[Level()].Stored);
   settings_.WriteInt(ComputerKey::Aggression, tbAggressiveness_->value());
+  if (seMasterTime_->value() != masterTimeShown_) {
+    settings_.WriteInt(ComputerKey::MasterTime, static_cast<int>(std::lround(seMasterTime_->value() * 1000)));
+    masterTimeShown_ = seMasterTime_->value();
+  }
   settings_.WriteString("Settings\\Mouse Options",
                         rgDiscarding_->checkedId() == 0 ? "Single Right Click" : "Double Right Click");
   settings_.WriteInt(ComputerKey::Delay, MeldDelayFromSlider(tbDelay_->value()));

@@ -13,7 +13,9 @@
 class QAbstractButton;
 class QButtonGroup;
 class QCheckBox;
+class QDoubleSpinBox;
 class QLabel;
+class QLayout;
 class QListWidget;
 class QPushButton;
 class QSlider;
@@ -24,17 +26,22 @@ namespace tarvelo {
 class TStatistics;
 
 // The choices of "Computer &Level", in order: the caption and the stored text
-// of "Settings\Level"; the aggressiveness slider belongs to the levels that read it.
+// of "Settings\Level"; the aggressiveness slider belongs to the levels that read it,
+// the thinking time to the one that searches.
 struct TLevelChoice {
   const char* Caption;
   const char* Stored;
   bool UsesAggressiveness;
+  bool UsesThinkingTime = false;
 };
 inline constexpr std::array LevelChoices = {
     TLevelChoice{"&Beginner", "Beginner", false},
     TLevelChoice{"&Advanced", "Advanced", false},
     TLevelChoice{"&Expert", "Expert", true},
+    TLevelChoice{"&Master", "Master", false, true},
 };
+// The choice shown for a stored text no choice has: the level the computer plays then.
+inline constexpr int UnknownLevelChoice = 2;
 
 // What the dialog needs of the table window.
 struct TCustomizeContext {
@@ -83,6 +90,7 @@ class TfmCustomize : public QDialog {
   QWidget* ScreenPage();
   QWidget* PlayersPage();
   QWidget* LevelPage();
+  QLayout* MasterTimeRow(QWidget* levelBox);
   QWidget* GeneralPage();
   void ReadSettings();
   void Changed();
@@ -115,6 +123,8 @@ class TfmCustomize : public QDialog {
   QLabel* lbLevelLocked_ = nullptr;
   QSlider* tbAggressiveness_ = nullptr;
   QLabel* lbAggressiveness_ = nullptr;
+  QDoubleSpinBox* seMasterTime_ = nullptr;
+  double masterTimeShown_ = 0;  // as read: the stored milliseconds stay unless the box is changed
   QButtonGroup* rgDiscarding_ = nullptr;
   QSlider* tbDelay_ = nullptr;
   QCheckBox* ckNoAnimation_ = nullptr;

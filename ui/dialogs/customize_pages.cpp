@@ -1,4 +1,5 @@
 // The four pages of the customise dialog: their controls and what enables them.
+#include "ai/computer_settings.h"
 #include "engine/layout.h"
 #include "ui/dialogs/customize_dialog.h"
 #include "ui/dialogs/plain_text.h"
@@ -6,6 +7,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QColorDialog>
+#include <QDoubleSpinBox>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -14,6 +16,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 #include <QSlider>
+#include <QStyle>
 #include <QVBoxLayout>
 
 namespace tarvelo {
@@ -150,6 +153,7 @@ QWidget* TfmCustomize::LevelPage() {
   auto* levelBox = Group("Computer &Level", page, levels);
   levelBox->setObjectName("gbLevel");
   rgLevel_ = Radios(levelBox, levels, captions, "rgLevel");
+  levels->addLayout(MasterTimeRow(levelBox));
   layout->addWidget(levelBox);
   lbLevelLocked_ = new QLabel(
       "The level cannot be changed now, because a game is in progress. Press OK and then F2 to start a new game. "
@@ -175,6 +179,23 @@ QWidget* TfmCustomize::LevelPage() {
   connect(tbAggressiveness_, &QSlider::valueChanged, this,
           [this](int value) { lbAggressiveness_->setText(QString::number(value) + '%'); });
   return page;
+}
+
+// The Master's thinking time per decision, shown in seconds, stored in milliseconds.
+QLayout* TfmCustomize::MasterTimeRow(QWidget* levelBox) {
+  seMasterTime_ = new QDoubleSpinBox(levelBox);
+  seMasterTime_->setObjectName("seMasterTime");
+  seMasterTime_->setDecimals(1);
+  seMasterTime_->setRange(0.1, LongestMasterMilliseconds / 1000.0);
+  seMasterTime_->setSingleStep(0.1);
+  auto* label = new QLabel("Master's thinking &time (seconds):", levelBox);
+  label->setBuddy(seMasterTime_);
+  auto* row = new QHBoxLayout;
+  row->addSpacing(levelBox->style()->pixelMetric(QStyle::PM_ExclusiveIndicatorWidth));
+  row->addWidget(label);
+  row->addWidget(seMasterTime_);
+  row->addStretch();
+  return row;
 }
 
 QWidget* TfmCustomize::GeneralPage() {
@@ -221,6 +242,7 @@ void TfmCustomize::UpdateEnabling() {
   const int level = Level();
   const bool aggressive = level >= 0 && LevelChoices[level].UsesAggressiveness;
   tbAggressiveness_->parentWidget()->setEnabled(aggressive && levelFree);
+  seMasterTime_->setEnabled(level >= 0 && LevelChoices[level].UsesThinkingTime && levelFree);
   tbCardSpeed_->setEnabled(!ckNoAnimation_->isChecked());
   const bool selected = edits_.Selected() >= 0;
   bnSetCurrent_->setEnabled(selected);

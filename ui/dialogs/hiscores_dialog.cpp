@@ -12,24 +12,40 @@
 #include <QTableWidget>
 #include <QVBoxLayout>
 
+#include <iterator>
+#include <span>
+
 namespace tarvelo {
 
 namespace {
 
-const char* const LevelCaptions[] = {"&Beginner", "&Advanced", "&Expert", "&Network"};
-const char* const LevelWords[] = {"Beginner", "Advanced", "Expert", "Network"};
+// A radio button of a group: its caption and its id, the table's number.
+struct TChoice {
+  const char* Caption;
+  int Id;
+};
+
+// The levels in their order on the screen, each with the hall of fame's level number.
+const TChoice LevelChoices[] = {{"&Beginner", 0},
+                                {"&Advanced", 1},
+                                {"&Expert", 2},
+                                {"Ma&ster", MasterHighScoreLevel},  // "&Match" is the type's
+                                {"&Network", NetworkHighScoreLevel}};
+const TChoice TypeChoices[] = {{"&Hand", SetHand}, {"&Match", SetMatch}};
+// The level's word in the question before clearing, by level number.
+const char* const LevelWords[] = {"Beginner", "Advanced", "Expert", "Network", "Master"};
+static_assert(std::size(LevelWords) == HighScoreLevels);
 
 QButtonGroup* RadioGroup(QWidget* owner, QBoxLayout* into, const QString& title, const QString& name,
-                         std::initializer_list<const char*> captions, int checked) {
+                         std::span<const TChoice> choices, int checked) {
   auto* box = new QGroupBox(title, owner);
   box->setObjectName(name);
   auto* layout = new QVBoxLayout(box);
   auto* group = new QButtonGroup(box);
-  int id = 0;
-  for (const char* caption : captions) {
-    auto* button = new QRadioButton(QString::fromLatin1(caption), box);
-    group->addButton(button, id);
-    button->setChecked(id++ == checked);
+  for (const TChoice& choice : choices) {
+    auto* button = new QRadioButton(QString::fromLatin1(choice.Caption), box);
+    group->addButton(button, choice.Id);
+    button->setChecked(choice.Id == checked);
     layout->addWidget(button);
   }
   into->addWidget(box);
@@ -61,9 +77,10 @@ TfmHighscores::TfmHighscores(TStatistics& statistics, int level, THighScoreSet s
   layout->addWidget(table_, 1);
 
   auto* side = new QVBoxLayout;
-  rgLevel_ = RadioGroup(this, side, "&Level", "rgLevel",
-                        {LevelCaptions[0], LevelCaptions[1], LevelCaptions[2], LevelCaptions[3]}, level);
-  rgType_ = RadioGroup(this, side, "&Type of Highscore", "rgType", {"&Hand", "&Match"}, set);
+  // A level without a table of its own shows the Expert's.
+  const int shown = level >= 0 && level < HighScoreLevels ? level : 2;
+  rgLevel_ = RadioGroup(this, side, "&Level", "rgLevel", LevelChoices, shown);
+  rgType_ = RadioGroup(this, side, "&Type of Highscore", "rgType", TypeChoices, set);
   side->addStretch();
   auto* clear = new QPushButton(QStringLiteral("&Clear"), this);
   clear->setObjectName(QStringLiteral("bnClear"));

@@ -6,6 +6,7 @@
 #include <QButtonGroup>
 #include <QCheckBox>
 #include <QDialogButtonBox>
+#include <QDoubleSpinBox>
 #include <QFile>
 #include <QGroupBox>
 #include <QLabel>
@@ -118,6 +119,34 @@ TEST_F(Customize, TheLevelGroupOffersEveryChoiceAndOnlyTheAggressiveOnesTakeTheS
     levels->button(static_cast<int>(id))->click();
     EXPECT_EQ(levels->button(static_cast<int>(id))->text(), LevelChoices[id].Caption);
     EXPECT_EQ(Find<QGroupBox>(dialog, "gbAggressiveness")->isEnabled(), LevelChoices[id].UsesAggressiveness);
+  }
+}
+
+TEST_F(Customize, TheMasterIsStoredByNameWithItsThinkingTimeInMilliseconds) {
+  Settings.WriteInt("Settings\\Master Time", 1234);
+  {
+    TfmCustomize dialog(Settings, Stats, {}, TfmCustomize::PageLevel);
+    auto* time = Find<QDoubleSpinBox>(dialog, "seMasterTime");
+    EXPECT_DOUBLE_EQ(time->value(), 1.2);
+    Radio(dialog, "rgLevel", 2)->click();
+    EXPECT_FALSE(time->isEnabled());
+    Radio(dialog, "rgLevel", 3)->click();
+    EXPECT_TRUE(time->isEnabled());
+    EXPECT_FALSE(Find<QGroupBox>(dialog, "gbAggressiveness")->isEnabled());
+    dialog.Confirm();
+    EXPECT_EQ(Settings.ReadString("Settings\\Level", ""), "Master");
+    EXPECT_EQ(Settings.ReadInt("Settings\\Master Time", 0), 1234);  // untouched: not rounded away
+    time->setValue(2.5);
+    dialog.Confirm();
+    EXPECT_EQ(Settings.ReadInt("Settings\\Master Time", 0), 2500);
+  }
+  // Read back as the Master; a text no choice has shows as the Expert the computer plays.
+  const std::pair<const char*, int> stored[] = {{"Master", 3}, {"Grandmaster", 2}, {"Beginner", 0}};
+  for (const auto& [text, id] : stored) {
+    Settings.WriteString("Settings\\Level", text);
+    TfmCustomize dialog(Settings, Stats, {}, TfmCustomize::PageLevel);
+    EXPECT_TRUE(Radio(dialog, "rgLevel", id)->isChecked()) << text;
+    if (id == 3) Shoot(dialog, "customize-level-master");
   }
 }
 

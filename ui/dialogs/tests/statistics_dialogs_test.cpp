@@ -4,8 +4,10 @@
 #include "ui/dialogs/tests/statistics_dialogs_fixture.h"
 #include "ui/dialogs/win_ratio_dialog.h"
 
+#include <QAbstractButton>
 #include <QButtonGroup>
 #include <QComboBox>
+#include <QGroupBox>
 #include <QLabel>
 #include <QListWidget>
 #include <QMessageBox>
@@ -55,6 +57,34 @@ TEST_F(HallOfFame, ClearAsksAndEmptiesTheLevelsTableOfThatSet) {
   }
   EXPECT_TRUE(Stats.HighScores.Table(SetHand, 2)[0].Empty());
   EXPECT_EQ(Stats.HighScores.Table(SetMatch, 2)[0].Score, 900);
+}
+
+TEST_F(HallOfFame, TheMasterHasItsOwnTablesBetweenTheExpertAndTheNetwork) {
+  Stats.ComputerLevel = [] { return MasterHighScoreLevel; };
+  Stats.HandEnded(650);
+  Stats.ComputerLevel = [] { return 2; };
+  Stats.HandEnded(100);
+  TfmHighscores dialog(Stats, MasterHighScoreLevel, SetHand, 1);
+  const QList<QAbstractButton*> levels = dialog.findChild<QGroupBox*>("rgLevel")->findChild<QButtonGroup*>()->buttons();
+  QStringList captions;
+  for (QAbstractButton* button : levels) captions << button->text();
+  EXPECT_EQ(captions, QStringList({"&Beginner", "&Advanced", "&Expert", "Ma&ster", "&Network"}));
+  EXPECT_TRUE(levels[3]->isChecked());
+  EXPECT_EQ(dialog.Table()->item(0, 3)->text(), "650");
+  Shoot(dialog, "hall-of-fame-master");
+  levels[2]->click();
+  EXPECT_EQ(dialog.Table()->item(0, 3)->text(), "100");
+  levels[3]->click();
+  OnNextModal([](QWidget* modal) {
+    auto* box = qobject_cast<QMessageBox*>(modal);
+    ASSERT_NE(box, nullptr);
+    EXPECT_EQ(box->text(), "Are you sure you want to clear all highscores for the Master level?");
+    box->button(QMessageBox::Yes)->click();
+  });
+  dialog.findChild<QPushButton*>("bnClear")->click();
+  EXPECT_TRUE(Stats.HighScores.Table(SetHand, MasterHighScoreLevel)[0].Empty());
+  EXPECT_EQ(Stats.HighScores.Table(SetHand, 2)[0].Score, 100);
+  EXPECT_FALSE(Store.KeyExists("Master"));
 }
 
 using WinRatioDialog = TStatisticsDialogTest;
