@@ -23,6 +23,23 @@ constexpr double ClearGain = 2.0;
 
 using TIdCounts = std::array<int, JokerId + 1>;
 
+// The first candidate is the Expert's own choice: another replaces it only when
+// its mean gain stands clear of the deals' noise, else a few deals would choose by chance.
+int ClearWinner(const std::vector<double>& gain, const std::vector<double>& gainSquares, int samples) {
+  int best = 0;
+  double bestScore = 0;
+  for (size_t c = 1; c < gain.size() && samples > 1; ++c) {
+    const double mean = gain[c] / samples;
+    const double variance = std::max(0.0, (gainSquares[c] - samples * mean * mean) / (samples - 1));
+    const double score = mean - ClearGain * std::sqrt(variance / samples);
+    if (score > bestScore) {
+      best = static_cast<int>(c);
+      bestScore = score;
+    }
+  }
+  return best;
+}
+
 void CountIds(TIdCounts& counts, const TCardArea& area) {
   for (const TCard& c : area.Live()) ++counts[c.Id];
 }
@@ -87,43 +104,25 @@ int TMasterSearch::Best(int candidates, const TCandidateTurn& play) {
   const TComputerSettings& s = master_.Settings;
   const auto n = static_cast<size_t>(candidates);
   // Each candidate against the first, deal by deal: sums of the differences and of their squares.
-  std::vector<double> totals(n, 0.0), gain(n, 0.0), gainSquares(n, 0.0);
+  std::vector<double> gain(n, 0.0), gainSquares(n, 0.0);
   auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(); };
   int samples = 0;
-  std::vector<double> values(n);
   while (s.masterSamples > 0
              ? samples < s.masterSamples
              : samples < MinTimedSamples || (samples < MaxTimedSamples && elapsed() * 1000.0 < s.masterMilliseconds)) {
     const TTableState dealt = DealHidden(master_.Game.Table, random_);
     // Every candidate meets the same deal and the same draws: their difference is the decision's.
     const auto seed = static_cast<std::uint32_t>(random_.Int(INT_MAX));
-    for (size_t c = 0; c < n; ++c) {
-      values[c] = PlayOut(dealt, seed, static_cast<int>(c), play);
-      totals[c] += values[c];
-      const double d = values[c] - values[0];
+    const double first = PlayOut(dealt, seed, 0, play);
+    for (size_t c = 1; c < n; ++c) {
+      const double d = PlayOut(dealt, seed, static_cast<int>(c), play) - first;
       gain[c] += d;
       gainSquares[c] += d * d;
     }
     ++samples;
   }
-  report_ = {};
-  for (const double total : totals) report_.Means.push_back(samples > 0 ? total / samples : 0.0);
-  report_.Samples = samples;
-  report_.Seconds = elapsed();
-  // The first candidate is the Expert's own choice: another replaces it only when
-  // its gain stands clear of the deals' noise, else a few deals would choose by chance.
-  int best = 0;
-  double bestScore = 0;
-  for (size_t c = 1; c < n && samples > 1; ++c) {
-    const double mean = gain[c] / samples;
-    const double variance = std::max(0.0, (gainSquares[c] - samples * mean * mean) / (samples - 1));
-    const double score = mean - ClearGain * std::sqrt(variance / samples);
-    if (score > bestScore) {
-      best = static_cast<int>(c);
-      bestScore = score;
-    }
-  }
-  return best;
+  report_ = {samples, elapsed()};
+  return ClearWinner(gain, gainSquares, samples);
 }
 
 void TMasterSearch::PlayCandidate(const TTableState& table, std::uint32_t seed, int candidate,

@@ -13,9 +13,8 @@ namespace tarvelo {
 
 class TComputerPlayer;
 
-// What one search found: each candidate's mean outcome, the deals sampled, the time taken.
+// What one search took: the deals sampled and the time.
 struct TSearchReport {
-  std::vector<double> Means;
   int Samples = 0;
   double Seconds = 0;
 };
@@ -25,7 +24,7 @@ struct TSearchReport {
 // and the stock), consistent with everything on the table; on that deal every
 // candidate is played from the decision to the end of the hand with the
 // Expert's rules on both sides, and scored by the hand's difference in points.
-// The candidate with the best mean wins; a tie goes to the lower number.
+// The first candidate stands unless another's gain over it is clear of the noise.
 class TMasterSearch {
  public:
   // Plays candidate `candidate` of the decision for the Master's copy `self`,

@@ -4,8 +4,10 @@
 
 namespace tarvelo {
 
-// A display that shows nothing, never pauses and answers questions with a fixed choice.
-class TSilentDisplay : public TTableDisplay {
+// A display that shows nothing, never pauses and answers questions with a
+// fixed choice, on top of any interface that holds the display's role.
+template <typename TDisplayRole>
+class TSilentDisplayOf : public TDisplayRole {
  public:
   bool QuestionAnswer = true;
   bool PlayAnotherGame = true;
@@ -31,5 +33,7 @@ class TSilentDisplay : public TTableDisplay {
   void RepaintRect(int, int, int, int) override {}
   void Repaint() override {}
 };
+
+using TSilentDisplay = TSilentDisplayOf<TTableDisplay>;
 
 }  // namespace tarvelo

@@ -3,6 +3,7 @@
 #include "engine/host.h"
 #include "engine/memory_settings.h"
 #include "engine/random_source.h"
+#include "engine/silent_display.h"
 
 #include <map>
 #include <string>
@@ -12,36 +13,21 @@ namespace tarvelo {
 // A host that shows nothing, never pauses and answers questions with a fixed
 // choice: for headless play, and the base of the tests' recording host.
 // Settings live in memory; the random source is seeded.
-class TSilentHost : public TableHost {
+class TSilentHost : public TSilentDisplayOf<TableHost> {
  public:
   explicit TSilentHost(std::uint32_t seed = 1) : Random(seed) {}
 
   TRandomSource Random;
   TMemorySettings Memory;
   std::map<std::string, std::string>& Settings = Memory.Values;  // lower-case path -> stored text
-  bool QuestionAnswer = true;
-  bool PlayAnotherGame = true;
   bool Network = false;
   bool Deals = true;
   std::string Peer = "Opponent";
   std::string Name = "Player";
 
-  void ShowStatusText(const std::string&, bool) override {}
-  void SetEndHandButton(bool, bool) override {}
-  void SetUndoEnabled(bool) override {}
-  void SetRulesHint(const std::string&) override {}
-  void SetBusy(bool) override {}
-  void Information(const std::string&) override {}
-  void Warning(const std::string&) override {}
-  bool Question(const std::string&) override { return QuestionAnswer; }
-  void ShowWhoseTurn(const std::string&) override {}
-  void ShowHandResults(const THandResults&) override {}
   void RecordHandScore(int) override {}
   void RecordMatch(const TGameOverInfo&) override {}
-  bool AskPlayAnotherGame(const TGameOverInfo&) override { return PlayAnotherGame; }
   void DeleteAutoSave() override {}
-  void QuitApplication() override {}
-  void PlaySound(std::string_view) override {}
   bool NetworkGameActive() const override { return Network; }
   std::string PeerName() const override { return Peer; }
   std::string PlayerName() const override { return Name; }
@@ -49,13 +35,6 @@ class TSilentHost : public TableHost {
   void PostNetworkDispatch() override {}
   bool LocalSideDeals() const override { return Deals; }
   void PlayComputerTurn() override {}
-  void Pause(int) override {}
-  int ComputerMeldDelay() const override { return 0; }
-  void AnimateCard(const TCard&, const TCard&) override {}
-  bool AnimationBusy() const override { return false; }
-  void GroupCardMoves(int) override {}
-  void RepaintRect(int, int, int, int) override {}
-  void Repaint() override {}
 
   int ReadInt(std::string_view path, int defaultValue) override { return Memory.ReadInt(path, defaultValue); }
   bool ReadBool(std::string_view path, bool defaultValue) override { return Memory.ReadBool(path, defaultValue); }
