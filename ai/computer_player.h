@@ -90,10 +90,12 @@ class TComputerPlayer {
   // --- Shared primitives
   void recountTallies() { tally = CountRanks(Game); }
   void meldNaturals(int rank, int limit);
-  bool canTakeDiscardPile(const TCard& topCard, bool frozen);
+  // The pile's top card may be taken: the rules allow it (engine/seat_rules.h)
+  // and the computer's own caution does not hold it back.
+  bool canTakeDiscardPile();
   int findInHand(int rank) const;
   // canTakeDiscardPile without the exhausted stock's permission, which gives only the top card.
-  bool MayTakeWholePile(const TCard& topCard, bool frozen);
+  bool MayTakeWholePile();
 
   // --- Shared steps of the levels
   bool HasMelded() const { return Game.Table.OpponentMeldValue > 0; }
@@ -208,10 +210,10 @@ class TComputerPlayer {
   void SetBusy(bool busy);
   void BeginTurn();
   bool StockExhausted() const;
-  // The top discard fits one of the computer's melds while the stock is exhausted.
-  bool StockExhaustedTest();
-  // Not a wildcard or a three, and a take that leaves cards to go on with.
-  bool TakeableTop(const TCard& topCard, bool frozen);
+  // The computer's caution beyond the rules: a take that starts a new meld, or
+  // needs two naturals from the hand while the canastas to go out are missing,
+  // must leave more than three cards to go on with.
+  bool LeavesCardsToGoOn();
   // With the stock exhausted: the top discard laid onto its meld, or the hand
   // ended. False when the hand has been ended and the turn is over.
   bool PlayExhaustedStock(TLayRank layTaken);

@@ -2,6 +2,7 @@
 // exhausted, the discard, and handing the turn back.
 #include "ai/computer_player.h"
 #include "engine/meld_checks.h"
+#include "engine/seat_rules.h"
 
 namespace tarvelo {
 
@@ -83,16 +84,6 @@ void TComputerPlayer::BeginTurn() {
 
 bool TComputerPlayer::StockExhausted() const { return Game.Table.StockExhausted || Game.Table.Stock.Empty(); }
 
-bool TComputerPlayer::StockExhaustedTest() {
-  const TTableState& t = Game.Table;
-  if (t.DiscardPile.Empty() || t.PileFrozen) return false;
-  const int r = t.DiscardPile.Top().Rank;
-  if (r < RankFour || (t.DiscardPile.Count == 1 && t.OpponentHand.Count == 1)) return false;
-  recountTallies();
-  const int m = tally.ownMeld[r];
-  return (m >= 3 && m <= 6) || (Game.Rules.AddToCanasta && (m == 7 || m == 8));
-}
-
 bool TComputerPlayer::PlayExhaustedStock(TLayRank layTaken) {
   TTableState& t = Game.Table;
   // Only the top card is taken, and laid with its rank; the rest of the pile stays.
@@ -100,7 +91,9 @@ bool TComputerPlayer::PlayExhaustedStock(TLayRank layTaken) {
     const TCard top = Moves.TakePileTop(false);
     (this->*layTaken)(top.Rank);
   };
-  if (StockExhaustedTest() && guarded("laying the top card with the stock exhausted", layTopCard)) return true;
+  recountTallies();
+  if (IsForcedToTake(Game, Seat::Opponent) && guarded("laying the top card with the stock exhausted", layTopCard))
+    return true;
   t.EndHandRequested = true;
   if (!t.StockExhausted) Game.SetStockExhausted(true);
   SetBusy(false);
@@ -112,7 +105,7 @@ bool TComputerPlayer::TakePile(const TLevelSteps& level) {
   const TCard pileTop = Game.Table.DiscardPile.Top();
   // A pile that the exhausted stock alone opens gives only its top card, as the
   // player's forced take does: the stock-exhausted step takes that.
-  if (!MayTakeWholePile(pileTop, PileFrozenForComputer())) return false;
+  if (!MayTakeWholePile()) return false;
   const TPileTakeDemand demand = PileTakeDemand(pileTop);
   auto take = [&] {
     const TCard top = TakePileTop(level.thawBeforeMeld);
@@ -133,7 +126,7 @@ TCard TComputerPlayer::TakePileTop(bool thaw) {
 
 void TComputerPlayer::DiscardStep(TChooseDiscard choose) {
   TTableState& t = Game.Table;
-  if (t.OpponentHand.Count < 2 && !HasCanastasNeeded()) {
+  if (MayPassDiscard(Game, Seat::Opponent)) {
     Game.Host.Information("The computer passes the discard.");
     return;
   }

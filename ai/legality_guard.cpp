@@ -3,13 +3,14 @@
 // and the turn goes on without it.
 #include "ai/computer_player.h"
 #include "engine/meld_checks.h"
+#include "engine/seat_rules.h"
 
 namespace tarvelo {
 
 int TComputerPlayer::TurnMinimum() const {
   const int minimum = TGame::InitialMeldFor(Game.Table.OpponentScore);
   // A first meld made with the pile: without the top card counting, the minimum rises by its value.
-  if (tookPile_ && meldValueAtTurnStart_ == 0 && !Game.Rules.TopCardCounts) return minimum + takenTop_.Value;
+  if (tookPile_ && meldValueAtTurnStart_ == 0) return minimum + TopCardRaise(Game.Rules, takenTop_);
   return minimum;
 }
 

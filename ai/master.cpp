@@ -42,7 +42,7 @@ bool TComputerPlayer::MasterPileDecision() {
   // The Expert's decision first: it also sets the plans its taking step lays by.
   const bool expertTakes = expertPileDecision();
   const TTableState& t = Game.Table;
-  if (t.DiscardPile.Empty() || !MayTakeWholePile(t.DiscardPile.Top(), PileFrozenForComputer())) return expertTakes;
+  if (t.DiscardPile.Empty() || !MayTakeWholePile()) return expertTakes;
   const int best = Search(2, [expertTakes](TComputerPlayer& self, int candidate) {
     self.PlayTurnAfterPileDecision(ExpertLevelSteps(), (candidate == 0) == expertTakes);
   });

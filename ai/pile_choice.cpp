@@ -1,39 +1,27 @@
 // What every level asks before taking the discard pile.
 #include "ai/computer_player.h"
+#include "engine/seat_rules.h"
 
 #include <optional>
 
 namespace tarvelo {
 
-bool TComputerPlayer::canTakeDiscardPile(const TCard& topCard, bool frozen) {
+bool TComputerPlayer::canTakeDiscardPile() {
   // With the stock exhausted, a top card that fits a meld may be taken as well.
-  return MayTakeWholePile(topCard, frozen) ||
-         (StockExhausted() && StockExhaustedTest() && TakeableTop(topCard, frozen));
+  return MayTakeWholePile() || (StockExhausted() && IsForcedToTake(Game, Seat::Opponent) && LeavesCardsToGoOn());
 }
 
-bool TComputerPlayer::TakeableTop(const TCard& topCard, bool frozen) {
+bool TComputerPlayer::LeavesCardsToGoOn() {
   const TTableState& t = Game.Table;
   recountTallies();
-  const int r = topCard.Rank;
-  const int m = tally.ownMeld[r];
-  // A wildcard or a three on top is never taken, nor a single card with a single card in hand.
-  if (r <= RankThree || (t.DiscardPile.Count == 1 && t.OpponentHand.Count == 1)) return false;
-  // A new meld from the pile must leave cards to go on with; so must a take that
-  // needs two naturals from the hand while the canastas to go out are missing.
+  const bool frozen = PileFrozenForComputer();
   const bool pairFromHand = frozen || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);
-  const bool mustLeaveCards = m == 0 || (pairFromHand && !HasCanastasNeeded());
+  const bool newMeld = tally.ownMeld[t.DiscardPile.Top().Rank] == 0;
+  const bool mustLeaveCards = newMeld || (pairFromHand && !HasCanastasNeeded());
   return !mustLeaveCards || t.OpponentHand.Count + t.DiscardPile.Count > 3;
 }
 
-bool TComputerPlayer::MayTakeWholePile(const TCard& topCard, bool frozen) {
-  if (!TakeableTop(topCard, frozen)) return false;
-  const int r = topCard.Rank;
-  const int h = tally.ownHand[r], m = tally.ownMeld[r];
-  if (h >= 2) return m < 7 || Game.Rules.AddToCanasta;
-  if (frozen) return false;
-  if (m < 3) return h == 1 && tally.WildcardsInHand() > 0 && !Game.Rules.NaturalPair;
-  return !Game.Rules.AddExistingMeld && (m < 7 || Game.Rules.AddToCanasta);
-}
+bool TComputerPlayer::MayTakeWholePile() { return MayTakePile(Game, Seat::Opponent, false) && LeavesCardsToGoOn(); }
 
 std::optional<TCard> TComputerPlayer::PileTopToTry() {
   const TTableState& t = Game.Table;
@@ -41,8 +29,8 @@ std::optional<TCard> TComputerPlayer::PileTopToTry() {
   const TCard top = t.DiscardPile.Top();
   // Where the top card does not count, the target rises by its points for the
   // whole turn, also when the pile is then left.
-  if (!Game.Rules.TopCardCounts) initialMeldTarget += top.Value;
-  if (!canTakeDiscardPile(top, PileFrozenForComputer())) return std::nullopt;
+  initialMeldTarget += TopCardRaise(Game.Rules, top);
+  if (!canTakeDiscardPile()) return std::nullopt;
   return top;
 }
 

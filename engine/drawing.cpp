@@ -4,11 +4,6 @@ namespace tarvelo {
 
 void TGame::DrawFromStock() {
   TTableState& t = Table;
-  if (!PlayerOnTurn() || t.Stock.Empty()) return;
-  if (t.HasDrawn) {
-    ShowStatus(ErrorAlreadyDrawn);
-    return;
-  }
   SetPlayingRulesHint();
   // One click draws the whole turn's cards; a red three is laid out at once and,
   // under DrawExtra, replaced by another card that does not count as a draw.

@@ -3,9 +3,11 @@
 #include "engine/game_state.h"
 #include "engine/host.h"
 #include "engine/layout.h"
+#include "engine/moves.h"
 #include "engine/rules.h"
 #include "engine/scoring_types.h"
 
+#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
@@ -118,13 +120,15 @@ class TGame {
   void EndOfDraw();
   bool IsPileFrozen(Seat seat) const;
   bool IsPileFrozen() const { return IsPileFrozen(Table.OpponentToMove ? Seat::Opponent : Seat::Player); }
-  bool MayTakePile(bool allowForced);
-  bool IsForcedToTake();
   void TakePile();
   void CompletePileTake();
   void TakeRestOfPile();
+  // The one-card check: a player left with a single card that cannot go out passes the discard.
   void PassDiscard();
+  void PassTurn();
+  // The End Hand button: the hand ends when the move is allowed.
   void EndHand();
+  void EndHandNow();
   void ToggleOpponentCards();  // Ctrl+F11
   void SetStockExhausted(bool exhausted);
 
@@ -136,22 +140,28 @@ class TGame {
   std::string OpponentInSentence() const;  // "the computer" or the peer's name
 
   // --- Undo
+  // "&Undo Meld": the newest card laid this turn goes back, when the move is allowed.
   void UndoMeld();
+  void TakeBackLastMeld();
   void UndoAll();
   void UndoTakePile();
   void SaveTurnSnapshot();
   void RestoreTurnSnapshot();
   void ClearUndo();
 
-  // --- Melding and discarding
-  void MeldNatural(int index, ShiftState shift);
-  void AddWildcard(int column);
-  void WildcardToMeld(int index, ShiftState shift);
-  void BuildWildcardCanasta(ShiftState shift);
+  // --- Melding and discarding: the player's moves as Apply makes them, after Refusal allowed them
+  // One natural (the hand card at `index`), or `count` of its rank from the start of the hand.
+  void MeldNaturals(int index, int count);
+  // A wildcard onto a meld column: the hand card at `index`, else a joker, else a two.
+  void AddWildcard(int column, int index = -1);
+  void AddWildcards(int column, int count, int firstIndex);
   void DiscardFromHand(int index);
   void DiscardRedThree(int index);
   void AfterMeld(bool autoWildcardAdded);
-  bool DiscardCheck(const TCard& card);
+  // A wildcard discarded freezes the pile, and so does a red three under Three Block.
+  void FreezeForDiscard(const TCard& card);
+  // A click on the pile while a conditional take is open gives the pile back, at a charge.
+  void GiveBackPile();
   // The turn passes to the opponent: the computer plays now, a peer plays on its side.
   void HandTurnToOpponent();
 
@@ -178,8 +188,6 @@ class TGame {
   void ForgetDiscardClicks();
   // Lays a card face up into its rank column of the hand, or a red three into the player's melds.
   void LayInColumn(TCardArea& area, TCard card);
-  // The player may meld now; before the draw the refusal is shown.
-  bool ReadyToMeld();
   // The column's closed canasta was completed by the card about to leave it: uncount it
   // and stack its cards open again.
   void ReopenCanasta(int column);
@@ -190,12 +198,15 @@ class TGame {
   void PushUndo(const TCard& card);
   // The automatic wildcard of a natural meld that has just become a pair.
   bool AutoWildcardDue(int rank);
-  void AddWildcards(int column, int count);
   bool PileTakeIsConditional(bool frozen, int columnBefore) const;
-  void GiveBackPile();
-  // Would discarding this hand card leave legal melds (and, emptying the hand, go out)?
-  bool MayDiscard(const TCard& card);
   void RunKeyPhaseClick(int key, ShiftState shift);
+  // The click meanings: which move a click asks for.
+  std::optional<TMove> LeftClickMove(const THit& hit, ShiftState shift);
+  int NaturalsToLay(int index, ShiftState shift) const;
+  std::optional<TMove> WildcardToMeldMove(int index, ShiftState shift) const;
+  std::optional<TMove> WildcardCanastaMove(int index, ShiftState shift) const;
+  // Right-click counting: true once the clicks ask for the discard.
+  bool DiscardClickCounted(int index);
 };
 
 }  // namespace tarvelo

@@ -1,15 +1,12 @@
 #include "engine/meld_checks.h"
 
 #include "engine/column_makeup.h"
+#include "engine/seat_rules.h"
 
 #include <string>
 #include <utility>
 
 namespace tarvelo {
-
-namespace {
-constexpr const char* TopCardFault = "you have not melded the top card correctly";
-}  // namespace
 
 std::string MeldFault(const TGame& game, Seat seat, const TMeldJudgement& judgement) {
   const TTableState& t = game.Table;
@@ -128,17 +125,14 @@ void TGame::ShowCanastaTopCard(TCardArea& melds, int column, int kind) {
 }
 
 bool TGame::UpdateMayMeldBlackThrees() {
-  CountColumns();
-  const int threes = Table.ColumnCounts[CountPlayerHand + RankThree];
-  const int hand = Table.PlayerHand.Count;
-  if (Table.PlayerCanastas.Count >= Rules.NumberOfCanastas && threes > 2 && (hand == threes || hand == threes + 1))
-    Table.MayMeldBlackThrees = true;
+  if (MayMeldBlackThrees(*this, Seat::Player)) Table.MayMeldBlackThrees = true;
   return Table.MayMeldBlackThrees;
 }
 
 bool TGame::MustPassDiscard() {
   const TTableState& t = Table;
-  if (t.PlayerHand.Count != 1 || t.PlayerCanastas.Count >= Rules.NumberOfCanastas) return false;
+  // Only a last card that could complete a canasta is not passed: the player melds it instead.
+  if (t.PlayerHand.Count != 1 || !MayPassDiscard(*this, Seat::Player)) return false;
   if (t.TopCardPending && t.DiscardPile.Count > 0) return false;
   if (!ValidateForDiscard()) return false;
   if (t.PlayerCanastas.Count == 0 && Rules.NumberOfCanastas > 1) return true;

@@ -18,6 +18,9 @@ struct TMeldJudgement {
   bool GuardSteps = false;
 };
 
+// The fault of a turn that took the pile and has not yet made the take good.
+constexpr const char* TopCardFault = "you have not melded the top card correctly";
+
 // The first fault of a seat's melds, or "" when there is none.
 std::string MeldFault(const TGame& game, Seat seat, const TMeldJudgement& judgement);
 

@@ -10,12 +10,6 @@ int WildcardsIn(const TColumnCounts& counts) {
 }
 }  // namespace
 
-bool TGame::ReadyToMeld() {
-  if (!PlayerOnTurn()) return false;
-  if (!Table.HasDrawn) ShowStatus(ErrorMeldBeforeDraw);
-  return Table.HasDrawn;
-}
-
 void TGame::LayHandCardIntoMelds(int handIndex) {
   TTableState& t = Table;
   const TCard from = t.PlayerHand.At(handIndex);
@@ -29,25 +23,12 @@ void TGame::LayHandCardIntoMelds(int handIndex) {
   AnimateMove(from, card);
 }
 
-void TGame::MeldNatural(int index, ShiftState shift) {
+void TGame::MeldNaturals(int index, int count) {
   TTableState& t = Table;
-  if (index < 0 || index >= t.PlayerHand.Count || !ReadyToMeld()) return;
   if (t.Phase != PhaseTakePile) ShowPhase(PhaseMeld);
-  const TCard card = t.PlayerHand.Cards[index];
-  const int r = card.Rank;
-
-  if (shift.Shift || shift.Ctrl) {
-    CountColumns();
-    const int inMeld = t.ColumnCounts[CountPlayerMelds + r];
-    const int inHand = t.ColumnCounts[CountPlayerHand + r];
-    // Ctrl fills the meld to three, Shift lays every card of the rank.
-    int n = shift.Ctrl ? 3 - inMeld : inHand;
-    if (n < 1) return;
-    n = std::min(n, inHand);
-    // Without the canastas to go out a card must stay for the discard.
-    if (n == t.PlayerHand.Count && t.PlayerCanastas.Count < Rules.NumberOfCanastas) --n;
-    if (n < 1) return;
-    for (int laid = 0; laid < n; ++laid) {
+  const int r = t.PlayerHand.Cards[index].Rank;
+  if (count > 1) {
+    for (int laid = 0; laid < count; ++laid) {
       const int next = FindFirst(t.PlayerHand, [r](const TCard& c) { return c.Rank == r; });
       if (next < 0) break;
       LayHandCardIntoMelds(next);
@@ -55,10 +36,6 @@ void TGame::MeldNatural(int index, ShiftState shift) {
     }
   } else {
     UpdateMayMeldBlackThrees();
-    if (IsBlackThree(card) && !t.MayMeldBlackThrees) {
-      ShowStatus(ErrorBlackThreesLast);
-      return;
-    }
     LayHandCardIntoMelds(index);
     CheckCanasta(Seat::Player, r);
   }
@@ -83,12 +60,14 @@ bool TGame::AutoWildcardDue(int rank) {
          (t.TopCardPending && !t.DiscardPile.Empty());
 }
 
-void TGame::AddWildcard(int column) {
+void TGame::AddWildcard(int column, int index) {
   TTableState& t = Table;
   if (column < 0 || column >= ColumnCount) return;
   CountColumns();
-  int index = FindFirst(t.PlayerHand, [](const TCard& c) { return c.Rank == RankJoker; });
-  if (index < 0) index = FindFirst(t.PlayerHand, [](const TCard& c) { return c.Rank == RankTwo; });
+  if (index < 0 || index >= t.PlayerHand.Count || !IsWildcard(t.PlayerHand.Cards[index])) {
+    index = FindFirst(t.PlayerHand, [](const TCard& c) { return c.Rank == RankJoker; });
+    if (index < 0) index = FindFirst(t.PlayerHand, [](const TCard& c) { return c.Rank == RankTwo; });
+  }
   if (index < 0) return;
   const TCard from = t.PlayerHand.Cards[index];
   TCard card = RemoveAt(t.PlayerHand, index, 1, false, from.Rank);
@@ -111,41 +90,9 @@ void TGame::AddWildcard(int column) {
     CheckHandEnd();  // the wildcard was the last card
 }
 
-void TGame::AddWildcards(int column, int count) {
-  for (int i = 0; i < count && PlayerMelding(); ++i) AddWildcard(column);
-}
-
-void TGame::WildcardToMeld(int index, ShiftState shift) {
-  TTableState& t = Table;
-  if (index < 0 || index >= t.PlayerMelds.Count || !ReadyToMeld()) return;
-  const int c = t.PlayerMelds.Cards[index].Column;
-  CountColumns();
-  const int size = t.ColumnCounts[CountPlayerMelds + c];
-  if (shift.Shift) {
-    // Fill the meld up to a canasta, if the hand holds the wildcards for it.
-    if (size >= 4 && size <= 6 && size + WildcardsIn(t.ColumnCounts) >= 7) AddWildcards(c, 7 - size);
-    return;
-  }
-  // A last card may only go onto the table when it completes a canasta.
-  if (t.PlayerHand.Count < 2 && t.PlayerCanastas.Count < Rules.NumberOfCanastas && size != 6) return;
-  AddWildcard(c);
-}
-
-void TGame::BuildWildcardCanasta(ShiftState shift) {
-  TTableState& t = Table;
-  if (!ReadyToMeld()) return;
-  if (!Rules.WildcardCanasta) {
-    ShowStatus(ErrorWildcardCanastaNotAllowed);
-    return;
-  }
-  CountColumns();
-  const int laid = t.ColumnCounts[CountPlayerMelds + RankTwo];
-  if (WildcardsIn(t.ColumnCounts) + laid < 7) {
-    ShowStatus(ErrorWildcardCanastaShort);
-    return;
-  }
-  const int n = shift.Shift ? 7 - laid : shift.Ctrl ? 3 - laid : 1;
-  if (n >= 1) AddWildcards(RankTwo, n);
+void TGame::AddWildcards(int column, int count, int firstIndex) {
+  // A named wildcard goes first; the others are a joker, else a two.
+  for (int i = 0; i < count && PlayerMelding(); ++i) AddWildcard(column, i == 0 ? firstIndex : -1);
 }
 
 void TGame::AfterMeld(bool autoWildcardAdded) {

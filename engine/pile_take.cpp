@@ -1,4 +1,5 @@
 #include "engine/game.h"
+#include "engine/seat_rules.h"
 
 #include <algorithm>
 
@@ -11,63 +12,13 @@ bool TGame::IsPileFrozen(Seat seat) const {
   return seat == Seat::Player ? MeldValue(false) == 0 : Table.OpponentMeldValue == 0;
 }
 
-bool TGame::MayTakePile(bool allowForced) {
-  const TTableState& t = Table;
-  if (t.DiscardPile.Empty()) return false;
-  CountColumns();
-  const TColumnCounts& n = t.ColumnCounts;
-  const int r = t.DiscardPile.Top().Rank;
-  const int k = n[CountPlayerMelds + r];  // cards already melded in the top card's column
-  const int h = n[CountPlayerHand + r];   // naturals of its rank in hand
-  const int w = n[CountPlayerHand + RankJoker] + n[CountPlayerHand + RankTwo];
-  bool ok;
-  if (h >= 2)
-    ok = k >= 7 ? Rules.AddToCanasta : true;
-  else if (IsPileFrozen())
-    ok = false;
-  else if (k >= 3)
-    ok = !Rules.AddExistingMeld && (k < 7 || Rules.AddToCanasta);
-  else
-    ok = !Rules.NaturalPair && h == 1 && w > 0;
-  if (allowForced && t.StockExhausted && IsForcedToTake()) ok = true;
-  ok = ok && r >= RankFour;  // a wildcard or a three on top is never taken
-  // A new meld from the pile must leave cards to go on with.
-  const int mustExceed = t.PlayerCanastas.Count < Rules.NumberOfCanastas ? 3 : 0;
-  if (k == 0 && t.PlayerHand.Count + t.DiscardPile.Count <= mustExceed) ok = false;
-  if (t.DiscardPile.Count == 1 && t.PlayerHand.Count == 1) ok = false;
-  return ok;
-}
-
-bool TGame::IsForcedToTake() {
-  const TTableState& t = Table;
-  if (t.DiscardPile.Empty() || t.PileFrozen) return false;
-  const int r = t.DiscardPile.Top().Rank;
-  if (r < RankFour || (t.DiscardPile.Count == 1 && t.PlayerHand.Count == 1)) return false;
-  CountColumns();
-  const int k = t.ColumnCounts[CountPlayerMelds + r];
-  return (k >= 3 && k <= 6) || (Rules.AddToCanasta && (k == 7 || k == 8));
-}
-
 bool TGame::PileTakeIsConditional(bool frozen, int columnBefore) const {
   return frozen || columnBefore < 1 || (Rules.NaturalPair && Rules.AddExistingMeld);
 }
 
 void TGame::TakePile() {
   TTableState& t = Table;
-  if (!PlayerOnTurn()) return;
-  if (!t.MayDraw) {
-    if (t.PileTakeOpen)
-      GiveBackPile();
-    else
-      ShowStatus(ErrorAlreadyDrawn);
-    return;
-  }
-  if (!MayTakePile(true)) {
-    ShowStatus(t.DiscardPile.Count == 1 && t.PlayerHand.Count == 1 ? ErrorOneCardPileOneCardHand
-                                                                   : ErrorPileTopNotMeldable);
-    return;
-  }
-  const bool onlyForced = !MayTakePile(false);
+  const bool onlyForced = !tarvelo::MayTakePile(*this, Seat::Player, false);
   const bool frozen = IsPileFrozen();
   SetPlayingRulesHint();
   t.MayDraw = false;
@@ -96,7 +47,7 @@ void TGame::TakePile() {
     ShowPhase(PhaseTakePile);
     t.PileTakeOpen = true;
     t.PileTakeRank = static_cast<std::uint8_t>(r);
-    if (!Rules.TopCardCounts) t.InitialMeldMinimum += top.Value;
+    t.InitialMeldMinimum += TopCardRaise(Rules, top);
     t.PileTakeColumnBase = k;
     t.PileTakeHandBase = static_cast<int>(std::count_if(t.PlayerMelds.Live().begin(), t.PlayerMelds.Live().end(),
                                                         [r](const TCard& c) { return c.Rank == r; })) -
@@ -150,7 +101,7 @@ void TGame::TakeRestOfPile() {
 void TGame::GiveBackPile() {
   TTableState& t = Table;
   ShowPhase(PhaseDraw);
-  if (!Rules.TopCardCounts) t.InitialMeldMinimum -= t.PileTopCard.Value;
+  t.InitialMeldMinimum -= TopCardRaise(Rules, t.PileTopCard);
   UndoTakePile();
   t.TopCardPending = false;
   t.PileTakeOpen = false;

@@ -1,4 +1,5 @@
 #include "engine/game.h"
+#include "engine/moves.h"
 
 #include <algorithm>
 
@@ -46,9 +47,10 @@ TCard TGame::TakeCardFromMelds(int index) {
   return card;
 }
 
-void TGame::UndoMeld() {
+void TGame::UndoMeld() { TryMove(*this, Seat::Player, {.Kind = TMoveKind::TakeBack}); }
+
+void TGame::TakeBackLastMeld() {
   TTableState& t = Table;
-  if (Host.AnimationBusy() || UndoStack.empty() || !PlayerOnTurn()) return;
   const TUndoRecord record = UndoStack.back();
   UndoStack.pop_back();
   const int column = record.Card.Column;

@@ -89,8 +89,6 @@ class TMatchGame {
   std::ostringstream traceText_;
   std::ostream* trace_ = nullptr;
   TGame game_{host_};
-  TSilentHost quiet_;
-  TGame scratch_{quiet_};
   std::array<TComputerPlayer, SideCount> computers_{TComputerPlayer(game_), TComputerPlayer(game_)};
   // What each side saw go into the other side's hand.
   std::array<TCardArea, SideCount> memory_{};
@@ -188,7 +186,7 @@ void TMatchGame::NoteWhatTheOtherSideSaw(const TCardArea& handBefore, const TCar
 void TMatchGame::CheckTurn() {
   if (turnChecked_) return;
   turnChecked_ = true;
-  for (const std::string& fault : CheckFinishedTurn(game_, start_, scratch_)) Count(fault);
+  for (const std::string& fault : CheckFinishedTurn(game_, start_)) Count(fault);
 }
 
 void TMatchGame::Count(const std::string& kind, int& total, std::map<std::string, TViolationKind>& kinds) {

@@ -1,7 +1,8 @@
 #include "ai/selfplay/turn_check.h"
 
 #include "engine/invariants.h"
-#include "engine/table_mirror.h"
+#include "engine/meld_checks.h"
+#include "engine/seat_rules.h"
 
 namespace tarvelo {
 
@@ -26,21 +27,17 @@ bool TookThePile(const TGame& game, const TTurnStart& start) {
 }
 }  // namespace
 
-std::vector<std::string> CheckFinishedTurn(const TGame& game, const TTurnStart& start, TGame& scratch) {
+std::vector<std::string> CheckFinishedTurn(const TGame& game, const TTurnStart& start) {
   std::vector<std::string> faults;
   if (std::string lost = CheckCardConservation(game.Table); !lost.empty()) faults.push_back("cards: " + lost);
 
-  scratch.Table = game.Table;
-  scratch.Rules = game.Rules;
-  scratch.Layout = game.Layout;
-  TurnTableAround(scratch);
-  TTableState& t = scratch.Table;
-  t.InitialMeldMinimum = start.Minimum;
+  int minimum = start.Minimum;
   // A first meld made with the pile must, without the top card counting, reach the raised minimum.
-  if (!game.Rules.TopCardCounts && start.MeldValue == 0 && TookThePile(game, start))
-    t.InitialMeldMinimum += start.PileTop.Value;
-  if (!scratch.ValidateMelds()) faults.push_back(t.DiscardReason);
-  if (t.PlayerHand.Empty() && t.PlayerCanastas.Count < game.Rules.NumberOfCanastas)
+  if (start.MeldValue == 0 && TookThePile(game, start)) minimum += TopCardRaise(game.Rules, start.PileTop);
+  const bool handEmpty = game.Table.OpponentHand.Empty();
+  if (std::string fault = MeldFault(game, Seat::Opponent, {.Minimum = minimum, .GoingOut = handEmpty}); !fault.empty())
+    faults.push_back(fault);
+  if (handEmpty && !HasCanastasToGoOut(game, Seat::Opponent))
     faults.push_back("the hand was emptied without the canastas to go out");
   return faults;
 }

@@ -19,9 +19,8 @@ struct TTurnStart {
 TTurnStart RecordTurnStart(const TGame& game);
 
 // The faults of the turn the opponent's seat has just played: a card lost or
-// doubled, or melds that the player's own checks of a finished turn refuse
-// (their reason texts), or a hand emptied without the canastas to go out.
-// `scratch` is a game to turn the table around in, so that the real one stays as it is.
-std::vector<std::string> CheckFinishedTurn(const TGame& game, const TTurnStart& start, TGame& scratch);
+// doubled, or melds that the checks of a finished turn refuse (their reason
+// texts), or a hand emptied without the canastas to go out.
+std::vector<std::string> CheckFinishedTurn(const TGame& game, const TTurnStart& start);
 
 }  // namespace tarvelo

@@ -84,29 +84,32 @@ TEST_F(Primitives, TheComputerMayTakeThePileAsThePlayerMay) {
   for (const TakeCase& c : cases) {
     SCOPED_TRACE(c.why);
     Lay(c.table);
-    EXPECT_EQ(computer.canTakeDiscardPile(t.DiscardPile.Top(), c.frozen), c.expected);
+    t.PileFrozen = c.frozen;
+    EXPECT_EQ(computer.canTakeDiscardPile(), c.expected);
   }
 }
 
 TEST_F(Primitives, TakingRulesFollowTheRuleSwitches) {
   game.Rules.NaturalPair = false;
+  game.Rules.InitialBlock = false;  // the pile open to a seat that has not melded
   Lay("opp: KH JK 5D; pile: 7C KD");
-  EXPECT_TRUE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+  t.PileFrozen = false;
+  EXPECT_TRUE(computer.canTakeDiscardPile());
   game.Rules.AddExistingMeld = true;
   Lay("opp: 5D 6D 8D; oppmelds: KS KS KC; pile: 7C KD");
-  EXPECT_FALSE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+  EXPECT_FALSE(computer.canTakeDiscardPile());
   game.Rules.AddExistingMeld = false;
   game.Rules.AddToCanasta = false;
   Lay("opp: KH KS 5D; oppmelds: KS KC KC KD KH JK>K JK>K; pile: 7C KD");
-  EXPECT_FALSE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+  EXPECT_FALSE(computer.canTakeDiscardPile());
   game.Rules.AddToCanasta = true;
-  EXPECT_TRUE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
+  EXPECT_TRUE(computer.canTakeDiscardPile());
 }
 
 TEST_F(Primitives, WithTheStockExhaustedATopCardThatFitsAMeldMayBeTaken) {
   game.Rules.AddExistingMeld = true;
   Lay("opp: 5D 6D 8D; oppmelds: KS KS KC; pile: 7C KD");
   StockLeft(0);
-  EXPECT_TRUE(computer.canTakeDiscardPile(t.DiscardPile.Top(), false));
-  EXPECT_FALSE(computer.MayTakeWholePile(t.DiscardPile.Top(), false));
+  EXPECT_TRUE(computer.canTakeDiscardPile());
+  EXPECT_FALSE(computer.MayTakeWholePile());
 }

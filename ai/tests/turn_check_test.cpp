@@ -4,21 +4,18 @@
 
 using namespace tarvelo;
 
-struct TurnCheck : ComputerTest {
-  TSilentHost quiet;
-  TGame scratch{quiet};
-};
+struct TurnCheck : ComputerTest {};
 
 TEST_F(TurnCheck, ALegalTurnHasNoFault) {
   Lay("opp: 5C 9D; oppmelds: KS KS KC KD KH 3H; hand: 7S 7D AH");
   const TTurnStart start = RecordTurnStart(game);
-  EXPECT_TRUE(CheckFinishedTurn(game, start, scratch).empty());
+  EXPECT_TRUE(CheckFinishedTurn(game, start).empty());
 }
 
 TEST_F(TurnCheck, MeldsThePlayerCouldNotLeaveAreFound) {
   Lay("opp: 5C 9D; oppmelds: KS KS 9S 9H 9D; hand: 7S");
   const TTurnStart start = RecordTurnStart(game);
-  const auto faults = CheckFinishedTurn(game, start, scratch);
+  const auto faults = CheckFinishedTurn(game, start);
   ASSERT_EQ(faults.size(), 1u);
   EXPECT_EQ(faults[0], "every melded rank must contain at least three cards");
 }
@@ -28,7 +25,7 @@ TEST_F(TurnCheck, TheMinimumIsTheOneInForceWhenTheTurnBegan) {
   Lay("opp: 5C 9D; oppmelds: KS KS KC 9S 9H 9D; hand: 7S");
   const TTurnStart start = RecordTurnStart(game);
   t.OpponentScore = 3100;  // the hand was scored before the check
-  EXPECT_TRUE(CheckFinishedTurn(game, start, scratch).empty());
+  EXPECT_TRUE(CheckFinishedTurn(game, start).empty());
 }
 
 TEST_F(TurnCheck, AFirstMeldWithThePileMustReachTheRaisedMinimumWhenTheTopCardDoesNotCount) {
@@ -36,9 +33,9 @@ TEST_F(TurnCheck, AFirstMeldWithThePileMustReachTheRaisedMinimumWhenTheTopCardDo
   const TTurnStart start = RecordTurnStart(game);
   // The take as it ended: 50 points, where the king on top raised the minimum to 60.
   Lay("opp: 9D 4D; oppmelds: KD KH KS 5S 5S 5D 5C; hand: 7S");
-  EXPECT_TRUE(CheckFinishedTurn(game, start, scratch).empty());
+  EXPECT_TRUE(CheckFinishedTurn(game, start).empty());
   game.Rules.TopCardCounts = false;
-  const auto faults = CheckFinishedTurn(game, start, scratch);
+  const auto faults = CheckFinishedTurn(game, start);
   ASSERT_EQ(faults.size(), 1u);
   EXPECT_EQ(faults[0], "your first meld must be at least 60 points (currently 50 points)");
 }
@@ -47,7 +44,7 @@ TEST_F(TurnCheck, ALostCardIsFound) {
   Lay("opp: 5C 9D; hand: 7S");
   const TTurnStart start = RecordTurnStart(game);
   PopTop(t.Stock);
-  const auto faults = CheckFinishedTurn(game, start, scratch);
+  const auto faults = CheckFinishedTurn(game, start);
   ASSERT_FALSE(faults.empty());
   EXPECT_EQ(faults[0].rfind("cards: ", 0), 0u);
 }

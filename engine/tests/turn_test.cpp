@@ -48,10 +48,11 @@ TEST_F(TurnTest, HitTestFindsNothingAfterTheHandAndNoStockOnceItIsExhausted) {
 
 TEST_F(TurnTest, OnlyTheStockThePileAndHandNaturalsStartTheGame) {
   ToDraw("hand: KH JK; melds: 9S 9C 9D");
-  game.HitTest(l.ColumnX(RankNine) + 1, l.PlayerMeldY + StackStep + 1);
-  game.HitTest(l.ColumnX(RankJoker) + 1, l.PlayerHandY + StackStep + 1);
+  // Clicked before the draw: refused, but a click on a natural of the hand starts the game all the same.
+  ClickMeld(RankNine);
+  ClickHand("JK");
   EXPECT_FALSE(t.GameInProgress);
-  game.HitTest(l.ColumnX(RankKing) + 1, l.PlayerHandY + StackStep + 1);
+  ClickHand("KH");
   EXPECT_TRUE(t.GameInProgress);
 }
 

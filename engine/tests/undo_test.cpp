@@ -79,7 +79,7 @@ TEST_F(TurnTest, AnUndoWaitsForARunningAnimation) {
   } busy;
   TGame g(busy);
   TTableBuilder(g).Build("hand: QH QS QD 4C").PlayerHasDrawn();
-  g.MeldNatural(0, WithShift);
+  TryMove(g, Seat::Player, {.Kind = TMoveKind::Meld, .Card = 0, .Count = 3});
   g.UndoAll();  // returns rather than waiting forever
   EXPECT_EQ(g.UndoStack.size(), 3u);
 }
