@@ -1,5 +1,6 @@
 #pragma once
 
+#include "ai/computer_moves.h"
 #include "ai/computer_settings.h"
 #include "ai/master_search.h"
 #include "ai/rank_tally.h"
@@ -57,13 +58,14 @@ class TComputerPlayer {
   explicit TComputerPlayer(TGame& game) : Game(game) {}
 
   TGame& Game;
-  TSeatMoves Moves{Game, Seat::Opponent};  // how its cards move
-  TComputerSettings Settings;              // the level in force for the current game
   // With CheckLegality each laying step is judged as the player's own turn
   // would be; a step that would leave melds the player could not leave is
   // not made (it is tried out unseen first), and MoveSkipped hears what and why.
-  bool CheckLegality = false;
+  // It hears too of each move the rules refuse.
   std::function<void(const std::string&)> MoveSkipped;
+  TComputerMoves Moves{Game, MoveSkipped};  // its cards move as moves of its seat
+  TComputerSettings Settings;               // the level in force for the current game
+  bool CheckLegality = false;
   // Hears what each of the Master's searches found.
   std::function<void(const TSearchReport&)> SearchDone;
 

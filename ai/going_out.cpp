@@ -51,7 +51,8 @@ void TComputerPlayer::finishGoingOut() {
 
 void TComputerPlayer::LayBlackThrees() {
   const TCardArea& hand = Game.Table.OpponentHand;
-  for (int i = FindFirst(hand, IsBlackThree); i >= 0; i = FindFirst(hand, IsBlackThree)) Moves.MeldFromHand(i);
+  for (int i = FindFirst(hand, IsBlackThree); i >= 0; i = FindFirst(hand, IsBlackThree))
+    if (!Moves.MeldFromHand(i)) return;  // refused: the threes stay in the hand
 }
 
 void TComputerPlayer::HandOutWildcards(int count) {

@@ -45,6 +45,7 @@ std::string TGame::Shuffle() {
 namespace {
 void ResetTurnState(TTableState& t, bool pileFrozen) {
   t.TopCardPending = false;
+  t.OpponentTakeOpen = false;
   t.PileFrozen = pileFrozen;
   t.MayMeldBlackThrees = false;
   t.MayDraw = true;

@@ -98,6 +98,8 @@ struct TTableState {
   bool HasDrawn = false;
   std::uint8_t StockDraws = 0;
   bool TopCardPending = false;
+  // The opponent has taken the pile's top card into its hand and the rest is still to come.
+  bool OpponentTakeOpen = false;
   bool PileTakeOpen = false;
   TCard PileTopCard;
   std::int32_t PileTakeColumnBase = 0;

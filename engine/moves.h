@@ -12,8 +12,12 @@ class TGame;
 // What a seat does on its turn, the same value whoever decides it: the
 // player's clicks and keys, the computer's strategy, or a peer's message.
 enum class TMoveKind : std::uint8_t {
-  Draw,             // the turn's cards from the stock
-  TakePile,         // the pile's top card; the rest follows once the take is made good
+  Draw,  // the turn's cards from the stock
+  // The pile's top card: the player's goes into its melds and the rest follows
+  // once the take is made good; the opponent's goes into its hand (Count 1:
+  // the pile's freeze lifted first, as the Beginner and Advanced show it).
+  TakePile,
+  TakePileRest,     // the rest of the pile into the opponent's hand, after its melds with the top card
   GiveBackPile,     // a conditional take undone: the top card back, at a charge of 50
   Meld,             // naturals from the hand into their rank's column
   MeldWildcard,     // wildcards from the hand onto a meld column
@@ -30,23 +34,28 @@ struct TMove {
   // (DiscardRedThree); -1 lets MeldWildcard take a joker, else a two.
   int Card = -1;
   int Column = -1;  // MeldWildcard: the meld column
-  // Meld: cards of the rank; with more than one the first of the rank are laid
-  // in hand order, and the one named need not be among them. MeldWildcard: wildcards.
+  // Meld: cards of the rank; with more than one they are laid in the seat's
+  // own order (the player's hand from its start, the opponent's row from its
+  // end), and the one named need not be among them. MeldWildcard: wildcards.
   int Count = 1;
   bool operator==(const TMove&) const = default;
 };
 
 // Why a move is not made. A refusal with an error is shown on the player's
-// status line (TStatusError); one without an error is a move that does not
-// apply now (not the seat's turn, no such card) and is ignored without a word.
+// status line (TStatusError), one with InBox in a box; any other is a move
+// that does not apply now (not the seat's turn, no such card) and the player's
+// click is ignored without a word. Reason says why, for the box, the status
+// line's failed meld check, and the computer's report.
 struct TRefusal {
   bool Refused = false;
   int Error = StatusPhase;
-  std::string Reason;  // the failed meld check of ErrorDiscardNotPossible
+  std::string Reason;
+  bool InBox = false;
 
   static TRefusal None() { return {}; }
-  static TRefusal Silent() { return {true, StatusPhase, {}}; }
+  static TRefusal Silent(std::string reason = {}) { return {true, StatusPhase, std::move(reason)}; }
   static TRefusal Shown(int error, std::string reason = {}) { return {true, error, std::move(reason)}; }
+  static TRefusal Boxed(std::string text) { return {true, StatusPhase, std::move(text), true}; }
   explicit operator bool() const { return Refused; }
 };
 

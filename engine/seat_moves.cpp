@@ -72,10 +72,12 @@ void TSeatMoves::MeldNaturals(int rank, int count) {
   for (; count > 0; --count) MeldFromHand(FindLast(Hand(), [rank](const TCard& c) { return c.Rank == rank; }));
 }
 
-void TSeatMoves::MeldWildcard(int column) {
+void TSeatMoves::MeldWildcard(int column, int index) {
   TTableState& t = game_.Table;
-  int index = FindInHand(RankJoker);
-  if (index < 0) index = FindInHand(RankTwo);
+  if (index < 0 || index >= Hand().Count || !IsWildcard(Hand().Cards[index])) {
+    index = FindInHand(RankJoker);
+    if (index < 0) index = FindInHand(RankTwo);
+  }
   if (index < 0) {
     if (!game_.Rehearsing) game_.Host.Warning("Meld error: Wildcard not found.");
     return;
@@ -165,6 +167,11 @@ void TSeatMoves::RepaintTurnEnd() {
   game_.Host.RepaintRect(0, 0, l.ClientWidth, 5 + l.CardHeight);
 }
 
+void TSeatMoves::FinishTurn() {
+  RepaintTurnEnd();
+  EndTurn();
+}
+
 void TSeatMoves::EndTurn() {
   if (game_.CheckHandEnd()) return;  // scored; the next hand may already be under way
   HandTurnBack();
@@ -177,6 +184,7 @@ void TSeatMoves::HandTurnBack() {
     return;
   }
   t.OpponentMeldValueAtTurnStart = t.OpponentMeldValue;
+  t.OpponentTakeOpen = false;
   t.OpponentToMove = false;
   game_.ShowPhase(PhaseDraw);
   t.PendingPhase = PhaseOpponent;

@@ -27,8 +27,8 @@ class TSeatMoves {
   // Lays `count` cards of a rank from the hand, from its end, so that a top
   // card just taken is laid first.
   void MeldNaturals(int rank, int count);
-  // Lays a joker, else a two, from the hand onto the meld of that column.
-  void MeldWildcard(int column);
+  // Lays the wildcard at `index` of the hand, or a joker, else a two, onto the meld of that column.
+  void MeldWildcard(int column, int index = -1);
   // Lays every red three of the hand into the melds, from the end of the hand
   // or from its start.
   void LayDownRedThrees(bool fromEnd);
@@ -49,6 +49,8 @@ class TSeatMoves {
   void RepaintTurnEnd();
   // The hand ends here, or the turn passes to the other seat.
   void EndTurn();
+  // The table shown as the turn leaves it, then EndTurn.
+  void FinishTurn();
   void HandTurnBack();
 
   void Pause();

@@ -54,6 +54,11 @@ bool IsForcedToTake(const TGame& game, Seat seat) {
 
 int TopCardRaise(const TRuleSettings& rules, const TCard& top) { return rules.TopCardCounts ? 0 : top.Value; }
 
+bool PileRestToCome(const TTableState& t, Seat seat) {
+  const bool taking = seat == Seat::Player ? t.TopCardPending : t.OpponentTakeOpen;
+  return taking && !t.DiscardPile.Empty();
+}
+
 bool MayPassDiscard(const TGame& game, Seat seat) {
   return HandOf(game.Table, seat).Count < 2 && !HasCanastasToGoOut(game, seat);
 }
@@ -63,7 +68,10 @@ bool MayMeldBlackThrees(const TGame& game, Seat seat) {
   if (seat == Seat::Player && t.MayMeldBlackThrees) return true;  // once allowed, for the rest of the turn
   const int threes = CountedColumns(t)[HandCounts(seat) + RankThree];
   const int hand = HandOf(t, seat).Count;
-  return HasCanastasToGoOut(game, seat) && threes > 2 && (hand == threes || hand == threes + 1);
+  // Those already laid while going out count with the ones still to come.
+  int laid = 0;
+  for (const TCard& c : t.MeldsOf(seat).Live()) laid += IsBlackThree(c) ? 1 : 0;
+  return HasCanastasToGoOut(game, seat) && threes + laid > 2 && (hand == threes || hand == threes + 1);
 }
 
 std::string TurnEndFault(const TGame& game, Seat seat, int leaving) {

@@ -32,6 +32,9 @@ int TopCardRaise(const TRuleSettings& rules, const TCard& top);
 // A seat left with at most one card and short of the canastas to go out cannot
 // discard: it passes the discard and the turn goes on to the other seat.
 bool MayPassDiscard(const TGame& game, Seat seat);
+// The seat has taken the pile's top card and the rest of the pile is still to
+// come into its hand: a hand about to empty will be filled again.
+bool PileRestToCome(const TTableState& table, Seat seat);
 // Black threes go onto the table only as the last cards of a hand going out.
 bool MayMeldBlackThrees(const TGame& game, Seat seat);
 // The seat's melds judged as its finished turn, with `leaving` cards gone from

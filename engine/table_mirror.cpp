@@ -63,6 +63,7 @@ void TurnTableAround(TGame& game) {
   t.OpponentMeldValue = playerMeldValue;
   t.InitialMeldMinimum = TGame::InitialMeldFor(t.PlayerScore);
   t.TopCardPending = false;
+  t.OpponentTakeOpen = false;
   t.PileTakeOpen = false;
   t.HasDrawn = false;
   t.MayDraw = true;

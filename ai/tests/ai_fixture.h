@@ -60,6 +60,7 @@ struct ComputerTest : ::testing::Test {
     t.PileFrozen = false;
     t.OpponentMeldValue = game.MeldValueOf(Seat::Opponent, true);
     t.OpponentToMove = true;
+    t.PendingPhase = PhaseMeld;  // drawn: its steps may lay cards; a whole turn starts at the draw
     game.ShowPhase(PhaseOpponent);
     computer.Settings.computerLevel = level;
     computer.initialMeldTarget = TGame::InitialMeldFor(t.OpponentScore);
