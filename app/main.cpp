@@ -1,3 +1,4 @@
+#include "lobby/lobby_client.h"
 #include "lobby/lobby_credential.h"
 #include "lobby/window/lobby_controller.h"
 #include "session/session.h"
@@ -42,12 +43,12 @@ int main(int argc, char* argv[]) {
   };
   const QString dataFolder = dmMain.rfMain.Locations().DataFolder;
   lobbyHooks.Credential = [dataFolder] { return tarvelo::LobbyCredential(dataFolder); };
-  tarvelo::TLobbyController lobby(dmMain.rfMain, lobbyHooks);
+  tarvelo::TLobbyClient lobbyClient;
+  tarvelo::TLobbyController lobby(lobbyClient, dmMain.rfMain, lobbyHooks);
 
   tarvelo::TfmTvlMain* mainWindow = nullptr;
   windowHooks.Lobby = [&] { lobby.OpenLobby(mainWindow, false); };
   windowHooks.LobbyAutoLogin = [&] { lobby.OpenLobby(mainWindow, true); };
-  windowHooks.LobbyEvent = [&](QEvent* event) { return lobby.HandleMainWindowEvent(event); };
   tarvelo::TfmTvlMain window(session, QApplication::arguments().mid(1), windowHooks);
   mainWindow = &window;
   lobby.SetLobbyActive = [&window](bool active) { window.StatusBar()->SetLobbyActive(active); };

@@ -1,9 +1,5 @@
 #include "lobby/game_server.h"
 
-#include "lobby/lobby_event.h"
-
-#include <QCoreApplication>
-
 namespace tarvelo {
 namespace {
 // Read in pieces: a server that never ends a line fills no more than this.
@@ -12,39 +8,40 @@ constexpr qint64 ReadPieceBytes = 4096;
 
 TGameServer::TGameServer(QObject* parent) : QObject(parent), session_(std::make_unique<irc::TLobbySession>()) {
   socket_.setReadBufferSize(64 * 1024);
+  connect(&socket_, &QTcpSocket::connected, this, &TGameServer::OnConnected);
   connect(&socket_, &QTcpSocket::readyRead, this, &TGameServer::OnReadyRead);
   connect(&socket_, &QTcpSocket::errorOccurred, this, &TGameServer::OnError);
   connect(&socket_, &QTcpSocket::disconnected, this, &TGameServer::OnDisconnected);
   tick_.setInterval(1000);
   connect(&tick_, &QTimer::timeout, this, &TGameServer::OnTick);
+  connectTimer_.setSingleShot(true);
+  connect(&connectTimer_, &QTimer::timeout, this, &TGameServer::OnConnectTimeout);
+  leaveTimer_.setSingleShot(true);
+  connect(&leaveTimer_, &QTimer::timeout, this, &TGameServer::CloseLink);
   clock_.start();
 }
 
 TGameServer::~TGameServer() {
-  // A program that ends leaves without a word, as if it were killed.
-  linkOpen_ = false;
+  // A program that ends leaves without a word and without waiting, as if it were killed.
+  connecting_ = linkOpen_ = false;
   socket_.disconnect(this);
   socket_.abort();
 }
 
-int TGameServer::GS_Connect(const std::string& host, int port, QObject* window) {
-  if (linkOpen_) {
-    linkOpen_ = false;
-    socket_.abort();
-  }
-  window_ = window;
+void TGameServer::GS_Connect(const std::string& host, int port) {
+  // A link still open or on its way is dropped without a word, and what it still had to tell with it.
+  ++link_;
+  connecting_ = linkOpen_ = false;
+  connectTimer_.stop();
+  leaveTimer_.stop();
+  tick_.stop();
+  socket_.abort();
   session_ = std::make_unique<irc::TLobbySession>();
   session_->Tick(clock_.elapsed());
-  if (port <= 0 || port > 65535) return -1;
+  if (port <= 0 || port > 65535) return ConnectFailed();
+  connecting_ = true;
+  connectTimer_.start(ConnectTimeoutMs);
   socket_.connectToHost(QString::fromLatin1(host), static_cast<quint16>(port));
-  if (!socket_.waitForConnected(ConnectTimeoutMs)) {
-    socket_.abort();
-    return -1;
-  }
-  socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
-  linkOpen_ = true;
-  tick_.start();
-  return 0;
 }
 
 void TGameServer::GS_Login(const std::string& nick, const std::string& credential, const std::string& client) {
@@ -94,19 +91,30 @@ void TGameServer::GS_PrivateGameCommand(const std::string& nick, const std::stri
 }
 
 void TGameServer::GS_Disconnect() {
+  if (connecting_) {
+    connecting_ = false;
+    connectTimer_.stop();
+    socket_.abort();
+  }
   if (!linkOpen_) {
     Post(irc::LobbyDisconnected);
     return;
   }
+  if (session_->Quitting()) return;  // already leaving: its one 1991 is on its way
   session_->Disconnect();
   Flush();
   // The server answers QUIT by closing the link; closing ours before would cut its answer short.
-  QElapsedTimer waited;
-  waited.start();
-  while (linkOpen_ && waited.elapsed() < DisconnectTimeoutMs) {
-    socket_.waitForReadyRead(static_cast<int>(DisconnectTimeoutMs - waited.elapsed()));
-  }
-  CloseLink();
+  if (linkOpen_) leaveTimer_.start(DisconnectTimeoutMs);
+}
+
+void TGameServer::OnConnected() {
+  if (!connecting_) return;
+  connecting_ = false;
+  connectTimer_.stop();
+  socket_.setSocketOption(QAbstractSocket::LowDelayOption, 1);
+  linkOpen_ = true;
+  tick_.start();
+  emit LinkOpened();
 }
 
 void TGameServer::OnReadyRead() {
@@ -119,6 +127,7 @@ void TGameServer::OnReadyRead() {
 }
 
 void TGameServer::OnError() {
+  if (connecting_) return OnConnectTimeout();
   if (!linkOpen_) return;
   session_->LinkFailed(socket_.errorString().toStdString());
   Flush();
@@ -126,6 +135,7 @@ void TGameServer::OnError() {
 }
 
 void TGameServer::OnDisconnected() {
+  if (connecting_) return OnConnectTimeout();
   if (!linkOpen_) return;
   session_->LinkFailed("The lobby server closed the connection.");
   Flush();
@@ -135,6 +145,15 @@ void TGameServer::OnDisconnected() {
 void TGameServer::OnTick() {
   session_->Tick(clock_.elapsed());
   Flush();
+}
+
+// Also where a refused connection ends: no link was made.
+void TGameServer::OnConnectTimeout() {
+  if (!connecting_) return;
+  connecting_ = false;
+  connectTimer_.stop();
+  socket_.abort();
+  ConnectFailed();
 }
 
 void TGameServer::Flush() {
@@ -148,8 +167,23 @@ void TGameServer::Flush() {
   if (linkOpen_ && session_->WantsClose()) CloseLink();
 }
 
+// Queued: whoever hears an event may call the lobby again without its answers overtaking the events still to come.
 void TGameServer::Post(int code, std::string text) {
-  if (window_) QCoreApplication::postEvent(window_, new TLobbyEventMessage(code, std::move(text)));
+  QMetaObject::invokeMethod(
+      this,
+      [this, link = link_, code, text = std::move(text)] {
+        if (link == link_) emit LobbyEvent(code, text);
+      },
+      Qt::QueuedConnection);
+}
+
+void TGameServer::ConnectFailed() {
+  QMetaObject::invokeMethod(
+      this,
+      [this, link = link_] {
+        if (link == link_) emit LinkFailed();
+      },
+      Qt::QueuedConnection);
 }
 
 // The one way a link ends: the socket closes and exactly one 1991 follows.
@@ -157,6 +191,7 @@ void TGameServer::CloseLink() {
   if (!linkOpen_) return;
   linkOpen_ = false;
   tick_.stop();
+  leaveTimer_.stop();
   socket_.abort();
   Post(irc::LobbyDisconnected);
 }

@@ -162,9 +162,6 @@ void TfmTvlMain::ApplyCustomSettings(int newSizeIndex) {
 void TfmTvlMain::UpdatePanels() { status_->SetPanels(PanelTexts(Game())); }
 
 bool TfmTvlMain::event(QEvent* event) {
-  // The lobby's events come to this window; the lobby passes them on or handles them.
-  constexpr auto LobbyEventMessage = static_cast<QEvent::Type>(1990);
-  if (event->type() == LobbyEventMessage) return Hooks.LobbyEvent ? Hooks.LobbyEvent(event) : true;
   if (event->type() == CommandEventType) {
     const int parameter = static_cast<TCommandEvent*>(event)->Parameter;
     if (parameter == 0 || parameter == 1) {

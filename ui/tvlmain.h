@@ -48,9 +48,8 @@ struct TWindowHooks {
   std::function<void()> SoundOptions, Lobby, RuleDifferences, Disconnect, ProxySettings, CheckUpgrade, HomePage;
   std::function<bool()> StartSavedGame;  // at start-up: true when a saved game was loaded
   std::function<void()> AutoSaveAtExit;
-  std::function<void()> SendLoadedGame;     // a game just loaded goes to the peer ("LOADGAME")
-  std::function<void()> LobbyAutoLogin;     // the "/ip:" start argument: the lobby opens and logs in
-  std::function<bool(QEvent*)> LobbyEvent;  // a lobby event (message 1990) that reached the window
+  std::function<void()> SendLoadedGame;  // a game just loaded goes to the peer ("LOADGAME")
+  std::function<void()> LobbyAutoLogin;  // the "/ip:" start argument: the lobby opens and logs in
 };
 
 // The table window: the session's display. It paints the session's game

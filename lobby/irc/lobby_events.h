@@ -4,8 +4,10 @@
 
 namespace tarvelo::irc {
 
-// The lobby's event codes, as the window and the network game read them.
-// Persisted in the program's behaviour: never renumber.
+// The lobby's event codes, as the lobby client and the network game read them.
+// Persisted in the program's behaviour: never renumber. Every code here is
+// raised by the session; numbers once used and dropped (2400, 4073, 4075,
+// 4210, 4220, 4230) are not given to new events.
 enum TLobbyEventCode : int {
   LobbyDisconnected = 1991,
   LobbyError = 1992,          // text: the error
@@ -24,7 +26,6 @@ enum TLobbyEventCode : int {
   LobbyMotdEnd = 2112,
   LobbyPrivateCommand = 2121,  // "sender command\r"
   LobbyLoggedIn = 2150,
-  LobbyUserQuit = 2400,  // "nick\r"
   LobbyChatRefused = 4040,
   LobbyNickTaken = 4060,  // registered by someone else
   LobbyNickInvalid = 4061,

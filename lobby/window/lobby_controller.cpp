@@ -1,53 +1,35 @@
 #include "lobby/window/lobby_controller.h"
 
-#include "lobby/irc/event_text.h"
-#include "lobby/irc/lobby_events.h"
-#include "lobby/lobby_event.h"
-
-#include <QCoreApplication>
 #include <QWidget>
 
 namespace tarvelo {
 
-TLobbyController::TLobbyController(TRegistryTarvelo& store, TLobbyWindowHooks hooks)
-    : store_(store), hooks_(std::move(hooks)) {}
+TLobbyController::TLobbyController(TLobbyClient& client, TRegistryTarvelo& store, TLobbyWindowHooks hooks)
+    : client_(client), store_(store), hooks_(std::move(hooks)) {
+  connect(&client_, &TLobbyClient::StateChanged, this, [this](TLobbyState state) {
+    if (!window_ && SetLobbyActive) SetLobbyActive(state == InLobby);
+  });
+  connect(&client_, &TLobbyClient::PrivateCommand, this, &TLobbyController::OnPrivateCommand);
+}
 
 void TLobbyController::OpenLobby(QWidget* mainWindow, bool autoLogin) {
   if (window_) return;
-  TfmLobbyGS window(Lobby, Server, store_, mainWindow, hooks_, mainWindow);
+  TfmLobbyGS window(client_, store_, hooks_, mainWindow);
   window_ = &window;
   if (mainWindow) window.move(mainWindow->geometry().center() - window.rect().center());
   QMetaObject::invokeMethod(
       &window, [&window, autoLogin] { window.Open(autoLogin); }, Qt::QueuedConnection);
   window.exec();
   window_ = nullptr;
-  if (SetLobbyActive) SetLobbyActive(Lobby.LobbyState == InLobby);
+  if (SetLobbyActive) SetLobbyActive(client_.Lobby().LobbyState == InLobby);
 }
 
-bool TLobbyController::HandleMainWindowEvent(QEvent* event) {
-  if (event->type() != LobbyEventType) return false;
-  const auto* message = static_cast<TLobbyEventMessage*>(event);
-  Lobby.EventText = message->Text;
-  if (window_) {
-    // Each copy carries its own text: two events in a row never read the second's.
-    QCoreApplication::postEvent(window_, new TLobbyEventMessage(message->Code, message->Text));
-    return true;
-  }
-  switch (message->Code) {
-    case irc::LobbyDisconnected:
-      Lobby.LobbyState = NotConnected;
-      if (SetLobbyActive) SetLobbyActive(false);
-      break;
-    case irc::LobbyPrivateCommand:
-      if (hooks_.HandlePrivateCommand) {
-        const irc::TEventText read = irc::ReadEventText(message->Text);
-        hooks_.HandlePrivateCommand(read.First, read.Rest);
-      }
-      break;
-    default:
-      break;
-  }
-  return true;
+// Open or not, the invitations hear every private command the network game left to the lobby.
+void TLobbyController::OnPrivateCommand(const std::string& sender, const std::string& command) {
+  const std::string shown = HandlePrivateCommand ? HandlePrivateCommand(sender, command) : std::string();
+  if (!window_) return;
+  if (!shown.empty()) window_->AddChat(FromLatin1(shown));
+  if (client_.Lobby().LobbyState == InGame) window_->accept();
 }
 
 }  // namespace tarvelo

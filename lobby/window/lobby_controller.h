@@ -1,38 +1,38 @@
 #pragma once
 
-#include "lobby/game_server.h"
-#include "lobby/lobby.h"
+#include "lobby/lobby_client.h"
 #include "lobby/window/lobby_window.h"
 #include "store/registry_tarvelo.h"
 
+#include <QObject>
 #include <QPointer>
 
 #include <functional>
+#include <string>
 
-class QEvent;
 class QWidget;
 
 namespace tarvelo {
 
-// The lobby for the whole run: its state, its connection, and the lobby
-// window, opened over the main window, which receives the lobby's events.
-class TLobbyController {
+// The lobby window over the main window, opened on the lobby client of the
+// whole run; what the lobby tells while it is closed shows in the status bar.
+class TLobbyController : public QObject {
  public:
-  TLobbyController(TRegistryTarvelo& store, TLobbyWindowHooks hooks);
+  TLobbyController(TLobbyClient& client, TRegistryTarvelo& store, TLobbyWindowHooks hooks);
 
-  TLobby Lobby;
-  TGameServer Server;
   // Shows or hides the status bar's "Lobby Active" panel.
   std::function<void(bool active)> SetLobbyActive;
+  // The invitation protocol: a text to show in the lobby's chat, or empty.
+  std::function<std::string(const std::string& sender, const std::string& command)> HandlePrivateCommand;
 
   // Opens the lobby window modally; with `autoLogin` it logs in at once ("/ip:" at start-up).
   void OpenLobby(QWidget* mainWindow, bool autoLogin);
-  // A lobby event that reached the main window: passed on to the lobby window
-  // when it is open, else handled here.
-  bool HandleMainWindowEvent(QEvent* event);
   TfmLobbyGS* Window() const { return window_; }
 
  private:
+  void OnPrivateCommand(const std::string& sender, const std::string& command);
+
+  TLobbyClient& client_;
   TRegistryTarvelo& store_;
   TLobbyWindowHooks hooks_;
   QPointer<TfmLobbyGS> window_;

@@ -1,7 +1,5 @@
 #include "lobby/window/lobby_window.h"
 
-#include "lobby/lobby_event.h"
-
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -48,14 +46,8 @@ void SetBase(QWidget* widget, const QColor& color) {
 
 }  // namespace
 
-TfmLobbyGS::TfmLobbyGS(TLobby& lobby, TGameServer& server, TRegistryTarvelo& store, QObject* eventWindow,
-                       TLobbyWindowHooks hooks, QWidget* parent)
-    : QDialog(parent),
-      lobby_(lobby),
-      server_(server),
-      store_(store),
-      eventWindow_(eventWindow ? eventWindow : this),
-      hooks_(std::move(hooks)) {
+TfmLobbyGS::TfmLobbyGS(TLobbyClient& client, TRegistryTarvelo& store, TLobbyWindowHooks hooks, QWidget* parent)
+    : QDialog(parent), client_(client), store_(store), hooks_(std::move(hooks)) {
   setObjectName("fmLobbyGS");
   setWindowTitle("Tarvelo Online Lobby");
   setWindowFlags(Qt::Dialog | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
@@ -64,7 +56,10 @@ TfmLobbyGS::TfmLobbyGS(TLobby& lobby, TGameServer& server, TRegistryTarvelo& sto
   BuildControls();
   BuildChatMenu();
   BackgroundColor = QApplication::palette().color(QPalette::Base);
+  ListenToClient();
 }
+
+TfmLobbyGS::~TfmLobbyGS() { SetBusyCursor(false); }
 
 void TfmLobbyGS::BuildControls() {
   bnLogin = Button(this, "bnLogin", "Log&in", "Log in to the Tarvelo game lobby", {8, 8, 90, 26});
@@ -163,37 +158,31 @@ void TfmLobbyGS::Open(bool autoLogin) {
     ApplyFont(chosen);
   }
   LoadLobbySettings();
-  if (lobby_.LobbyState != NotConnected) {
-    server_.GS_GetUserList(lobby_.CurrentRoom);
-    server_.GS_GetAllRooms(LobbyClientId);
-  } else {
-    lbPlayers->clear();
-    lbPlaying->clear();
-    if (autoLogin) LobbyLogin();
-  }
-  UpdateLobbyButtons();
+  client_.Refresh();
+  ShowLists();
+  if (Lobby().LobbyState == NotConnected && autoLogin) LobbyLogin();
 }
 
 void TfmLobbyGS::LoadLobbySettings() {
   const std::string player = hooks_.CurrentPlayerName ? hooks_.CurrentPlayerName() : std::string();
   edNickname->setText(store_.ReadSetting("Network\\Username", QString::fromStdString(player)).toString());
-  lobby_.LobbyType = static_cast<std::uint8_t>(qBound(0, store_.ReadSetting("Network\\GameType").toInt(), 2));
-  rbType[lobby_.LobbyType]->setChecked(true);
-  lobby_.ServerHost = Latin1(store_.ReadSetting("Network\\Server").toString());
-  lobby_.ServerPort = store_.ReadSetting("Network\\Port").toInt();
+  client_.SetServer(Latin1(store_.ReadSetting("Network\\Server").toString()),
+                    store_.ReadSetting("Network\\Port").toInt());
   edPrivateRoom->setText(store_.ReadSetting("Network\\PrivateLobbyRoom").toString());
+  // A lobby already entered keeps its room; the stored type counts for the next login.
+  if (Lobby().LobbyState == NotConnected) {
+    client_.ChooseRoomType(qBound(0, store_.ReadSetting("Network\\GameType").toInt(), 2),
+                           Latin1(edPrivateRoom->text()));
+  }
+  rbType[Lobby().LobbyType]->setChecked(true);
   // The system window colour is the background of text fields.
   const int system = BgrOf(QApplication::palette().color(QPalette::Base));
   BackgroundColor = ColorOfBgr(store_.ReadSetting("Network\\Background Color", system).toInt());
-  if (lobby_.LobbyState == NotConnected) {
-    lobby_.Nickname = Latin1(edNickname->text());
-    lobby_.PrivateRoom = MakePrivateRoom(Latin1(edPrivateRoom->text()));
-  }
 }
 
 void TfmLobbyGS::SaveLobbySettings() {
   store_.WriteValue("Network\\Username", edNickname->text());
-  store_.WriteValue("Network\\GameType", static_cast<int>(lobby_.LobbyType));
+  store_.WriteValue("Network\\GameType", static_cast<int>(Lobby().LobbyType));
   store_.WriteValue("Network\\PrivateLobbyRoom", edPrivateRoom->text());
   store_.WriteValue("Network\\Background Color", BgrOf(BackgroundColor));
 }
@@ -207,61 +196,22 @@ void TfmLobbyGS::LobbyLogin() {
                              "person only.");
     return;
   }
-  if (inLoginOrLogout_) return;
-  inLoginOrLogout_ = true;
-  SetBusyCursor(true);
-  if (lobby_.LobbyState == NotConnected) {
-    meChat->clear();
-    lobby_.PartnerNick.clear();
-    lobby_.GameRoom.clear();
-    lobby_.LobbyType = static_cast<std::uint8_t>(CheckedType());
-    lobby_.PrivateRoom = MakePrivateRoom(Latin1(edPrivateRoom->text()));
-    lobby_.CurrentRoom = lobby_.RoomOfType();
-    // The server list of the web services fills in a missing address; without it only the settings count.
-    if (lobby_.ServerHost.empty() || lobby_.ServerPort == 0) {
-      AddChat("Sorry, cannot find gameserver data.");
-    } else {
-      AddChat("Connecting...");
-      int result = server_.GS_Connect(lobby_.ServerHost, lobby_.ServerPort, eventWindow_);
-      if (result < 0) result = server_.GS_Connect(lobby_.ServerHost, lobby_.ServerPort, eventWindow_);
-      if (result < 0) {
-        AddChat("Sorry, cannot login to the gameserver.");
-      } else {
-        lobby_.Nickname = Latin1(edNickname->text());
-        lobby_.LobbyState = LoggingIn;
-        lobby_.AnnounceConnected = true;
-        const std::string credential = hooks_.Credential ? hooks_.Credential() : std::string();
-        server_.GS_Login(lobby_.Nickname, credential, LobbyClientId);
-      }
-    }
-  }
+  if (Lobby().LobbyState != NotConnected) return;
+  meChat->clear();
+  client_.ChooseRoomType(CheckedType(), Latin1(edPrivateRoom->text()));
+  // Returns at once: the outcome comes by the client's signals.
+  client_.LogIn(Latin1(edNickname->text()), hooks_.Credential ? hooks_.Credential() : std::string());
   UpdateLobbyButtons();
-  SetBusyCursor(false);
-  inLoginOrLogout_ = false;
 }
 
 void TfmLobbyGS::LobbyLogout() {
-  if (inLoginOrLogout_) return;
-  inLoginOrLogout_ = true;
-  SetBusyCursor(true);
-  if (lobby_.LobbyState == LoggingIn || lobby_.LobbyState == InLobby) {
-    lobby_.LobbyState = LoggingOut;
-    server_.GS_Disconnect();
-  } else {
-    lobby_.LobbyState = NotConnected;
-  }
-  lbPlayers->clear();
-  lbPlaying->clear();
+  client_.LogOut();
   meChat->clear();
   UpdateLobbyButtons();
-  inLoginOrLogout_ = false;
 }
 
 void TfmLobbyGS::GameTypeChanged(int index) {
-  lobby_.LobbyType = static_cast<std::uint8_t>(index);
-  if (index == PrivateRoomType) lobby_.PrivateRoom = MakePrivateRoom(Latin1(edPrivateRoom->text()));
-  lobby_.CurrentRoom = lobby_.RoomOfType();
-  if (lobby_.LobbyState == InLobby) server_.GS_JoinRoom(lobby_.CurrentRoom);
+  client_.ChooseRoomType(index, Latin1(edPrivateRoom->text()));
   UpdateLobbyButtons();
 }
 
@@ -274,7 +224,7 @@ void TfmLobbyGS::SanitizeNickname() {
 }
 
 void TfmLobbyGS::UpdateLobbyButtons() {
-  const TLobbyState state = lobby_.LobbyState;
+  const TLobbyState state = Lobby().LobbyState;
   const bool notConnected = state == NotConnected;
   const bool inLobby = state == InLobby;
   bnLogin->setEnabled(notConnected && edNickname->text().size() > 1);
@@ -283,7 +233,7 @@ void TfmLobbyGS::UpdateLobbyButtons() {
   bnClose->setText(inLobby ? "Hide, stay avai&lable" : "C&lose");
   const QListWidgetItem* selected = lbPlayers->currentItem();
   bnInvite->setEnabled(inLobby && selected && selected->isSelected() &&
-                       selected->text() != FromLatin1(lobby_.Nickname));
+                       selected->text() != FromLatin1(Lobby().Nickname));
   bnCancel->setEnabled(state == Inviting);
   edNickname->setEnabled(notConnected);
   const bool privateField = notConnected && CheckedType() == PrivateRoomType;
@@ -292,20 +242,8 @@ void TfmLobbyGS::UpdateLobbyButtons() {
   const QColor chatColor = inLobby ? BackgroundColor : QApplication::palette().color(QPalette::Button);
   SetBase(meChat, chatColor);
   SetBase(edInput, chatColor);
-  if (!inLobby) {
-    lbPlayers->clear();
-    lbPlaying->clear();
-  }
   SetBase(lbPlayers, BackgroundColor);
   SetBase(lbPlaying, BackgroundColor);
-}
-
-void TfmLobbyGS::ErrorAndDisconnect(const QString& text) {
-  if (!text.isEmpty()) AddChat(text);
-  server_.GS_Disconnect();
-  lobby_.LobbyState = NotConnected;
-  SetBusyCursor(false);
-  UpdateLobbyButtons();
 }
 
 // Plain text only: a nickname or a line with markup shows as typed.
@@ -313,7 +251,7 @@ void TfmLobbyGS::AddChat(const QString& line) { meChat->appendPlainText(line); }
 
 void TfmLobbyGS::Send() {
   if (edInput->text().isEmpty()) return;
-  server_.GS_PublicMessage(Latin1(edInput->text()));
+  client_.SendChat(Latin1(edInput->text()));
   edInput->clear();
 }
 
@@ -352,7 +290,8 @@ void TfmLobbyGS::ApplyFont(const QFont& font) {
 }
 
 bool TfmLobbyGS::MayClose() const {
-  return lobby_.LobbyState == NotConnected || lobby_.LobbyState == InLobby || lobby_.LobbyState == InGame;
+  const TLobbyState state = Lobby().LobbyState;
+  return state == NotConnected || state == InLobby || state == InGame;
 }
 
 int TfmLobbyGS::CheckedType() const {

@@ -1,7 +1,7 @@
 #include "lobby/window/lobby_window.h"
 
 #include "lobby/irc/lobby_events.h"
-#include "lobby/lobby_event.h"
+#include "lobby/lobby_client.h"
 #include "lobby/testing/irc_network.h"
 
 #include <QApplication>
@@ -36,20 +36,27 @@ TStoreLocations Locations(const QTemporaryDir& dir) {
   return {dir.filePath("user.conf"), dir.filePath("machine.conf"), dir.filePath("legacy"), dir.filePath("data")};
 }
 
-// One player's lobby window with its own store, state and connection.
+// One player's lobby window with its own store and lobby client.
 struct TPlayer {
   explicit TPlayer(const std::string& profileName = "Ann") : store(Locations(dir)) {
     TLobbyWindowHooks hooks;
     hooks.CurrentPlayerName = [profileName] { return profileName; };
     hooks.Credential = [profileName] { return "secret-of-" + profileName; };
-    window = std::make_unique<TfmLobbyGS>(lobby, server, store, nullptr, hooks);
+    window = std::make_unique<TfmLobbyGS>(client, store, hooks);
   }
   bool appMade = (App(), true);  // before the socket below
   QTemporaryDir dir;
   TRegistryTarvelo store;
-  TLobby lobby;
-  TGameServer server;
+  TLobbyClient client;
   std::unique_ptr<TfmLobbyGS> window;
+
+  TLobbyState State() const { return client.Lobby().LobbyState; }
+  // In the lobby's main room as far as the client's state goes; no link is open.
+  void InLobby(const std::string& nick = "Ann") {
+    client.ChooseRoomType(JustForFun, "");
+    client.SetState(tarvelo::InLobby);
+    window->edNickname->setText(QString::fromStdString(nick));
+  }
 
   QStringList Chat() const { return window->meChat->toPlainText().split('\n'); }
   QStringList Players() const {
@@ -104,9 +111,11 @@ TEST(LobbyWindow, ButtonsFollowTheLobbyState) {
     SCOPED_TRACE(c.name);
     TPlayer player;
     player.window->edNickname->setText(c.nick);
-    player.lobby.LobbyState = c.state;
-    player.lobby.Nickname = c.nick;
-    player.window->lbPlayers->addItems({"Ann", "Bob"});
+    // The lobby knows its nickname from the login; the link it starts is never waited for.
+    player.client.SetServer("127.0.0.1", FreeLoopbackPort());
+    if (c.state != NotConnected) player.client.LogIn(c.nick, "x");
+    player.client.SetState(c.state);
+    for (const char* nick : {"Ann ", "Bob "}) player.client.HandleEvent(LobbyUser, nick);
     if (c.selected >= 0) player.window->lbPlayers->setCurrentRow(c.selected);
     player.window->UpdateLobbyButtons();
     EXPECT_EQ(player.window->bnLogin->isEnabled(), c.login);
@@ -127,84 +136,66 @@ TEST(LobbyWindow, ThePrivateRoomFieldIsOpenOnlyBeforeLoginForAPrivateRoom) {
     player.window->rbType[type]->click();
     EXPECT_EQ(player.window->edPrivateRoom->isEnabled(), type == 2) << type;
   }
-  player.lobby.LobbyState = InLobby;
-  player.window->UpdateLobbyButtons();
+  player.client.SetState(InLobby);
   EXPECT_FALSE(player.window->edPrivateRoom->isEnabled());
 }
 
-TEST(LobbyWindow, EveryErrorEventEndsTheConnectionWithItsText) {
-  struct Case {
-    int code;
-    std::string text;
-    QString chat;  // empty: nothing shown
-    bool disconnects;
-  };
-  const Case cases[] = {
-      {LobbyError, "Connection refused", "Unknown error: Connection refused", true},
-      {LobbyChatRefused, "", "Unable to send chat message.", true},
-      {LobbyNickTaken, "", "Cannot register: this username is already in use.", true},
-      {LobbyNickInvalid, "", "Cannot register: this username is too long (max 16 characters).", true},
-      {LobbyNickInUse, "", "Cannot register: this username is already logged in.", true},
-      {LobbyNoSuchRoom, "Elsewhere\r", "Cannot join: room Elsewhere does not exist", true},
-      {4073, "", "Cannot close room: you are not the owner", true},
-      {LobbyAlreadyLoggedIn, "",
-       "Cannot log in: this user is already logged in. If you got disconnected, please wait a few minutes before "
-       "logging in again.",
-       true},
-      {LobbyBanned, "", "Cannot log in: username has been banned.", true},
-      {4210, "", "Please upgrade to the latest version of Tarvelo.", false},
-      {4220, "5.1 now https://tarvelo.invalid/get\r",
-       "Please upgrade to the latest version of Tarvelo. You can download it from https://tarvelo.invalid/get", true},
-      {4230, "", "Error: unknown client version. Please contact support@tarvelo.invalid", true},
-  };
-  for (const auto& c : cases) {
-    SCOPED_TRACE(c.code);
-    TPlayer player;
-    player.lobby.LobbyState = InLobby;
-    player.lobby.CurrentRoom = "LOBBY-Tarvelo501";
-    player.window->HandleLobbyEvent(c.code, c.text);
-    EXPECT_EQ(player.Chat().last(), c.chat);
-    EXPECT_EQ(player.lobby.LobbyState, c.disconnects ? NotConnected : InLobby);
-  }
-}
-
-TEST(LobbyWindow, EventsFillTheChatAndTheLists) {
+// The client decides what an event means (its own tests); the window shows what it tells.
+TEST(LobbyWindow, ShowsWhatTheClientTells) {
   TPlayer player;
-  player.lobby.LobbyState = InLobby;
-  player.lobby.Nickname = "Ann";
-  player.lobby.CurrentRoom = "LOBBY-Tarvelo501";
+  player.InLobby();
   auto& w = *player.window;
   w.AddChat("Connected with the Tarvelo game lobby.");
-  w.HandleLobbyEvent(LobbyUsersStart, "");
-  w.HandleLobbyEvent(LobbyUser, "Ann ");
-  w.HandleLobbyEvent(LobbyUser, "Bob ");
-  w.HandleLobbyEvent(LobbyUserJoined, "Cy LOBBY-Tarvelo501\r");
-  w.HandleLobbyEvent(LobbyUserJoined, "Bob LOBBY-Tarvelo501\r");
-  w.HandleLobbyEvent(LobbyUserLeft, "Ann2 LOBBY-Tarvelo501\r");  // not listed: no harm
-  w.HandleLobbyEvent(LobbyUserLeft, "Bob LOBBY-Tarvelo501\r");
-  EXPECT_EQ(player.Players(), QStringList({"Ann", "Cy"}));
-  w.HandleLobbyEvent(LobbyRoomsStart, "");
-  w.HandleLobbyEvent(irc::LobbyRoom, "LOBBY-Tarvelo501\r");
-  w.HandleLobbyEvent(irc::LobbyRoom, "Tarvelo#Bob#Dee#\r");
-  w.HandleLobbyEvent(LobbyRoomsEnd, "");
+  player.client.HandleEvent(LobbyUsersStart, "");
+  player.client.HandleEvent(LobbyUser, "Ann ");
+  player.client.HandleEvent(LobbyUser, "Bob ");
+  player.client.HandleEvent(LobbyUserJoined, "Cy LOBBY-Tarvelo501\r");
+  player.client.HandleEvent(LobbyUserLeft, "Ann LOBBY-Tarvelo501\r");
+  EXPECT_EQ(player.Players(), QStringList({"Bob", "Cy"}));
+  player.client.HandleEvent(LobbyRoomsStart, "");
+  player.client.HandleEvent(irc::LobbyRoom, "LOBBY-Tarvelo501\r");
+  player.client.HandleEvent(irc::LobbyRoom, "Tarvelo#Bob#Dee#\r");
+  player.client.HandleEvent(LobbyRoomsEnd, "");
   ASSERT_EQ(w.lbPlaying->count(), 1);
   EXPECT_EQ(w.lbPlaying->item(0)->text(), "Bob - Dee");
-  w.HandleLobbyEvent(LobbyMotdStart, "");
-  w.HandleLobbyEvent(LobbyMotdLine, "Welcome.\r");
-  w.HandleLobbyEvent(LobbyMotdEnd, "");
-  w.HandleLobbyEvent(LobbyPublicMessage, "Bob hello there\r");
+  player.client.HandleEvent(LobbyMotdStart, "");
+  player.client.HandleEvent(LobbyMotdLine, "Welcome.\r");
+  player.client.HandleEvent(LobbyMotdEnd, "");
+  player.client.HandleEvent(LobbyPublicMessage, "Bob hello there\r");
   EXPECT_EQ(player.Chat().mid(player.Chat().size() - 6),
             QStringList({"", "=== Message of the Day ===", "Welcome.", "=== End of Message of the Day ===", "",
                          "Bob: hello there"}));
+  player.client.HandleEvent(LobbyNickInUse, "");
+  EXPECT_EQ(player.Chat().last(), "Cannot register: this username is already logged in.");
+  EXPECT_TRUE(player.Players().isEmpty());
+  EXPECT_EQ(w.lbPlaying->count(), 0);
+  EXPECT_TRUE(w.bnLogin->isEnabled()) << "a failed lobby can be logged in to again";
+}
+
+// A player selected in "Available Players" stays selected when the list changes around them.
+TEST(LobbyWindow, TheSelectedPlayerStaysSelectedWhenOthersComeAndGo) {
+  TPlayer player;
+  player.InLobby();
+  for (const char* nick : {"Ann ", "Bob ", "Cy "}) player.client.HandleEvent(LobbyUser, nick);
+  player.window->lbPlayers->setCurrentRow(1);
+  player.client.HandleEvent(LobbyUserLeft, "Ann LOBBY-Tarvelo501\r");
+  player.client.HandleEvent(LobbyUserJoined, "Dee LOBBY-Tarvelo501\r");
+  ASSERT_NE(player.window->lbPlayers->currentItem(), nullptr);
+  EXPECT_EQ(player.window->lbPlayers->currentItem()->text(), "Bob");
+  EXPECT_TRUE(player.window->bnInvite->isEnabled());
+  player.client.HandleEvent(LobbyUserLeft, "Bob LOBBY-Tarvelo501\r");
+  EXPECT_FALSE(player.window->bnInvite->isEnabled()) << "no one to invite once they left";
 }
 
 TEST(LobbyWindow, WhatOthersSendIsShownAsPlainText) {
   TPlayer player;
-  player.lobby.LobbyState = InLobby;
+  player.InLobby();
   const std::string markup = "<b>Bob</b> <a href=\"x\">click</a> <img src=\"y\">";
-  player.window->HandleLobbyEvent(LobbyPublicMessage, "Eve " + markup + "\r");
-  player.window->HandleLobbyEvent(LobbyMotdLine, "<i>motd</i>\r");
-  player.window->HandleLobbyEvent(LobbyUser, "<u>x</u> ");
+  player.client.HandleEvent(LobbyPublicMessage, "Eve " + markup + "\r");
+  player.client.HandleEvent(LobbyMotdStart, "");
+  player.client.HandleEvent(LobbyMotdLine, "<i>motd</i>\r");
+  player.client.HandleEvent(LobbyMotdEnd, "");
+  player.client.HandleEvent(LobbyUser, "<u>x</u> ");
   EXPECT_TRUE(player.Chat().contains(QString::fromStdString("Eve: " + markup)));
   EXPECT_TRUE(player.Chat().contains("<i>motd</i>"));
   EXPECT_EQ(player.Players(), QStringList({"<u>x</u>"}));
@@ -229,8 +220,7 @@ TEST(LobbyWindow, APrivateRoomWithoutANameAsksForItAndDoesNotConnect) {
   TPlayer player;
   player.window->Open(false);
   player.store.WriteValue("Network\\Server", QString("127.0.0.1"));
-  player.lobby.ServerHost = "127.0.0.1";
-  player.lobby.ServerPort = FreeLoopbackPort();
+  player.client.SetServer("127.0.0.1", FreeLoopbackPort());
   player.window->rbType[2]->click();
   QString shown;
   QTimer::singleShot(0, [&] {
@@ -241,7 +231,7 @@ TEST(LobbyWindow, APrivateRoomWithoutANameAsksForItAndDoesNotConnect) {
   });
   player.window->bnLogin->click();
   EXPECT_TRUE(shown.startsWith("Please enter the name of the private lobby room in the \"Private Room\" field."));
-  EXPECT_EQ(player.lobby.LobbyState, NotConnected);
+  EXPECT_EQ(player.State(), NotConnected);
   EXPECT_TRUE(player.window->meChat->toPlainText().isEmpty()) << "no connection was tried";
 }
 
@@ -250,7 +240,7 @@ TEST(LobbyWindow, NoServerAddressMeansNoConnection) {
   player.window->Open(false);
   player.window->bnLogin->click();
   EXPECT_EQ(player.Chat().last(), "Sorry, cannot find gameserver data.");
-  EXPECT_EQ(player.lobby.LobbyState, NotConnected);
+  EXPECT_EQ(player.State(), NotConnected);
 }
 
 TEST(LobbyWindow, TwoPlayersLogInAndSeeEachOther) {
@@ -267,7 +257,7 @@ TEST(LobbyWindow, TwoPlayersLogInAndSeeEachOther) {
     player->window->show();
     player->window->Open(false);
     player->window->bnLogin->click();
-    ASSERT_TRUE(player->WaitUntil([player] { return player->lobby.LobbyState == InLobby; }))
+    ASSERT_TRUE(player->WaitUntil([player] { return player->State() == InLobby; }))
         << player->Chat().join("|").toStdString();
   }
   for (TPlayer* player : {&ann, &bob}) {
@@ -290,7 +280,7 @@ TEST(LobbyWindow, TwoPlayersLogInAndSeeEachOther) {
     bob.window->grab().save(QDir(shots).filePath("lobby-two-players.png"));
   }
   ann.window->bnLogout->click();
-  EXPECT_TRUE(ann.WaitUntil([&] { return ann.lobby.LobbyState == NotConnected; }));
+  EXPECT_TRUE(ann.WaitUntil([&] { return ann.State() == NotConnected; }));
   EXPECT_TRUE(bob.WaitUntil([&] { return bob.Players() == QStringList({"Bob"}); }));
 }
 

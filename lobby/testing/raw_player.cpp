@@ -1,23 +1,20 @@
-#include "lobby/testing/lobby_client.h"
-
-#include "lobby/lobby_event.h"
+#include "lobby/testing/raw_player.h"
 
 #include <QCoreApplication>
 #include <QDeadlineTimer>
 
 namespace tarvelo {
 
-TLobbyClient::TLobbyClient(std::string nick, std::string credential)
-    : Nick(std::move(nick)), Credential(std::move(credential)) {}
-
-bool TLobbyClient::event(QEvent* event) {
-  if (event->type() != LobbyEventType) return QObject::event(event);
-  const auto* message = static_cast<TLobbyEventMessage*>(event);
-  Events.push_back({message->Code, message->Text});
-  return true;
+TRawPlayer::TRawPlayer(std::string nick, std::string credential)
+    : Nick(std::move(nick)), Credential(std::move(credential)) {
+  connect(&Server, &TGameServer::LobbyEvent, this, [this](int code, const std::string& text) {
+    Events.push_back({code, text});
+  });
+  connect(&Server, &TGameServer::LinkOpened, this, [this] { ++LinksOpened; });
+  connect(&Server, &TGameServer::LinkFailed, this, [this] { ++LinksFailed; });
 }
 
-std::optional<irc::TLobbyEvent> TLobbyClient::WaitFor(int code, int timeoutMs) {
+std::optional<irc::TLobbyEvent> TRawPlayer::WaitFor(int code, int timeoutMs) {
   QDeadlineTimer deadline(timeoutMs);
   for (;;) {
     for (; next_ < Events.size(); ++next_) {
@@ -28,7 +25,7 @@ std::optional<irc::TLobbyEvent> TLobbyClient::WaitFor(int code, int timeoutMs) {
   }
 }
 
-int TLobbyClient::CountAfter(int code, int ms) {
+int TRawPlayer::CountAfter(int code, int ms) {
   QDeadlineTimer deadline(ms);
   while (!deadline.hasExpired()) QCoreApplication::processEvents(QEventLoop::AllEvents, 20);
   int count = 0;
@@ -37,8 +34,18 @@ int TLobbyClient::CountAfter(int code, int ms) {
   return count;
 }
 
-bool TLobbyClient::LogIn(quint16 port) {
-  if (Server.GS_Connect("127.0.0.1", port, this) < 0) return false;
+bool TRawPlayer::Connect(const std::string& host, quint16 port) {
+  const int opened = LinksOpened, failed = LinksFailed;
+  Server.GS_Connect(host, port);
+  QDeadlineTimer deadline(TGameServer::ConnectTimeoutMs + 1000);
+  while (LinksOpened == opened && LinksFailed == failed && !deadline.hasExpired()) {
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 50);
+  }
+  return LinksOpened > opened;
+}
+
+bool TRawPlayer::LogIn(quint16 port) {
+  if (!Connect("127.0.0.1", port)) return false;
   Server.GS_Login(Nick, Credential, "Tarvelo501");
   bool loggedIn = false;
   QDeadlineTimer deadline(10000);
@@ -58,7 +65,7 @@ bool TLobbyClient::LogIn(quint16 port) {
   }
 }
 
-bool TLobbyClient::Enter(const std::string& room) {
+bool TRawPlayer::Enter(const std::string& room) {
   Server.GS_JoinRoom(room);
   QDeadlineTimer deadline(10000);
   for (;;) {
@@ -76,9 +83,6 @@ bool TLobbyClient::Enter(const std::string& room) {
   }
 }
 
-}  // namespace tarvelo
-
-namespace tarvelo {
 QCoreApplication& LobbyTestApp() {
   if (auto* app = QCoreApplication::instance()) return *app;
   static int argc = 1;
@@ -86,4 +90,5 @@ QCoreApplication& LobbyTestApp() {
   static char* argv[] = {name, nullptr};
   return *new QCoreApplication(argc, argv);
 }
+
 }  // namespace tarvelo
