@@ -8,6 +8,7 @@
 
 #include <QEvent>
 #include <QTimer>
+#include <QWindow>
 
 #include <algorithm>
 
@@ -62,13 +63,14 @@ void TProgram::WireLobby() {
 }
 
 void TProgram::Start() {
-  window_->View()->installEventFilter(this);
   window_->show();
+  // Painting begins before the window is on the screen; its exposure comes once the display shows it.
+  window_->windowHandle()->installEventFilter(this);
   QTimer::singleShot(LatestStartMilliseconds, this, &TProgram::StartAfterFirstPaint);
 }
 
 bool TProgram::eventFilter(QObject* watched, QEvent* event) {
-  if (event->type() == QEvent::Paint && !startQueued_) {
+  if (event->type() == QEvent::Expose && !startQueued_ && static_cast<QWindow*>(watched)->isExposed()) {
     startQueued_ = true;
     // After the paint has reached the screen, not inside it.
     QTimer::singleShot(0, this, &TProgram::StartAfterFirstPaint);
@@ -79,7 +81,7 @@ bool TProgram::eventFilter(QObject* watched, QEvent* event) {
 void TProgram::StartAfterFirstPaint() {
   if (records_) return;
   startQueued_ = true;
-  window_->View()->removeEventFilter(this);
+  window_->windowHandle()->removeEventFilter(this);
   records_ = std::make_unique<TPlayerRecords>(dmMain_.rfMain, settings_);
   records_->AddTo(session_.Hooks);
   records_->Attach(*window_);

@@ -22,9 +22,6 @@ namespace tarvelo {
 
 TfmTvlMain::TfmTvlMain(TSession& session, TWindowHooks hooks, QWidget* parent)
     : QMainWindow(parent), Hooks(std::move(hooks)), session_(session), settings_(session.Settings()) {
-  splash_ = std::make_unique<TfmSplash>();
-  splash_->show();
-  splash_->repaint();
   FormCreate();
 }
 
@@ -114,6 +111,20 @@ TLayout TfmTvlMain::TableLayout() const {
 }
 
 void TfmTvlMain::PlaceEndHandButton() { bnEndHand_->move(WindowSizes[SizeIndex].Width - 75 - 10, 2); }
+
+void TfmTvlMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The splash goes up over the table once the table's window is on its way to
+  // the screen, so that the window itself appears first.
+  if (tmSplash.isActive() && !splashShown_) {
+    splashShown_ = true;
+    QTimer::singleShot(0, this, [this] {
+      if (!tmSplash.isActive()) return;
+      splash_ = std::make_unique<TfmSplash>();
+      splash_->show();
+    });
+  }
+}
 
 void TfmTvlMain::EndStartUp() {
   tmSplash.stop();

@@ -61,9 +61,10 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   int SizeIndex = 0;
   int MaxSizeIndex = 0;
 
-  // Start-up runs in two steps: the constructor shows the splash window and
-  // starts tmSplash; EndStartUp (its timeout) lays out the table and signals
-  // startUpEnded, on which the first game is loaded or dealt.
+  // Start-up runs in two steps: the constructor starts tmSplash, and the splash
+  // window shows over the table once it is shown; EndStartUp (the timer's
+  // timeout) lays out the table and signals startUpEnded, on which the first
+  // game is loaded or dealt.
   void EndStartUp();
   void ApplySize(int newSizeIndex);
   // After the customise dialog: the size, the table colour, the status bar and the discarding mode.
@@ -126,6 +127,7 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
 
  signals:
@@ -170,6 +172,7 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   TStatusBar* status_ = nullptr;
   QPushButton* bnEndHand_ = nullptr;
   std::unique_ptr<TfmSplash> splash_;
+  bool splashShown_ = false;
   QPointer<TfmWhoseTurn> whoseTurn_;
   QPointer<THelpWindow> help_;
   QPointer<QWidget> resultWindow_;
