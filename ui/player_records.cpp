@@ -28,15 +28,13 @@ void TPlayerRecords::AddTo(TSessionHooks& hooks) {
   };
 }
 
-void TPlayerRecords::AddTo(TWindowHooks& hooks) {
-  hooks.Hiscores = [this] { ShowHiscores(); };
-  hooks.WinRatio = [this] { ShowWinRatio(); };
-  hooks.MatchHistory = [this] { ShowMatchHistory(); };
-  hooks.Customize = [this](int page) { Customize(page); };
-}
-
 void TPlayerRecords::Attach(TfmTvlMain& window) {
   window_ = &window;
+  window.ConnectAction("Hiscores1", [this] { ShowHiscores(); });
+  window.ConnectAction("WinRatio1", [this] { ShowWinRatio(); });
+  window.ConnectAction("MatchHistory1", [this] { ShowMatchHistory(); });
+  window.ConnectAction("Customize1", [this] { Customize(-1); });
+  QObject::connect(&window, &TfmTvlMain::customizeRequested, &window, [this](int page) { Customize(page); });
   TSession& session = window.Session();
   // The one question about a network game the records ask.
   Statistics.NetworkGame = [&session]() -> std::optional<QString> {

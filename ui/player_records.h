@@ -10,8 +10,8 @@ class TRegistryEnhanced;
 
 // The player profiles and the statistics in the program: the session's
 // records, the "&Game" menu's statistics dialogs, the customise dialog and the
-// chooser at start. Made before the session and the window, whose hooks it
-// fills, and attached to the window once that exists.
+// chooser at start. Its session hooks are filled, and it is attached to the
+// window, whose menu items and customise requests it answers.
 class TPlayerRecords {
  public:
   TPlayerRecords(TRegistryEnhanced& store, TSettingsAccess& settings);
@@ -19,8 +19,8 @@ class TPlayerRecords {
   TStatistics Statistics;
 
   void AddTo(TSessionHooks& hooks);
-  void AddTo(TWindowHooks& hooks);
-  // Dialogs open over the window, sounds go to it, and the level in play is the session's.
+  // The window's statistics items and customise requests come here, dialogs
+  // open over it, sounds go to it, and the level in play is the session's.
   void Attach(TfmTvlMain& window);
 
   // The chooser at start-up (more than one profile, and the setting on).

@@ -18,19 +18,10 @@
 #include <QStandardPaths>
 #include <QVBoxLayout>
 
-#include <algorithm>
-
 namespace tarvelo {
 
-TfmTvlMain::TfmTvlMain(TSession& session, const QStringList& arguments, TWindowHooks hooks, QWidget* parent)
-    : QMainWindow(parent),
-      Hooks(std::move(hooks)),
-      session_(session),
-      settings_(session.Settings()),
-      arguments_(arguments) {
-  splash_ = std::make_unique<TfmSplash>();
-  splash_->show();
-  splash_->repaint();
+TfmTvlMain::TfmTvlMain(TSession& session, TWindowHooks hooks, QWidget* parent)
+    : QMainWindow(parent), Hooks(std::move(hooks)), session_(session), settings_(session.Settings()) {
   FormCreate();
 }
 
@@ -121,6 +112,20 @@ TLayout TfmTvlMain::TableLayout() const {
 
 void TfmTvlMain::PlaceEndHandButton() { bnEndHand_->move(WindowSizes[SizeIndex].Width - 75 - 10, 2); }
 
+void TfmTvlMain::showEvent(QShowEvent* event) {
+  QMainWindow::showEvent(event);
+  // The splash goes up over the table once the table's window is on its way to
+  // the screen, so that the window itself appears first.
+  if (tmSplash.isActive() && !splashShown_) {
+    splashShown_ = true;
+    QTimer::singleShot(0, this, [this] {
+      if (!tmSplash.isActive()) return;
+      splash_ = std::make_unique<TfmSplash>();
+      splash_->show();
+    });
+  }
+}
+
 void TfmTvlMain::EndStartUp() {
   tmSplash.stop();
   if (splash_) splash_->close();
@@ -128,13 +133,8 @@ void TfmTvlMain::EndStartUp() {
   session_.ApplyLayout(TableLayout());
   session_.ResetAnchors();
   ApplyBacks();
-  // A start from a lobby link opens the lobby before the first hand.
-  const bool lobbyLink =
-      std::any_of(arguments_.begin(), arguments_.end(), [](const QString& a) { return a.contains("/ip:"); });
-  if (lobbyLink && Hooks.LobbyAutoLogin) Hooks.LobbyAutoLogin();
-  const bool loaded = Hooks.StartSavedGame && Hooks.StartSavedGame();
   view_->SetPaintingAllowed(true);
-  if (!loaded) session_.DealFirstHand();
+  emit startUpEnded();
   UpdatePanels();
 }
 
@@ -165,7 +165,7 @@ bool TfmTvlMain::event(QEvent* event) {
   if (event->type() == CommandEventType) {
     const int parameter = static_cast<TCommandEvent*>(event)->Parameter;
     if (parameter == 0 || parameter == 1) {
-      if (Hooks.Customize) Hooks.Customize(parameter == 0 ? 1 : 3);  // "Players" or "General"
+      emit customizeRequested(parameter == 0 ? 1 : 3);  // "Players" or "General"
     } else if (parameter >= 2 && parameter <= 4) {
       const int pages[] = {1, 2, 0};  // Red Threes, Canastas, Discard Pile
       EditRules(pages[parameter - 2]);
@@ -176,7 +176,7 @@ bool TfmTvlMain::event(QEvent* event) {
 }
 
 void TfmTvlMain::closeEvent(QCloseEvent* event) {
-  if (Hooks.AutoSaveAtExit) Hooks.AutoSaveAtExit();
+  emit closing();
   StartExitSound();
   if (help_) help_->close();
   const TResolution r{qMax(0, pos().x()), qMax(0, pos().y()), SizeIndex};

@@ -2,6 +2,7 @@
 
 #include "engine/game.h"
 #include "engine/table_display.h"
+#include "session/game_life_cycle.h"
 #include "session/session.h"
 #include "sound/sound_settings.h"
 #include "sound/sound_system.h"
@@ -37,19 +38,10 @@ class TCommandEvent : public QEvent {
   int Parameter;
 };
 
-// What later parts of the program plug into the window: each item or event
-// whose subsystem is not built in does nothing (and its menu item is disabled).
+// What the window hands on. The other parts of the program connect to its
+// named menu actions (ConnectAction) and to its signals instead.
 struct TWindowHooks {
-  std::function<void(std::string_view)> Sound;  // a sound event
-  std::function<void()> Load, Save, Hiscores, WinRatio, MatchHistory;
-  // page: the customise dialog's page (0 Screen, 1 Players, 2 Level, 3 General), or -1
-  // for the page it was last closed on. Confirmed settings come back through ApplyCustomSettings.
-  std::function<void(int page)> Customize;
-  std::function<void()> SoundOptions, Lobby, RuleDifferences, Disconnect, ProxySettings, CheckUpgrade, HomePage;
-  std::function<bool()> StartSavedGame;  // at start-up: true when a saved game was loaded
-  std::function<void()> AutoSaveAtExit;
-  std::function<void()> SendLoadedGame;  // a game just loaded goes to the peer ("LOADGAME")
-  std::function<void()> LobbyAutoLogin;  // the "/ip:" start argument: the lobby opens and logs in
+  std::function<void(std::string_view)> Sound;  // a sound event, besides the window's own sound
 };
 
 // The table window: the session's display. It paints the session's game
@@ -58,9 +50,8 @@ struct TWindowHooks {
 class TfmTvlMain : public QMainWindow, public TTableDisplay {
   Q_OBJECT
  public:
-  // arguments: the command line after the program name. The window reads the
-  // session's store.
-  TfmTvlMain(TSession& session, const QStringList& arguments, TWindowHooks hooks = {}, QWidget* parent = nullptr);
+  // The window reads the session's store.
+  explicit TfmTvlMain(TSession& session, TWindowHooks hooks = {}, QWidget* parent = nullptr);
   ~TfmTvlMain() override;
 
   TSession& Session() const { return session_; }
@@ -69,8 +60,10 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   int SizeIndex = 0;
   int MaxSizeIndex = 0;
 
-  // Start-up runs in two steps: the constructor shows the splash window and
-  // starts tmSplash; EndStartUp (its timeout) deals or loads the first game.
+  // Start-up runs in two steps: the constructor starts tmSplash, and the splash
+  // window shows over the table once it is shown; EndStartUp (the timer's
+  // timeout) lays out the table and signals startUpEnded, on which the first
+  // game is loaded or dealt.
   void EndStartUp();
   void ApplySize(int newSizeIndex);
   // After the customise dialog: the size, the table colour, the status bar and the discarding mode.
@@ -81,30 +74,23 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   TStatusBar* StatusBar() const { return status_; }
   QPushButton* EndHandButton() const { return bnEndHand_; }
   QAction* Action(const QString& objectName) const;
+  // A menu item whose part of the program is there: it is enabled and runs
+  // `action` as one engine call. Items nobody connects stay disabled.
+  void ConnectAction(const QString& objectName, std::function<void()> action);
   int HelpPresses() const { return helpPresses_; }
 
   // --- Saved games (tvlmain_saved_games.cpp)
-  // Saving and loading with files in `dataFolder`: "&Save...", "&Load...", the
-  // saved game at start-up and the auto-save at exit.
-  void UseSavedGames(const QString& dataFolder);
+  // "&Save..." and "&Load..." with the game's life cycle, whose failures the
+  // window shows; the first game is `start`, and the game is kept at exit.
+  void UseSavedGames(TGameLifeCycle& lifeCycle, const TStartGame& start);
   QString DataFolder;  // autosave.tvl, parked network games, the folder the dialogs open in
   // Not silent, the user picks the file; silent, it is `path`, or the auto-save
   // file when that is empty. Returns the path written, or an empty text.
   QString SaveGame(bool silent, const QString& path = {});
-  // Not silent, the user picks the file; silent, `path` has passed CheckSavedGame.
-  // True when the game was put on the table.
-  bool LoadGame(bool silent, const QString& path = {});
-  // The file exists and is a saved game; the message of another file is shown.
-  bool CheckSavedGame(const QString& path);
-  bool StartSavedGame();
-  void AutoSaveAtExit();
-  void DeleteAutoSave();
-  // Made when first needed (a first run has none): the file dialogs open in it.
-  void MakeDataFolder();
+  // The user picks the file. True when the game was put on the table.
+  bool LoadGame();
   // The file name the dialogs propose: the current player's.
   QString ProposedFileName() const;
-  // A network game whose connection was lost, saved as local_remote.tvl: the path, or empty.
-  QString ParkNetworkGame(const std::string& localName, const std::string& remoteName);
 
   // --- Sound (tvlmain_sound.cpp)
   // The event sounds, the background music and the "&Sound..." dialog on
@@ -140,7 +126,18 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   void keyPressEvent(QKeyEvent* event) override;
   bool eventFilter(QObject* watched, QEvent* event) override;
   void closeEvent(QCloseEvent* event) override;
+  void showEvent(QShowEvent* event) override;
   bool event(QEvent* event) override;
+
+ signals:
+  // The splash is gone and the table laid out: the first game comes now.
+  void startUpEnded();
+  // The window closes: the game is kept before the exit sound.
+  void closing();
+  // The customise dialog is asked for on `page` (0 Screen, 1 Players, 2 Level,
+  // 3 General), or -1 for the page it was last closed on. Confirmed settings
+  // come back through ApplyCustomSettings.
+  void customizeRequested(int page);
 
  private:
   void FormCreate();
@@ -169,11 +166,12 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
 
   TSession& session_;
   TSettingsAccess& settings_;  // the session's store
-  QStringList arguments_;
+  TGameLifeCycle* lifeCycle_ = nullptr;
   TTableView* view_ = nullptr;
   TStatusBar* status_ = nullptr;
   QPushButton* bnEndHand_ = nullptr;
   std::unique_ptr<TfmSplash> splash_;
+  bool splashShown_ = false;
   QPointer<TfmWhoseTurn> whoseTurn_;
   QPointer<THelpWindow> help_;
   QPointer<QWidget> resultWindow_;

@@ -23,17 +23,22 @@ QAction* TfmTvlMain::AddItem(QMenu* menu, const char* name, const QString& capti
 
 QAction* TfmTvlMain::Action(const QString& objectName) const { return findChild<QAction*>(objectName); }
 
+void TfmTvlMain::ConnectAction(const QString& objectName, std::function<void()> action) {
+  QAction* item = Action(objectName);
+  if (!item) return;
+  item->setEnabled(true);
+  connect(item, &QAction::triggered, this, [this, action = std::move(action)] { session_.Guarded(action); });
+}
+
 void TfmTvlMain::BuildMenus() {
-  auto hook = [](const std::function<void()>& f) { return f ? f : std::function<void()>{}; };
   QMenu* game = menuBar()->addMenu("&Game");
   AddItem(game, "New1", "&New", "Start a new Tarvelo game", Qt::Key_F2, [this] { session_.NewGame(); });
-  AddItem(game, "Load1", "&Load...", "Load a saved game", Qt::Key_F3, hook(Hooks.Load));
-  AddItem(game, "Save1", "&Save...", "Save the current game", Qt::Key_F4, hook(Hooks.Save));
+  AddItem(game, "Load1", "&Load...", "Load a saved game", Qt::Key_F3, {});
+  AddItem(game, "Save1", "&Save...", "Save the current game", Qt::Key_F4, {});
   game->addSeparator();
-  AddItem(game, "Hiscores1", "&Hiscores...", "Show the hall of fame", {}, hook(Hooks.Hiscores));
-  AddItem(game, "WinRatio1", "&Win Ratio...", "Show the win ratio of each player", {}, hook(Hooks.WinRatio));
-  AddItem(game, "MatchHistory1", "&Match History...", "Show the results of the latest matches", {},
-          hook(Hooks.MatchHistory));
+  AddItem(game, "Hiscores1", "&Hiscores...", "Show the hall of fame", {}, {});
+  AddItem(game, "WinRatio1", "&Win Ratio...", "Show the win ratio of each player", {}, {});
+  AddItem(game, "MatchHistory1", "&Match History...", "Show the results of the latest matches", {}, {});
   game->addSeparator();
   AddItem(game, "UndoMeld1", "&Undo Meld", "Undo the last meld, if any", Qt::Key_Delete, [this] {
     session_.UndoMeld();
@@ -46,35 +51,31 @@ void TfmTvlMain::BuildMenus() {
 
   QMenu* options = menuBar()->addMenu("&Options");
   AddItem(options, "Customize1", "&Customize...",
-          "Create players, set the computer level and change the window size and color", {},
-          Hooks.Customize ? std::function<void()>([this] { Hooks.Customize(-1); }) : std::function<void()>{});
+          "Create players, set the computer level and change the window size and color", {}, {});
   AddItem(options, "Decks1", "&Decks...", "Choose the backs of the two decks", {}, [this] { EditDecks(); });
-  AddItem(options, "Sound1", "&Sound...", "Set the sounds and the background music", {}, hook(Hooks.SoundOptions));
+  AddItem(options, "Sound1", "&Sound...", "Set the sounds and the background music", {}, {});
   AddItem(options, "Ladder1", "&Ladder...", "Set the ladder options", {}, {})->setVisible(false);
   AddItem(options, "Rules1", "&Rules...", "Adjust the rules of Canasta to your local variant", {},
           [this] { EditRules(); });
 
   QMenu* network = menuBar()->addMenu("&Network");
-  AddItem(network, "Lobby1", "Lobby...", "Meet other players in the internet lobby", Qt::Key_F5, hook(Hooks.Lobby));
+  AddItem(network, "Lobby1", "Lobby...", "Meet other players in the internet lobby", Qt::Key_F5, {});
   AddItem(network, "ConnecttoOpponent1", "&Connect to Opponent...", "Connect to an opponent", {}, {})
       ->setVisible(false);
-  AddItem(network, "RuleDifferences1", "&Rule Differences...", "Compare your rules with your opponent's", {},
-          hook(Hooks.RuleDifferences))
+  AddItem(network, "RuleDifferences1", "&Rule Differences...", "Compare your rules with your opponent's", {}, {})
       ->setEnabled(false);
-  AddItem(network, "Disconnect1", "&Disconnect", "End the network game", {}, hook(Hooks.Disconnect))->setEnabled(false);
+  AddItem(network, "Disconnect1", "&Disconnect", "End the network game", {}, {})->setEnabled(false);
   AddItem(network, "RequestListing1", "Request &Listing", "Request the list of players", {}, {})->setVisible(false);
   QAction* chatOnTop = AddItem(network, "ChatOnTop1", "&Chat window always on top",
                                "Keep the chat window in front of the table", {}, {});
   chatOnTop->setCheckable(true);
   chatOnTop->setChecked(settings_.ReadBool("Network\\Chat on Top", true));
-  AddItem(network, "ProxySettings1", "Proxy Settings...", "Set the proxy server for the internet connection", {},
-          hook(Hooks.ProxySettings));
+  AddItem(network, "ProxySettings1", "Proxy Settings...", "Set the proxy server for the internet connection", {}, {});
 
   QMenu* help = menuBar()->addMenu("&Help");
   AddItem(help, "HelpTopics1", "&Help Topics", "Show the help", Qt::Key_F1, [this] { HelpTopics(); });
-  AddItem(help, "HomePage1", "&Tarvelo Home Page", "Visit the Tarvelo home page", {}, hook(Hooks.HomePage));
-  AddItem(help, "CheckUpgrade1", "Check &Upgrade...", "Check for a newer version of Tarvelo", {},
-          hook(Hooks.CheckUpgrade));
+  AddItem(help, "HomePage1", "&Tarvelo Home Page", "Visit the Tarvelo home page", {}, {});
+  AddItem(help, "CheckUpgrade1", "Check &Upgrade...", "Check for a newer version of Tarvelo", {}, {});
   AddItem(help, "About1", "&About...", "Show the version of Tarvelo", {}, [this] {
     PlaySound("About");
     TfmAbout(this).exec();

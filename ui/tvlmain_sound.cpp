@@ -2,8 +2,6 @@
 #include "ui/dialogs/sound_dialog.h"
 #include "ui/tvlmain.h"
 
-#include <QAction>
-
 namespace tarvelo {
 
 void TfmTvlMain::UseSound(TAudioBackend& audio, const std::string& dataFolder, TReplaceSoundKey replaceSoundKey) {
@@ -12,13 +10,7 @@ void TfmTvlMain::UseSound(TAudioBackend& audio, const std::string& dataFolder, T
   replaceSoundKey_ = std::move(replaceSoundKey);
   sound_->LoadSettings(settings_);
   Hooks.Sound = [this](std::string_view event) { sound_->PlaySound(event); };
-  // The menu was built before the sound was there: its item is connected now.
-  if (!Hooks.SoundOptions) {
-    Hooks.SoundOptions = [this] { EditSound(); };
-    QAction* item = Action("Sound1");
-    item->setEnabled(true);
-    connect(item, &QAction::triggered, this, [this] { session_.Guarded(Hooks.SoundOptions); });
-  }
+  ConnectAction("Sound1", [this] { EditSound(); });
   sound_->NextMusic();
 }
 

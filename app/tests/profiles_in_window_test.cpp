@@ -49,9 +49,7 @@ struct ProfilesInWindow : ::testing::Test {
       final = info;
       record(info);
     };
-    TWindowHooks windowHooks;
-    records->AddTo(windowHooks);
-    const auto window = tables.Open(settings, {}, windowHooks, sessionHooks);
+    const auto window = tables.Open(settings, {}, {}, sessionHooks);
     records->Attach(*window);
     records->Statistics.NetworkGame = networkGame;
     window->Session().SeatComputer();
@@ -110,11 +108,9 @@ TEST_F(ProfilesInWindow, TwoProfilesPlayWholeGamesAndTheirRecordsSurviveARestart
 
   {
     TTableWindows windows;
-    TWindowHooks hooks;
-    records->AddTo(hooks);
     TSessionHooks sessionHooks;
     records->AddTo(sessionHooks);
-    const auto window = windows.Open(settings, {}, hooks, sessionHooks);
+    const auto window = windows.Open(settings, {}, {}, sessionHooks);
     EXPECT_EQ(window->ProposedFileName(), "Ann.tvl");
     records->Attach(*window);
     ChooseBob(*window);

@@ -35,9 +35,7 @@ struct RecordsInWindow : ::testing::Test {
     TestApp();
     TSessionHooks sessionHooks;
     records.AddTo(sessionHooks);
-    TWindowHooks windowHooks;
-    records.AddTo(windowHooks);
-    window = tables.Open(settings, {}, windowHooks, sessionHooks);
+    window = tables.Open(settings, {}, {}, sessionHooks);
     records.Attach(*window);
     window->EndStartUp();
   }

@@ -89,13 +89,13 @@ struct SavedGames : ::testing::Test {
   TTableWindows tables;
 
   // folder: where the saved games go, the temporary folder unless given.
-  std::unique_ptr<TfmTvlMain> Start(const QStringList& arguments = {}, const QString& folder = {}) {
+  std::unique_ptr<TfmTvlMain> Start(const TStartGame& start = {}, const QString& folder = {}) {
     TWindowHooks hooks;
     hooks.Sound = [this](std::string_view event) { sounds.emplace_back(event); };
     TSessionHooks records;
     records.PlayerName = [this] { return player; };
-    auto window = tables.Open(settings, arguments, hooks, records);
-    window->UseSavedGames(folder.isEmpty() ? data.path() : folder);
+    auto window =
+        tables.Open(settings, TTableSavedGames{folder.isEmpty() ? data.path() : folder, start}, hooks, records);
     window->show();
     window->EndStartUp();
     return window;
@@ -256,6 +256,8 @@ TEST_F(SavedGames, AFileThatFailsLeavesTheGameOnTheTable) {
   }
 }
 
+// Which games are kept at exit is the life cycle's (session tests); here, that
+// closing the window keeps them without a word.
 TEST_F(SavedGames, TheAutoSaveAtExit) {
   struct Case {
     const char* name;
@@ -264,9 +266,7 @@ TEST_F(SavedGames, TheAutoSaveAtExit) {
   };
   const Case cases[] = {
       {"a game in progress", true, true, false, Case::Written},
-      {"auto-save off", false, true, false, Case::Deleted},
       {"no game in progress", true, false, false, Case::Deleted},
-      {"illegal melds", true, true, true, Case::Kept},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.name);
@@ -310,49 +310,6 @@ TEST_F(SavedGames, AGameEndedWithoutAnotherLeavesNoAutoSave) {
   EXPECT_EQ(answers.GameOvers, 1);
   EXPECT_FALSE(window->isVisible());
   EXPECT_FALSE(QFileInfo::exists(AutoSave()));
-}
-
-TEST_F(SavedGames, TheGameAtStartUp) {
-  // A saved game of three cards in hand, where a deal gives fifteen.
-  std::string saved;
-  {
-    auto window = Start();
-    LayGame(GameOf(*window));
-    saved = FileOf(GameOf(*window));
-    ASSERT_FALSE(window->SaveGame(true).isEmpty());
-    ASSERT_FALSE(window->SaveGame(true, data.filePath("named.tvl")).isEmpty());
-    GameOf(*window).Table.PlayerScore = 99;
-    ASSERT_FALSE(window->SaveGame(true, data.filePath("other.tvl")).isEmpty());
-  }
-  struct Case {
-    const char* name;
-    bool autoSave;
-    QStringList arguments;
-    bool loaded;
-    int playerScore;
-  };
-  const Case cases[] = {
-      {"the auto-save", true, {}, true, 1230},
-      {"auto-save off", false, {}, false, 0},
-      {"a file named on the command line", true, {data.filePath("other.tvl")}, true, 99},
-      {"the command line's file with auto-save off", false, {data.filePath("other.tvl")}, true, 99},
-      {"an argument that is no saved game", true, {"/setup"}, false, 0},
-      {"a file that is not there", true, {data.filePath("gone.tvl")}, false, 0},
-  };
-  for (const Case& c : cases) {
-    SCOPED_TRACE(c.name);
-    settings.WriteBool("Settings\\AutoSave", c.autoSave);
-    sounds.clear();
-    auto window = Start(c.arguments);
-    const TTableState& t = GameOf(*window).Table;
-    EXPECT_EQ(t.PlayerHand.Count, c.loaded ? 3 : 15);
-    EXPECT_EQ(t.PlayerScore, c.playerScore);
-    EXPECT_EQ(std::count(sounds.begin(), sounds.end(), "Start"), 1);  // before the load, or by the deal
-    if (c.playerScore == 1230) {
-      EXPECT_EQ(FileOf(GameOf(*window)), saved);
-    }
-  }
-  EXPECT_TRUE(answers.Boxes.empty());
 }
 
 TEST_F(SavedGames, AGameSavedAfterItsLastHandStartsWithADeal) {
@@ -408,15 +365,6 @@ TEST_F(SavedGames, AGameSavedAtAnotherSizeIsLaidOutForThisWindow) {
     EXPECT_EQ(c.X, game.Layout.ColumnX(columns[i]));
     EXPECT_GT(c.Y, game.Layout.PlayerMeldY);
   }
-}
-
-TEST_F(SavedGames, AParkedNetworkGameIsSavedUnderBothNames) {
-  auto window = Start();
-  LayGame(GameOf(*window));
-  const QString path = window->ParkNetworkGame("Anna", "B:o*b");
-  EXPECT_EQ(path, data.filePath("Anna_Bob.tvl"));
-  QString message;
-  EXPECT_TRUE(tarvelo::CheckSavedGame(path, &message));
 }
 
 }  // namespace

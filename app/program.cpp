@@ -1,0 +1,116 @@
+#include "app/program.h"
+
+#include "lobby/lobby_credential.h"
+#include "sound/sdl_audio.h"
+#include "sound/sound_files.h"
+#include "ui/status_bar.h"
+#include "ui/table_view.h"
+
+#include <QEvent>
+#include <QTimer>
+#include <QWindow>
+
+#include <algorithm>
+
+namespace tarvelo {
+
+namespace {
+std::unique_ptr<TAudioBackend> SdlAudio() { return std::make_unique<TSdlAudio>(); }
+
+// Settings of an older generation are brought in once, before anyone reads the store.
+TRegistryTarvelo& Migrated(TRegistryTarvelo& store) {
+  store.MigrateSettings();
+  return store;
+}
+
+// A window that is never painted (started minimized) still gets the rest of the start.
+constexpr int LatestStartMilliseconds = 500;
+}  // namespace
+
+TProgram::TProgram(const TStoreLocations& locations, const QStringList& arguments, TAudioMaker makeAudio,
+                   QObject* parent)
+    : QObject(parent),
+      commandLine_(ParseCommandLine(arguments)),
+      makeAudio_(makeAudio ? std::move(makeAudio) : SdlAudio),
+      dmMain_(locations),
+      settings_(Migrated(dmMain_.rfMain)),
+      session_(settings_),
+      lifeCycle_(session_, locations.DataFolder) {
+  window_ = std::make_unique<TfmTvlMain>(session_);
+  session_.SetDisplay(window_.get());
+  // The lobby link is answered before the first game is loaded or dealt.
+  WireLobby();
+  window_->UseSavedGames(lifeCycle_, commandLine_.Start);
+}
+
+TProgram::~TProgram() = default;
+
+// The lobby: its client, the controller that opens its window, the menu item
+// and the link at start.
+void TProgram::WireLobby() {
+  TLobbyWindowHooks hooks;
+  // The nickname proposed is the current profile's name; none without a profile.
+  hooks.CurrentPlayerName = [this] { return session_.Hooks.PlayerName ? session_.Hooks.PlayerName() : std::string(); };
+  const QString dataFolder = lifeCycle_.DataFolder();
+  hooks.Credential = [dataFolder] { return LobbyCredential(dataFolder); };
+  lobby_ = std::make_unique<TLobbyController>(lobbyClient_, dmMain_.rfMain, hooks);
+  TfmTvlMain& window = *window_;
+  lobby_->SetLobbyActive = [&window](bool active) { window.StatusBar()->SetLobbyActive(active); };
+  window.ConnectAction("Lobby1", [this] { lobby_->OpenLobby(window_.get(), false); });
+  if (commandLine_.LobbyAutoLogin)
+    connect(&window, &TfmTvlMain::startUpEnded, this, [this] { lobby_->OpenLobby(window_.get(), true); });
+}
+
+void TProgram::Start() {
+  window_->show();
+  // Painting begins before the window is on the screen; its exposure comes once the display shows it.
+  window_->windowHandle()->installEventFilter(this);
+  QTimer::singleShot(LatestStartMilliseconds, this, &TProgram::StartAfterFirstPaint);
+}
+
+bool TProgram::eventFilter(QObject* watched, QEvent* event) {
+  if (event->type() == QEvent::Expose && !startQueued_ && static_cast<QWindow*>(watched)->isExposed()) {
+    startQueued_ = true;
+    // After the paint has reached the screen, not inside it.
+    QTimer::singleShot(0, this, &TProgram::StartAfterFirstPaint);
+  }
+  return QObject::eventFilter(watched, event);
+}
+
+void TProgram::StartAfterFirstPaint() {
+  if (records_) return;
+  startQueued_ = true;
+  window_->windowHandle()->removeEventFilter(this);
+  records_ = std::make_unique<TPlayerRecords>(dmMain_.rfMain, settings_);
+  records_->AddTo(session_.Hooks);
+  records_->Attach(*window_);
+  ChoosePlayer();
+  // The stored level in force: after the chooser, as a profile could change it.
+  session_.SeatComputer();
+  StartSound();
+  emit started();
+}
+
+void TProgram::ChoosePlayer() {
+  // Nothing is dealt or loaded before the player is chosen: the splash's time
+  // stands still while the chooser is open.
+  QTimer& splash = window_->tmSplash;
+  const bool running = splash.isActive();
+  const int left = splash.remainingTime();
+  splash.stop();
+  records_->SelectPlayerAtStart(window_.get());
+  if (running) splash.start(std::max(0, left));
+}
+
+void TProgram::StartSound() {
+  audio_ = makeAudio_();
+  window_->UseSound(*audio_, ProgramDataFolder(), [this](const auto& values) {
+    QList<QPair<QString, QString>> texts;
+    // The values' paths are under "Sound\"; the store takes them relative to it.
+    for (const auto& [path, text] : values)
+      texts.append({QString::fromStdString(path).section(u'\\', 1), QString::fromStdString(text)});
+    return dmMain_.rfMain.ReplaceKey("Sound", texts);
+  });
+}
+
+}  // namespace tarvelo
