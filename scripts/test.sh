@@ -1,48 +1,69 @@
 #!/usr/bin/env bash
-# Sets everything up, then runs the whole test suite: the engine under
-# AddressSanitizer and UndefinedBehaviorSanitizer first, then the saved-game
-# loader under libFuzzer for a minute and the IRC reader for half a minute, then every test of the normal build,
-# whose ctest summary is the last thing printed.
+# Sets everything up, then runs the whole test suite: the layer check, the engine
+# under AddressSanitizer and UndefinedBehaviorSanitizer, then the saved-game
+# loader under libFuzzer for a minute and the IRC reader for half a minute, then
+# every test of the normal build, whose ctest summary is the last thing printed.
+# Sourced, it only defines its functions (run_fuzzer runs one fuzz project).
 set -euo pipefail
-root="$(cd "$(dirname "$0")/.." && pwd)"
+root="$(cd "$(dirname "${BASH_SOURCE[0]}")/.." && pwd)"
 jobs="$(nproc)"
 
-echo "== the engine, the computer opponent and the pure protocol folders hold no Qt =="
-bash "$root/scripts/check_layers.sh"
+# Builds the libFuzzer project of a folder with clang and runs its fuzzer for
+# some seconds on the corpus in <build>/corpus, which a seed program writes
+# afresh when there is one and which otherwise grows from run to run. A fault
+# ends the whole run, with the log's end and where the input lies.
+#   run_fuzzer <what> <project folder> <build folder> <fuzzer> <seconds> [--seeds <program>] [--dict <file>]
+run_fuzzer() {
+  local what="$1" project="$2" build="$3" fuzzer="$4" seconds="$5" seeds="" dict=""
+  shift 5
+  while (($#)); do
+    case "$1" in
+      --seeds) seeds="$2" ;;
+      --dict) dict="$2" ;;
+      *) echo "run_fuzzer: unknown option $1" >&2 && return 2 ;;
+    esac
+    shift 2
+  done
+  cmake -S "$project" -B "$build" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
+  cmake --build "$build" --parallel "$jobs"
+  if [[ -n "$seeds" ]]; then
+    rm -rf "$build/corpus" && mkdir -p "$build/corpus"
+    "$build/$seeds" "$build/corpus"
+  else
+    mkdir -p "$build/corpus"
+  fi
+  local options=(-max_total_time="$seconds" -print_final_stats=1)
+  [[ -n "$dict" ]] && options+=(-dict="$dict")
+  if ! (cd "$build" && "$build/$fuzzer" "${options[@]}" "$build/corpus" >"$build/fuzz.log" 2>&1); then
+    tail -n 60 "$build/fuzz.log"
+    echo "The $what fuzzer found a fault; the input is in $build (crash-*)."
+    exit 1
+  fi
+  grep -E "^Done [0-9]+ runs" "$build/fuzz.log"
+}
 
-bash "$root/scripts/setup.sh" "$root/build-sanitize" \
-  -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_WITH_QT=OFF -DTARVELO_WERROR=ON
-echo "== engine and computer-player tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
-ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
-  ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+main() {
+  echo "== the layers: no Qt in the standard C++ folders, and each folder includes only what it may =="
+  bash "$root/scripts/check_layers.sh"
 
-echo "== saved-game loader under libFuzzer (a minute) =="
-fuzz="$root/build-fuzz"
-cmake -S "$root/store/fuzz" -B "$fuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$fuzz" --parallel "$jobs"
-rm -rf "$fuzz/corpus" && mkdir -p "$fuzz/corpus"
-"$fuzz/saved_game_seeds" "$fuzz/corpus"
-if ! (cd "$fuzz" && "$fuzz/saved_game_fuzzer" -max_total_time=60 -print_final_stats=1 \
-        -dict="$root/store/fuzz/saved_game.dict" "$fuzz/corpus" >"$fuzz/fuzz.log" 2>&1); then
-  tail -n 60 "$fuzz/fuzz.log"
-  echo "The saved-game fuzzer found a fault; the input is in $fuzz (crash-*)."
-  exit 1
+  bash "$root/scripts/setup.sh" "$root/build-sanitize" \
+    -DCMAKE_BUILD_TYPE=Debug -DTARVELO_SANITIZE=ON -DTARVELO_WITH_QT=OFF -DTARVELO_WERROR=ON
+  echo "== engine and computer-player tests under AddressSanitizer and UndefinedBehaviorSanitizer =="
+  ASAN_OPTIONS=detect_leaks=1:halt_on_error=1 UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1 \
+    ctest --test-dir "$root/build-sanitize" --output-on-failure -j "$jobs"
+
+  echo "== saved-game loader under libFuzzer (a minute) =="
+  run_fuzzer saved-game "$root/store/fuzz" "$root/build-fuzz" saved_game_fuzzer 60 \
+    --seeds saved_game_seeds --dict "$root/store/fuzz/saved_game.dict"
+
+  echo "== IRC lines and lobby event texts under libFuzzer (half a minute) =="
+  run_fuzzer IRC "$root/lobby/irc/fuzz" "$root/build-fuzz-irc" irc_fuzzer 30
+
+  bash "$root/scripts/setup.sh" "$root/build" -DTARVELO_WERROR=ON
+  echo "== all tests =="
+  ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
+}
+
+if [[ "${BASH_SOURCE[0]}" == "$0" ]]; then
+  main
 fi
-grep -E "^Done [0-9]+ runs" "$fuzz/fuzz.log"
-
-echo "== IRC lines and lobby event texts under libFuzzer (half a minute) =="
-ircfuzz="$root/build-fuzz-irc"
-cmake -S "$root/lobby/irc/fuzz" -B "$ircfuzz" -G Ninja -DCMAKE_CXX_COMPILER=clang++ >/dev/null
-cmake --build "$ircfuzz" --parallel "$jobs"
-mkdir -p "$ircfuzz/corpus"
-if ! (cd "$ircfuzz" && "$ircfuzz/irc_fuzzer" -max_total_time=30 -print_final_stats=1 "$ircfuzz/corpus" \
-        >"$ircfuzz/fuzz.log" 2>&1); then
-  tail -n 60 "$ircfuzz/fuzz.log"
-  echo "The IRC fuzzer found a fault; the input is in $ircfuzz (crash-*)."
-  exit 1
-fi
-grep -E "^Done [0-9]+ runs" "$ircfuzz/fuzz.log"
-
-bash "$root/scripts/setup.sh" "$root/build" -DTARVELO_WERROR=ON
-echo "== all tests =="
-ctest --test-dir "$root/build" --output-on-failure -j "$jobs"
