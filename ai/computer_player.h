@@ -132,8 +132,11 @@ class TComputerPlayer {
   void tryGoOutAggressively();
   void expertMeldStep();
   // A hand index, or DiscardFromMelds for a red three taken back from the meld area.
+  // Like every discard choice it only chooses: no card moves until TakeDiscard.
   int expertChooseDiscard();
   static constexpr int DiscardFromMelds = -2;
+  // The card a discard choice names, taken out of the hand or the meld area.
+  TCard TakeDiscard(int index);
 
   // --- Master level
   void masterTurn();
@@ -274,7 +277,7 @@ class TComputerPlayer {
   int UrgentDiscard(bool jokerPreferred);
   int ChosenDiscard(bool jokerPreferred);
   int DiscardWildcard(bool jokerPreferred) const;
-  int RedThreeFreeze();
+  int RedThreeFreeze() const;
   int ContestedPileDiscard(bool jokerPreferred);
   int SpareSafeRank();
   int WildcardFreeze(bool jokerPreferred) const;
@@ -291,7 +294,6 @@ class TComputerPlayer {
   bool takingPile_ = false;  // the top card is taken, the rest of the pile not yet
   TCard takenTop_;
   int meldValueAtTurnStart_ = 0;
-  TCard meldAreaDiscard_;  // a red three taken back from the meld area to be discarded
 };
 
 // Adds a card to the computer's hand for a decision and takes it out again when it ends.

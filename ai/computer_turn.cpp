@@ -140,7 +140,7 @@ void TComputerPlayer::DiscardStep(TChooseDiscard choose) {
   if (t.OpponentHand.Empty()) return;  // out by melding
   const int index = (this->*choose)();
   if (index < 0 && index != DiscardFromMelds) return;
-  Moves.Discard(index == DiscardFromMelds ? meldAreaDiscard_ : Moves.RemoveFromHand(index));
+  Moves.Discard(TakeDiscard(index));
 }
 
 void TComputerPlayer::EndTurn() {

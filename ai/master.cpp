@@ -89,7 +89,7 @@ int TComputerPlayer::MasterChooseDiscard() {
 }
 
 void TComputerPlayer::FinishTurnWithDiscard(int index) {
-  Moves.Discard(index == DiscardFromMelds ? meldAreaDiscard_ : Moves.RemoveFromHand(index));
+  Moves.Discard(TakeDiscard(index));
   EndTurn();
 }
 
@@ -112,7 +112,6 @@ void TComputerPlayer::CopyStrategyFrom(const TComputerPlayer& other) {
   takingPile_ = other.takingPile_;
   takenTop_ = other.takenTop_;
   meldValueAtTurnStart_ = other.meldValueAtTurnStart_;
-  meldAreaDiscard_ = other.meldAreaDiscard_;
 }
 
 }  // namespace tarvelo
