@@ -46,30 +46,10 @@ struct TMeldPoints {
   int pairsPadded = 0;
 };
 
-// The computer opponent on the second seat of a local game. One call plays a
-// whole turn; the levels share the turn's skeleton and the tallies. It moves
-// cards only through the engine's seat moves, and reads only what a player at
-// the table could see: its own cards, both sides' melds, the discard pile,
-// how many cards the stock and the player's hand hold, and the cards it saw
-// the player take with the pile.
-class TComputerPlayer {
- public:
-  explicit TComputerPlayer(TGame& game) : Game(game) {}
-
-  TGame& Game;
-  TSeatMoves Moves{Game, Seat::Opponent};  // how its cards move
-  TComputerSettings Settings;              // the level in force for the current game
-  // With CheckLegality each laying step is judged as the player's own turn
-  // would be; a step that would leave melds the player could not leave is
-  // not made (it is tried out unseen first), and MoveSkipped hears what and why.
-  bool CheckLegality = false;
-  std::function<void(const std::string&)> MoveSkipped;
-  // Hears what each of the Master's searches found.
-  std::function<void(const TSearchReport&)> SearchDone;
-
-  // Strategy memory: shedRank and threeBlocking last for a hand, the others
-  // for a turn. The Advanced uses threeBlocking as its own brake on going out;
-  // the rest belongs to the Expert.
+// The strategy's memory, copied and put back as one value. shedRank and
+// threeBlocking last for a hand, the others for a turn. The Advanced uses
+// threeBlocking as its own brake on going out; the rest belongs to the Expert.
+struct TStrategyMemory {
   int shedRank = 0;
   bool threeBlocking = false;
   bool canastaProspect = false;
@@ -83,6 +63,28 @@ class TComputerPlayer {
   int probedTopRank = 0;
   bool opponentHoldsMajority = false;  // the player holds the bulk of the cards and the computer has not melded
   TRankTally tally;
+};
+
+// The computer opponent on the second seat of a local game. One call plays a
+// whole turn; the levels share the turn's skeleton and the tallies. It moves
+// cards only through the engine's seat moves, and reads only what a player at
+// the table could see: its own cards, both sides' melds, the discard pile,
+// how many cards the stock and the player's hand hold, and the cards it saw
+// the player take with the pile.
+class TComputerPlayer : public TStrategyMemory {
+ public:
+  explicit TComputerPlayer(TGame& game) : Game(game) {}
+
+  TGame& Game;
+  TSeatMoves Moves{Game, Seat::Opponent};  // how its cards move
+  TComputerSettings Settings;              // the level in force for the current game
+  // With CheckLegality each laying step is judged as the player's own turn
+  // would be; a step that would leave melds the player could not leave is
+  // not made (it is tried out unseen first), and MoveSkipped hears what and why.
+  bool CheckLegality = false;
+  std::function<void(const std::string&)> MoveSkipped;
+  // Hears what each of the Master's searches found.
+  std::function<void(const TSearchReport&)> SearchDone;
 
   // Plays the computer's turn at the level in force; the network level plays nothing.
   void playComputerTurn();
@@ -160,6 +162,14 @@ class TComputerPlayer {
   int beginnerChooseDiscard();  // a hand index, or -1 with nothing to discard
 
  private:
+  // What the turn has done so far: the minimum of a first meld and the pile's take depend on it.
+  struct TTurnProgress {
+    bool TookPile = false;
+    bool TakingPile = false;  // the top card is taken, the rest of the pile not yet
+    TCard TakenTop;
+    int MeldValueAtTurnStart = 0;
+  };
+
   using TChooseDiscard = int (TComputerPlayer::*)();
   using TLayRank = void (TComputerPlayer::*)(int rank);
   using TMeldTaken = void (TComputerPlayer::*)(const TCard& top);
@@ -290,10 +300,7 @@ class TComputerPlayer {
 
   std::string handSeen_;  // the deal string of the hand the strategy memory belongs to
   bool busy_ = false;
-  bool tookPile_ = false;    // this turn
-  bool takingPile_ = false;  // the top card is taken, the rest of the pile not yet
-  TCard takenTop_;
-  int meldValueAtTurnStart_ = 0;
+  TTurnProgress turn_;
 };
 
 // Adds a card to the computer's hand for a decision and takes it out again when it ends.

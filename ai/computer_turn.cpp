@@ -74,9 +74,8 @@ void TComputerPlayer::BeginTurn() {
   t.OpponentToMove = true;
   t.PendingPhase = PhaseDraw;
   SetBusy(true);
-  tookPile_ = false;
-  takingPile_ = false;
-  meldValueAtTurnStart_ = t.OpponentMeldValue;
+  turn_ = {};
+  turn_.MeldValueAtTurnStart = t.OpponentMeldValue;
   t.PlayerMeldValueAtTurnStart = Game.MeldValue(false);
   initialMeldTarget = TGame::InitialMeldFor(t.OpponentScore);
 }
@@ -116,9 +115,9 @@ bool TComputerPlayer::TakePile(const TLevelSteps& level) {
   const TPileTakeDemand demand = PileTakeDemand(pileTop);
   auto take = [&] {
     const TCard top = TakePileTop(level.thawBeforeMeld);
-    takingPile_ = true;
+    turn_.TakingPile = true;
     (this->*level.meldTaken)(top);
-    takingPile_ = false;
+    turn_.TakingPile = false;
     Moves.TakeRestOfPile();
   };
   return guarded("taking the pile", take, [&] { return PileTakeFault(Game, Seat::Opponent, demand); });
@@ -126,8 +125,8 @@ bool TComputerPlayer::TakePile(const TLevelSteps& level) {
 
 TCard TComputerPlayer::TakePileTop(bool thaw) {
   const TCard top = Moves.TakePileTop(thaw);
-  tookPile_ = true;
-  takenTop_ = top;
+  turn_.TookPile = true;
+  turn_.TakenTop = top;
   return top;
 }
 

@@ -9,7 +9,8 @@ namespace tarvelo {
 int TComputerPlayer::TurnMinimum() const {
   const int minimum = TGame::InitialMeldFor(Game.Table.OpponentScore);
   // A first meld made with the pile: without the top card counting, the minimum rises by its value.
-  if (tookPile_ && meldValueAtTurnStart_ == 0 && !Game.Rules.TopCardCounts) return minimum + takenTop_.Value;
+  if (turn_.TookPile && turn_.MeldValueAtTurnStart == 0 && !Game.Rules.TopCardCounts)
+    return minimum + turn_.TakenTop.Value;
   return minimum;
 }
 
@@ -17,26 +18,15 @@ int TComputerPlayer::TurnMinimum() const {
 class TComputerPlayer::TRehearsal {
  public:
   explicit TRehearsal(TComputerPlayer& computer)
-      : computer_(computer),
-        table_(computer.Game.Table),
-        tookPile_(computer.tookPile_),
-        takingPile_(computer.takingPile_),
-        takenTop_(computer.takenTop_),
-        plannedWildcards_(computer.plannedWildcards),
-        wildcardPlan_(computer.wildcardPlan),
-        canastaProspect_(computer.canastaProspect) {
+      : computer_(computer), table_(computer.Game.Table), memory_(computer), turn_(computer.turn_) {
     computer.Game.Rehearsing = true;
   }
   ~TRehearsal() {
     TComputerPlayer& c = computer_;
     c.Game.Rehearsing = false;
     c.Game.Table = table_;
-    c.tookPile_ = tookPile_;
-    c.takingPile_ = takingPile_;
-    c.takenTop_ = takenTop_;
-    c.plannedWildcards = plannedWildcards_;
-    c.wildcardPlan = wildcardPlan_;
-    c.canastaProspect = canastaProspect_;
+    static_cast<TStrategyMemory&>(c) = memory_;
+    c.turn_ = turn_;
     c.recountTallies();
   }
   TRehearsal(const TRehearsal&) = delete;
@@ -45,10 +35,8 @@ class TComputerPlayer::TRehearsal {
  private:
   TComputerPlayer& computer_;
   const TTableState table_;
-  const bool tookPile_, takingPile_;
-  const TCard takenTop_;
-  const int plannedWildcards_, wildcardPlan_;
-  const bool canastaProspect_;
+  const TStrategyMemory memory_;
+  const TTurnProgress turn_;
 };
 
 bool TComputerPlayer::guarded(const char* what, const std::function<void()>& step,
