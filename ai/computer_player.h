@@ -70,7 +70,9 @@ struct TStrategyMemory {
 // cards only through the engine's seat moves, and reads only what a player at
 // the table could see: its own cards, both sides' melds, the discard pile,
 // how many cards the stock and the player's hand hold, and the cards it saw
-// the player take with the pile.
+// the player take with the pile. One exception is by design: the contested-pile
+// test counts the jokers, twos and threes in the player's hand
+// (PlayerWildcardsAndThreesInHand).
 class TComputerPlayer : public TStrategyMemory {
  public:
   explicit TComputerPlayer(TGame& game) : Game(game) {}
@@ -273,7 +275,7 @@ class TComputerPlayer : public TStrategyMemory {
   bool ExpertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank);
   bool ExpertRankRuleTake(bool ok, int topRank);
   int LooseWithWholePile();
-  int PlayerWildcardsAndThreesInHand() const;
+  int PlayerWildcardsAndThreesInHand() const;  // reads the player's hidden hand, by design
   int WildcardsAndThreesTakenByPlayer() const;
   bool NearCanasta() const;
   bool WantsWildcardsForCanastas();
