@@ -1,5 +1,26 @@
 #pragma once
 
+// Names kept as the game's design has them (the README's naming rule excepts
+// them); every other name here follows TName / PascalCase / camelCase:
+//   turns and steps: playComputerTurn, recountTallies, meldNaturals,
+//     canTakeDiscardPile, findInHand, wildcardsInMeld, finishGoingOut,
+//     advancedBuildCanastas;
+//   Expert: expertTurn, expertPileDecision, looseCards, canastaProspectNow,
+//     initialMeldEstimate, canSpare, pileContested, expertTakeMeld,
+//     completeInitialMeld, layNaturalCanastas, buildCanastas, layNaturals,
+//     reachableCanastas, goingOutPays, tryGoOutAggressively, expertMeldStep,
+//     expertChooseDiscard, wildcardsUsed;
+//   Advanced: advancedTurn, advancedPileDecision, advancedInitialMeldEstimate,
+//     canastaFromHand, advancedCompleteInitialMeld, advancedChooseDiscard;
+//   Beginner: beginnerTurn, beginnerPileDecision, beginnerInitialMeldEstimate,
+//     layRankFromHand, beginnerCompleteInitialMeld, beginnerLayNaturals,
+//     beginnerFinishGoingOut, beginnerChooseDiscard;
+//   strategy memory: shedRank, threeBlocking, canastaProspect, plannedWildcards,
+//     wildcardPlan, aggressiveTurn, initialMeldTarget, opponentHoldsMajority;
+//   tallies (ai/rank_tally.h): ownHand, ownMeld, ownMeldNatural, oppMeld,
+//     oppMeldNatural, discardCount, oppTaken; the game's pickupMemory;
+//   settings (ai/computer_settings.h): computerLevel, aggressiveness.
+
 #include "ai/computer_settings.h"
 #include "ai/master_search.h"
 #include "ai/rank_tally.h"
@@ -60,7 +81,7 @@ struct TStrategyMemory {
   // Per turn.
   int initialMeldTarget = 50;
   // The rank of the pile's top card while a pile decision holds it in the hand, else 0.
-  int probedTopRank = 0;
+  int ProbedTopRank = 0;
   bool opponentHoldsMajority = false;  // the player holds the bulk of the cards and the computer has not melded
   TRankTally tally;
 };
@@ -143,7 +164,7 @@ class TComputerPlayer : public TStrategyMemory {
   TCard TakeDiscard(int index);
 
   // --- Master level
-  void masterTurn();
+  void MasterTurn();
 
   // --- Advanced level
   void advancedTurn();
@@ -207,9 +228,9 @@ class TComputerPlayer : public TStrategyMemory {
   // Runs a step; with CheckLegality, first tries it out unseen and skips it when it
   // would leave a fault that was not there before (or a pile take the player could
   // not complete). False when skipped.
-  bool guarded(const char* what, const std::function<void()>& step, const std::function<std::string()>& takeFault = {});
+  bool Guarded(const char* what, const std::function<void()>& step, const std::function<std::string()>& takeFault = {});
   // The fault a step would leave, found on the table unseen and put back after.
-  std::string rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault);
+  std::string Rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault);
   int TurnMinimum() const;
   TPileTakeDemand PileTakeDemand(const TCard& top);
 

@@ -18,7 +18,7 @@ void TComputerPlayer::playComputerTurn() {
         expertTurn();
         break;
       case LevelMaster:
-        masterTurn();
+        MasterTurn();
         break;
       default:
         break;  // the network level: the peer holds the seat
@@ -99,7 +99,7 @@ bool TComputerPlayer::PlayExhaustedStock(TLayRank layTaken) {
     const TCard top = Moves.TakePileTop(false);
     (this->*layTaken)(top.Rank);
   };
-  if (StockExhaustedTest() && guarded("laying the top card with the stock exhausted", layTopCard)) return true;
+  if (StockExhaustedTest() && Guarded("laying the top card with the stock exhausted", layTopCard)) return true;
   t.EndHandRequested = true;
   if (!t.StockExhausted) Game.SetStockExhausted(true);
   SetBusy(false);
@@ -120,7 +120,7 @@ bool TComputerPlayer::TakePile(const TLevelSteps& level) {
     turn_.TakingPile = false;
     Moves.TakeRestOfPile();
   };
-  return guarded("taking the pile", take, [&] { return PileTakeFault(Game, Seat::Opponent, demand); });
+  return Guarded("taking the pile", take, [&] { return PileTakeFault(Game, Seat::Opponent, demand); });
 }
 
 TCard TComputerPlayer::TakePileTop(bool thaw) {

@@ -39,13 +39,13 @@ class TComputerPlayer::TRehearsal {
   const TTurnProgress turn_;
 };
 
-bool TComputerPlayer::guarded(const char* what, const std::function<void()>& step,
+bool TComputerPlayer::Guarded(const char* what, const std::function<void()>& step,
                               const std::function<std::string()>& takeFault) {
   if (!CheckLegality) {
     step();
     return true;
   }
-  const std::string fault = rehearse(step, takeFault);
+  const std::string fault = Rehearse(step, takeFault);
   if (!fault.empty()) {
     if (MoveSkipped) MoveSkipped(std::string(what) + ": " + fault);
     return false;
@@ -54,7 +54,7 @@ bool TComputerPlayer::guarded(const char* what, const std::function<void()>& ste
   return true;
 }
 
-std::string TComputerPlayer::rehearse(const std::function<void()>& step,
+std::string TComputerPlayer::Rehearse(const std::function<void()>& step,
                                       const std::function<std::string()>& takeFault) {
   // Only a step that breaks what held before is refused.
   if (!StepMeldFault(Game, Seat::Opponent, TurnMinimum()).empty()) return {};

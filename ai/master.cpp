@@ -16,7 +16,7 @@ TComputerPlayer::TLevelSteps TComputerPlayer::ExpertLevelSteps() {
           &TComputerPlayer::expertChooseDiscard};
 }
 
-void TComputerPlayer::masterTurn() {
+void TComputerPlayer::MasterTurn() {
   TLevelSteps steps = ExpertLevelSteps();
   steps.pileDecision = &TComputerPlayer::MasterPileDecision;
   steps.meldStep = &TComputerPlayer::MasterMeldStep;
