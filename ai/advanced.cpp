@@ -33,7 +33,7 @@ void TComputerPlayer::AdvancedMeldStep() {
     const TMeldEstimate estimate = advancedInitialMeldEstimate();
     // Two padded pairs are worth it only against a minimum above 50.
     if (estimate.reachable && (estimate.pairsPadded < 2 || TGame::InitialMeldFor(Game.Table.OpponentScore) > 50))
-      guarded("the first meld", [this] { advancedCompleteInitialMeld(); });
+      Guarded("the first meld", [this] { advancedCompleteInitialMeld(); });
   }
   if (HasMelded()) advancedBuildCanastas();
   if (HasCanastasNeeded() || !Game.Rules.CanastaRequired) AdvancedGoOutStep();
@@ -55,7 +55,7 @@ void TComputerPlayer::AdvancedGoOutStep() {
                      16.0 / (playerCards * playerCards + 1) > u || t.OpponentHand.Count == 2;
   if (!goOut) return;
   LayNaturalsWithin(t.OpponentHand.Count);
-  guarded("going out", [this] { finishGoingOut(); });
+  Guarded("going out", [this] { finishGoingOut(); });
 }
 
 bool TComputerPlayer::advancedPileDecision() {
@@ -87,7 +87,7 @@ TMeldEstimate TComputerPlayer::advancedInitialMeldEstimate() {
   const int allowedPairs = initialMeldTarget < 90 ? 0 : initialMeldTarget < 120 ? 1 : 99;
   // Six cards stay in the hand; weighing the pile, the rest of it comes into the hand as well.
   const TTableState& t = Game.Table;
-  const int handAfter = t.OpponentHand.Count + (probedTopRank != 0 ? t.DiscardPile.Count - 1 : 0);
+  const int handAfter = t.OpponentHand.Count + (ProbedTopRank != 0 ? t.DiscardPile.Count - 1 : 0);
   const bool reachable = m.points >= initialMeldTarget && m.cards < handAfter - 6 && m.pairsPadded <= allowedPairs;
   return {reachable, m.pairsPadded};
 }
@@ -124,7 +124,7 @@ void TComputerPlayer::advancedBuildCanastas() {
     // A canasta may hold three wildcards at most, and a card must stay in the hand.
     if (wild < need || need > 3 - wildcardsInMeld(r) || tally.ownHand[r] + need >= Game.Table.OpponentHand.Count)
       continue;
-    guarded("a canasta with wildcards", [&] {
+    Guarded("a canasta with wildcards", [&] {
       meldNaturals(r, 0);
       for (int i = 0; i < need; ++i) Moves.MeldWildcard(r);
     });

@@ -19,11 +19,11 @@ void TComputerPlayer::BeginnerMeldTakenCard(const TCard& top) {
 void TComputerPlayer::BeginnerMeldStep() {
   Moves.LayDownRedThrees(false);
   if (!HasMelded() && beginnerInitialMeldEstimate().reachable)
-    guarded("the first meld", [this] { beginnerCompleteInitialMeld(); });
+    Guarded("the first meld", [this] { beginnerCompleteInitialMeld(); });
   if (HasMelded()) advancedBuildCanastas();
   if (!HasCanastasNeeded()) return;
   beginnerLayNaturals();
-  guarded("going out", [this] { beginnerFinishGoingOut(); });
+  Guarded("going out", [this] { beginnerFinishGoingOut(); });
 }
 
 void TComputerPlayer::layRankFromHand(const TCard& card) {

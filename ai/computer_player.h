@@ -1,5 +1,26 @@
 #pragma once
 
+// Names kept as the game's design has them (the README's naming rule excepts
+// them); every other name here follows TName / PascalCase / camelCase:
+//   turns and steps: playComputerTurn, recountTallies, meldNaturals,
+//     canTakeDiscardPile, findInHand, wildcardsInMeld, finishGoingOut,
+//     advancedBuildCanastas;
+//   Expert: expertTurn, expertPileDecision, looseCards, canastaProspectNow,
+//     initialMeldEstimate, canSpare, pileContested, expertTakeMeld,
+//     completeInitialMeld, layNaturalCanastas, buildCanastas, layNaturals,
+//     reachableCanastas, goingOutPays, tryGoOutAggressively, expertMeldStep,
+//     expertChooseDiscard, wildcardsUsed;
+//   Advanced: advancedTurn, advancedPileDecision, advancedInitialMeldEstimate,
+//     canastaFromHand, advancedCompleteInitialMeld, advancedChooseDiscard;
+//   Beginner: beginnerTurn, beginnerPileDecision, beginnerInitialMeldEstimate,
+//     layRankFromHand, beginnerCompleteInitialMeld, beginnerLayNaturals,
+//     beginnerFinishGoingOut, beginnerChooseDiscard;
+//   strategy memory: shedRank, threeBlocking, canastaProspect, plannedWildcards,
+//     wildcardPlan, aggressiveTurn, initialMeldTarget, opponentHoldsMajority;
+//   tallies (ai/rank_tally.h): ownHand, ownMeld, ownMeldNatural, oppMeld,
+//     oppMeldNatural, discardCount, oppTaken; the game's pickupMemory;
+//   settings (ai/computer_settings.h): computerLevel, aggressiveness.
+
 #include "ai/computer_moves.h"
 #include "ai/computer_settings.h"
 #include "ai/master_search.h"
@@ -47,13 +68,34 @@ struct TMeldPoints {
   int pairsPadded = 0;
 };
 
+// The strategy's memory, copied and put back as one value. shedRank and
+// threeBlocking last for a hand, the others for a turn. The Advanced uses
+// threeBlocking as its own brake on going out; the rest belongs to the Expert.
+struct TStrategyMemory {
+  int shedRank = 0;
+  bool threeBlocking = false;
+  bool canastaProspect = false;
+  int plannedWildcards = 0;
+  int wildcardPlan = 0;
+  bool aggressiveTurn = false;
+
+  // Per turn.
+  int initialMeldTarget = 50;
+  // The rank of the pile's top card while a pile decision holds it in the hand, else 0.
+  int ProbedTopRank = 0;
+  bool opponentHoldsMajority = false;  // the player holds the bulk of the cards and the computer has not melded
+  TRankTally tally;
+};
+
 // The computer opponent on the second seat of a local game. One call plays a
 // whole turn; the levels share the turn's skeleton and the tallies. It moves
 // cards only through the engine's seat moves, and reads only what a player at
 // the table could see: its own cards, both sides' melds, the discard pile,
 // how many cards the stock and the player's hand hold, and the cards it saw
-// the player take with the pile.
-class TComputerPlayer {
+// the player take with the pile. One exception is by design: the contested-pile
+// test counts the jokers, twos and threes in the player's hand
+// (PlayerWildcardsAndThreesInHand).
+class TComputerPlayer : public TStrategyMemory {
  public:
   explicit TComputerPlayer(TGame& game) : Game(game) {}
 
@@ -68,23 +110,6 @@ class TComputerPlayer {
   bool CheckLegality = false;
   // Hears what each of the Master's searches found.
   std::function<void(const TSearchReport&)> SearchDone;
-
-  // Strategy memory: shedRank and threeBlocking last for a hand, the others
-  // for a turn. The Advanced uses threeBlocking as its own brake on going out;
-  // the rest belongs to the Expert.
-  int shedRank = 0;
-  bool threeBlocking = false;
-  bool canastaProspect = false;
-  int plannedWildcards = 0;
-  int wildcardPlan = 0;
-  bool aggressiveTurn = false;
-
-  // Per turn.
-  int initialMeldTarget = 50;
-  // The rank of the pile's top card while a pile decision holds it in the hand, else 0.
-  int probedTopRank = 0;
-  bool opponentHoldsMajority = false;  // the player holds the bulk of the cards and the computer has not melded
-  TRankTally tally;
 
   // Plays the computer's turn at the level in force; the network level plays nothing.
   void playComputerTurn();
@@ -136,11 +161,14 @@ class TComputerPlayer {
   void tryGoOutAggressively();
   void expertMeldStep();
   // A hand index, or DiscardFromMelds for a red three taken back from the meld area.
+  // Like every discard choice it only chooses: no card moves until TakeDiscard.
   int expertChooseDiscard();
   static constexpr int DiscardFromMelds = -2;
+  // The card a discard choice names, taken out of the hand or the meld area.
+  TCard TakeDiscard(int index);
 
   // --- Master level
-  void masterTurn();
+  void MasterTurn();
 
   // --- Advanced level
   void advancedTurn();
@@ -161,6 +189,14 @@ class TComputerPlayer {
   int beginnerChooseDiscard();  // a hand index, or -1 with nothing to discard
 
  private:
+  // What the turn has done so far: the minimum of a first meld and the pile's take depend on it.
+  struct TTurnProgress {
+    bool TookPile = false;
+    bool TakingPile = false;  // the top card is taken, the rest of the pile not yet
+    TCard TakenTop;
+    int MeldValueAtTurnStart = 0;
+  };
+
   using TChooseDiscard = int (TComputerPlayer::*)();
   using TLayRank = void (TComputerPlayer::*)(int rank);
   using TMeldTaken = void (TComputerPlayer::*)(const TCard& top);
@@ -196,9 +232,9 @@ class TComputerPlayer {
   // Runs a step; with CheckLegality, first tries it out unseen and skips it when it
   // would leave a fault that was not there before (or a pile take the player could
   // not complete). False when skipped.
-  bool guarded(const char* what, const std::function<void()>& step, const std::function<std::string()>& takeFault = {});
+  bool Guarded(const char* what, const std::function<void()>& step, const std::function<std::string()>& takeFault = {});
   // The fault a step would leave, found on the table unseen and put back after.
-  std::string rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault);
+  std::string Rehearse(const std::function<void()>& step, const std::function<std::string()>& takeFault);
   int TurnMinimum() const;
   TPileTakeDemand PileTakeDemand(const TCard& top);
 
@@ -264,7 +300,7 @@ class TComputerPlayer {
   bool ExpertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank);
   bool ExpertRankRuleTake(bool ok, int topRank);
   int LooseWithWholePile();
-  int PlayerWildcardsAndThreesInHand() const;
+  int PlayerWildcardsAndThreesInHand() const;  // reads the player's hidden hand, by design
   int WildcardsAndThreesTakenByPlayer() const;
   bool NearCanasta() const;
   bool WantsWildcardsForCanastas();
@@ -278,7 +314,7 @@ class TComputerPlayer {
   int UrgentDiscard(bool jokerPreferred);
   int ChosenDiscard(bool jokerPreferred);
   int DiscardWildcard(bool jokerPreferred) const;
-  int RedThreeFreeze();
+  int RedThreeFreeze() const;
   int ContestedPileDiscard(bool jokerPreferred);
   int SpareSafeRank();
   int WildcardFreeze(bool jokerPreferred) const;
@@ -291,11 +327,7 @@ class TComputerPlayer {
 
   std::string handSeen_;  // the deal string of the hand the strategy memory belongs to
   bool busy_ = false;
-  bool tookPile_ = false;    // this turn
-  bool takingPile_ = false;  // the top card is taken, the rest of the pile not yet
-  TCard takenTop_;
-  int meldValueAtTurnStart_ = 0;
-  TCard meldAreaDiscard_;  // a red three taken back from the meld area to be discarded
+  TTurnProgress turn_;
 };
 
 // Adds a card to the computer's hand for a decision and takes it out again when it ends.

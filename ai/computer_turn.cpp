@@ -19,7 +19,7 @@ void TComputerPlayer::playComputerTurn() {
         expertTurn();
         break;
       case LevelMaster:
-        masterTurn();
+        MasterTurn();
         break;
       default:
         break;  // the network level: the peer holds the seat
@@ -75,9 +75,8 @@ void TComputerPlayer::BeginTurn() {
   t.OpponentToMove = true;
   t.PendingPhase = PhaseDraw;
   SetBusy(true);
-  tookPile_ = false;
-  takingPile_ = false;
-  meldValueAtTurnStart_ = t.OpponentMeldValue;
+  turn_ = {};
+  turn_.MeldValueAtTurnStart = t.OpponentMeldValue;
   t.PlayerMeldValueAtTurnStart = Game.MeldValue(false);
   initialMeldTarget = TGame::InitialMeldFor(t.OpponentScore);
 }
@@ -92,7 +91,7 @@ bool TComputerPlayer::PlayExhaustedStock(TLayRank layTaken) {
     (this->*layTaken)(top.Rank);
   };
   recountTallies();
-  if (IsForcedToTake(Game, Seat::Opponent) && guarded("laying the top card with the stock exhausted", layTopCard))
+  if (IsForcedToTake(Game, Seat::Opponent) && Guarded("laying the top card with the stock exhausted", layTopCard))
     return true;
   t.EndHandRequested = true;
   if (!t.StockExhausted) Game.SetStockExhausted(true);
@@ -109,18 +108,18 @@ bool TComputerPlayer::TakePile(const TLevelSteps& level) {
   const TPileTakeDemand demand = PileTakeDemand(pileTop);
   auto take = [&] {
     const TCard top = TakePileTop(level.thawBeforeMeld);
-    takingPile_ = true;
+    turn_.TakingPile = true;
     (this->*level.meldTaken)(top);
-    takingPile_ = false;
+    turn_.TakingPile = false;
     Moves.TakeRestOfPile();
   };
-  return guarded("taking the pile", take, [&] { return PileTakeFault(Game, Seat::Opponent, demand); });
+  return Guarded("taking the pile", take, [&] { return PileTakeFault(Game, Seat::Opponent, demand); });
 }
 
 TCard TComputerPlayer::TakePileTop(bool thaw) {
   const TCard top = Moves.TakePileTop(thaw);
-  tookPile_ = true;
-  takenTop_ = top;
+  turn_.TookPile = true;
+  turn_.TakenTop = top;
   return top;
 }
 
@@ -133,7 +132,7 @@ void TComputerPlayer::DiscardStep(TChooseDiscard choose) {
   if (t.OpponentHand.Empty()) return;  // out by melding
   const int index = (this->*choose)();
   if (index < 0 && index != DiscardFromMelds) return;
-  Moves.Discard(index == DiscardFromMelds ? meldAreaDiscard_ : Moves.RemoveFromHand(index));
+  Moves.Discard(TakeDiscard(index));
 }
 
 void TComputerPlayer::EndTurn() {

@@ -54,7 +54,7 @@ void TComputerPlayer::layNaturalCanastas() {
     recountTallies();
     if (tally.ownHand[r] == 0 || tally.ownHand[r] + tally.ownMeld[r] < 7 || wildcardsInMeld(r) > 0) continue;
     // Before the first meld a canasta is laid only when it reaches the target on its own.
-    if (HasMelded() || 7 * RankValue(r) >= initialMeldTarget) guarded("a natural canasta", [&] { meldNaturals(r, 0); });
+    if (HasMelded() || 7 * RankValue(r) >= initialMeldTarget) Guarded("a natural canasta", [&] { meldNaturals(r, 0); });
   }
 }
 
@@ -80,7 +80,7 @@ void TComputerPlayer::buildCanastas() {
       if (need[r] != i) continue;
       recountTallies();
       if (tally.WildcardsInHand() < i || Game.Table.OpponentHand.Count < tally.ownHand[r] + i) continue;
-      guarded("a canasta with wildcards", [&] {
+      Guarded("a canasta with wildcards", [&] {
         meldNaturals(r, 0);
         recountTallies();
         for (int k = 0; k < i && tally.ownMeld[r] < 7; ++k) Moves.MeldWildcard(r);
@@ -105,7 +105,7 @@ void TComputerPlayer::layNaturals(bool keepTwo) {
 
 void TComputerPlayer::FinishGoingOutStep() {
   layNaturals(false);
-  guarded("going out", [this] { finishGoingOut(); });
+  Guarded("going out", [this] { finishGoingOut(); });
 }
 
 TReachableCanastas TComputerPlayer::reachableCanastas() {

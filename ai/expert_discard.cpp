@@ -48,15 +48,19 @@ int TComputerPlayer::ChosenDiscard(bool jokerPreferred) {
   return choice;
 }
 
-int TComputerPlayer::RedThreeFreeze() {
-  TTableState& t = Game.Table;
-  const int index = FindFirst(t.OpponentMelds, IsRedThree);
-  if (index < 0 || Game.Rules.NumberOfCanastas != 2 || HasMelded() || t.OpponentHand.Count >= 14 ||
-      !Game.Rules.ThreeBlock)
+int TComputerPlayer::RedThreeFreeze() const {
+  const TTableState& t = Game.Table;
+  if (FindFirst(t.OpponentMelds, IsRedThree) < 0 || Game.Rules.NumberOfCanastas != 2 || HasMelded() ||
+      t.OpponentHand.Count >= 14 || !Game.Rules.ThreeBlock)
     return -1;
-  // The red threes after it close up; the card goes to the pile, which it freezes.
-  meldAreaDiscard_ = Moves.TakeRedThreeFromMelds(index);
+  // Only chosen here: the card leaves the meld area when it is discarded (TakeDiscard).
   return DiscardFromMelds;
+}
+
+TCard TComputerPlayer::TakeDiscard(int index) {
+  if (index != DiscardFromMelds) return Moves.RemoveFromHand(index);
+  // The red threes after it close up; the card goes to the pile, which it freezes.
+  return Moves.TakeRedThreeFromMelds(FindFirst(Game.Table.OpponentMelds, IsRedThree));
 }
 
 int TComputerPlayer::ContestedPileDiscard(bool jokerPreferred) {

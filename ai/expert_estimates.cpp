@@ -130,6 +130,9 @@ bool TComputerPlayer::canSpare(int rank) {
   return reachable;
 }
 
+// The one look at the player's hidden cards the Expert takes by design: how many
+// jokers, twos and threes the hand holds (counted as the player's own pile take
+// counts them), and nothing of which they are.
 int TComputerPlayer::PlayerWildcardsAndThreesInHand() const {
   int n = 0;
   for (const TCard& c : Game.Table.PlayerHand.Live()) n += c.Rank <= RankThree ? 1 : 0;

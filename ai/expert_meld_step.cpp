@@ -68,7 +68,7 @@ void TComputerPlayer::ExpertGoOutStep() {
   if (GoingOutConsidered() && looseCards().readyToGoOut && goingOutPays()) {
     layNaturals(false);
     buildCanastas();
-    guarded("going out", [this] { finishGoingOut(); });
+    Guarded("going out", [this] { finishGoingOut(); });
     return;
   }
   const bool hurry = t.PlayerHand.Count < 6 || t.Stock.Count < 5 ||

@@ -14,7 +14,7 @@ void TComputerPlayer::LayNaturalsWithin(int budget, bool keepOneBack) {
     // A card kept back must not leave a new meld of two: then the rank stays in the hand.
     if (lay < 3 && tally.ownMeld[r] == 0) continue;
     budget -= n;
-    guarded("laying naturals", [&] {
+    Guarded("laying naturals", [&] {
       for (int i = 0; i < lay; ++i) Moves.MeldFromHand(findInHand(r));
     });
   }
@@ -63,13 +63,13 @@ void TComputerPlayer::HandOutWildcards(int count) {
     if (canastas.Kind[r] != NoCanasta || tally.ownMeld[r] >= 7) continue;
     const int wild = wildcardsInMeld(r);
     for (int room = tally.ownMeld[r] - 2 * wild; room > 0 && count > 0 && HasWildcardInHand(); --room, --count)
-      guarded("a spare wildcard", [&] { Moves.MeldWildcard(r); });
+      Guarded("a spare wildcard", [&] { Moves.MeldWildcard(r); });
   }
   // The rest go on the lowest canasta that can still take a wildcard; without one they stay in the hand.
   for (; count > 0 && HasWildcardInHand(); --count) {
     const int canasta = LowestCanastaTakingWildcard();
     if (canasta == 0) return;
-    guarded("a spare wildcard", [&] { Moves.MeldWildcard(canasta); });
+    Guarded("a spare wildcard", [&] { Moves.MeldWildcard(canasta); });
   }
 }
 

@@ -17,7 +17,7 @@ int TComputerPlayer::CardsToLay(int rank, int limit) {
   // out, a card stays in the hand for the discard. While the pile is being
   // taken, the rest of it is still to come into the hand.
   const TTableState& t = Game.Table;
-  const int coming = takingPile_ ? t.DiscardPile.Count : 0;
+  const int coming = turn_.TakingPile ? t.DiscardPile.Count : 0;
   return n == t.OpponentHand.Count + coming && !HasCanastasNeeded() ? n - 1 : n;
 }
 

@@ -21,7 +21,7 @@ TMeldPoints TComputerPlayer::InitialMeldPoints() {
     if (n.ownHand[r] != 2) continue;
     // The pair rule speaks of the pile's top card only: a new meld started with
     // it needs two naturals from the hand; a pair of the hand may be padded.
-    if (r == probedTopRank && Game.Rules.NaturalPair) continue;
+    if (r == ProbedTopRank && Game.Rules.NaturalPair) continue;
     m.points += 2 * RankValue(r) + (jokers > 0 ? 50 : 20);
     (jokers > 0 ? jokers : twos)--;
     m.cards += 3;

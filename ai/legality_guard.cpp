@@ -10,7 +10,7 @@ namespace tarvelo {
 int TComputerPlayer::TurnMinimum() const {
   const int minimum = TGame::InitialMeldFor(Game.Table.OpponentScore);
   // A first meld made with the pile: without the top card counting, the minimum rises by its value.
-  if (tookPile_ && meldValueAtTurnStart_ == 0) return minimum + TopCardRaise(Game.Rules, takenTop_);
+  if (turn_.TookPile && turn_.MeldValueAtTurnStart == 0) return minimum + TopCardRaise(Game.Rules, turn_.TakenTop);
   return minimum;
 }
 
@@ -18,26 +18,15 @@ int TComputerPlayer::TurnMinimum() const {
 class TComputerPlayer::TRehearsal {
  public:
   explicit TRehearsal(TComputerPlayer& computer)
-      : computer_(computer),
-        table_(computer.Game.Table),
-        tookPile_(computer.tookPile_),
-        takingPile_(computer.takingPile_),
-        takenTop_(computer.takenTop_),
-        plannedWildcards_(computer.plannedWildcards),
-        wildcardPlan_(computer.wildcardPlan),
-        canastaProspect_(computer.canastaProspect) {
+      : computer_(computer), table_(computer.Game.Table), memory_(computer), turn_(computer.turn_) {
     computer.Game.Rehearsing = true;
   }
   ~TRehearsal() {
     TComputerPlayer& c = computer_;
     c.Game.Rehearsing = false;
     c.Game.Table = table_;
-    c.tookPile_ = tookPile_;
-    c.takingPile_ = takingPile_;
-    c.takenTop_ = takenTop_;
-    c.plannedWildcards = plannedWildcards_;
-    c.wildcardPlan = wildcardPlan_;
-    c.canastaProspect = canastaProspect_;
+    static_cast<TStrategyMemory&>(c) = memory_;
+    c.turn_ = turn_;
     c.recountTallies();
   }
   TRehearsal(const TRehearsal&) = delete;
@@ -46,19 +35,17 @@ class TComputerPlayer::TRehearsal {
  private:
   TComputerPlayer& computer_;
   const TTableState table_;
-  const bool tookPile_, takingPile_;
-  const TCard takenTop_;
-  const int plannedWildcards_, wildcardPlan_;
-  const bool canastaProspect_;
+  const TStrategyMemory memory_;
+  const TTurnProgress turn_;
 };
 
-bool TComputerPlayer::guarded(const char* what, const std::function<void()>& step,
+bool TComputerPlayer::Guarded(const char* what, const std::function<void()>& step,
                               const std::function<std::string()>& takeFault) {
   if (!CheckLegality) {
     step();
     return true;
   }
-  const std::string fault = rehearse(step, takeFault);
+  const std::string fault = Rehearse(step, takeFault);
   if (!fault.empty()) {
     if (MoveSkipped) MoveSkipped(std::string(what) + ": " + fault);
     return false;
@@ -67,7 +54,7 @@ bool TComputerPlayer::guarded(const char* what, const std::function<void()>& ste
   return true;
 }
 
-std::string TComputerPlayer::rehearse(const std::function<void()>& step,
+std::string TComputerPlayer::Rehearse(const std::function<void()>& step,
                                       const std::function<std::string()>& takeFault) {
   // Only a step that breaks what held before is refused.
   if (!StepMeldFault(Game, Seat::Opponent, TurnMinimum()).empty()) return {};

@@ -16,7 +16,7 @@ TComputerPlayer::TLevelSteps TComputerPlayer::ExpertLevelSteps() {
           &TComputerPlayer::expertChooseDiscard};
 }
 
-void TComputerPlayer::masterTurn() {
+void TComputerPlayer::MasterTurn() {
   TLevelSteps steps = ExpertLevelSteps();
   steps.pileDecision = &TComputerPlayer::MasterPileDecision;
   steps.meldStep = &TComputerPlayer::MasterMeldStep;
@@ -89,7 +89,7 @@ int TComputerPlayer::MasterChooseDiscard() {
 }
 
 void TComputerPlayer::FinishTurnWithDiscard(int index) {
-  Moves.Discard(index == DiscardFromMelds ? meldAreaDiscard_ : Moves.RemoveFromHand(index));
+  Moves.Discard(TakeDiscard(index));
   EndTurn();
 }
 
@@ -97,22 +97,10 @@ void TComputerPlayer::CopyStrategyFrom(const TComputerPlayer& other) {
   Settings = other.Settings;
   Settings.computerLevel = LevelExpert;  // a hand played out in the head is played by the Expert's rules
   CheckLegality = other.CheckLegality;
-  shedRank = other.shedRank;
-  threeBlocking = other.threeBlocking;
-  canastaProspect = other.canastaProspect;
-  plannedWildcards = other.plannedWildcards;
-  wildcardPlan = other.wildcardPlan;
-  aggressiveTurn = other.aggressiveTurn;
-  initialMeldTarget = other.initialMeldTarget;
-  opponentHoldsMajority = other.opponentHoldsMajority;
-  tally = other.tally;
+  static_cast<TStrategyMemory&>(*this) = other;
+  turn_ = other.turn_;
   handSeen_ = other.handSeen_;
   busy_ = other.busy_;
-  tookPile_ = other.tookPile_;
-  takingPile_ = other.takingPile_;
-  takenTop_ = other.takenTop_;
-  meldValueAtTurnStart_ = other.meldValueAtTurnStart_;
-  meldAreaDiscard_ = other.meldAreaDiscard_;
 }
 
 }  // namespace tarvelo

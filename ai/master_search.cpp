@@ -127,13 +127,8 @@ int TMasterSearch::Best(int candidates, const TCandidateTurn& play) {
 
 void TMasterSearch::PlayCandidate(const TTableState& table, std::uint32_t seed, int candidate,
                                   const TCandidateTurn& play) {
-  const TGame& real = master_.Game;
+  static_cast<TGameValues&>(game_) = master_.Game;
   game_.Table = table;
-  game_.Rules = real.Rules;
-  game_.Layout = real.Layout;
-  game_.RightClicks = real.RightClicks;
-  game_.LastDealString = real.LastDealString;
-  game_.UndoStack = real.UndoStack;
   host_.Random.Seed(seed);
   host_.TurnPending = false;
   host_.HandOver = false;

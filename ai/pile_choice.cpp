@@ -54,12 +54,12 @@ THandProbe::THandProbe(TComputerPlayer& computer) : computer_(computer), saved_(
 
 THandProbe::THandProbe(TComputerPlayer& computer, const TCard& card) : THandProbe(computer) {
   AddCard(computer.Game.Table.OpponentHand, card);
-  computer.probedTopRank = card.Rank;
+  computer.ProbedTopRank = card.Rank;
   computer.recountTallies();
 }
 
 THandProbe::~THandProbe() {
-  computer_.probedTopRank = 0;
+  computer_.ProbedTopRank = 0;
   computer_.Game.Table.OpponentHand = saved_;
   computer_.recountTallies();
 }

@@ -54,22 +54,27 @@ struct TUndoRecord {
   TCard Card;
 };
 
-// The game engine: the table state, the rules and every rule of play. All
-// contact with the outside world goes through the host.
-class TGame {
- public:
-  explicit TGame(TableHost& host);
-
-  TableHost& Host;
+// What a game holds besides its host and its modes, copied as one value: so
+// the computer's search can play a game on in its head.
+struct TGameValues {
   TTableState Table;
   TRuleSettings Rules;
-  // Set while the computer tries a move out on the table before making it:
-  // nothing of the trial is shown.
-  bool Rehearsing = false;
   TLayout Layout;
   int RightClicks = 0;  // 0: one right click discards; 1: two right clicks
   std::vector<TUndoRecord> UndoStack;
   std::string LastDealString;  // the deal string of the latest shuffle
+};
+
+// The game engine: the table state, the rules and every rule of play. All
+// contact with the outside world goes through the host.
+class TGame : public TGameValues {
+ public:
+  explicit TGame(TableHost& host);
+
+  TableHost& Host;
+  // Set while the computer tries a move out on the table before making it:
+  // nothing of the trial is shown.
+  bool Rehearsing = false;
 
   // --- Cards and table state
   void CountColumns();

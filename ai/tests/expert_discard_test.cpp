@@ -110,6 +110,9 @@ TEST_F(ExpertDiscard, TheRedThreeComesFromTheMeldAreaNotFromTheHand) {
   game.Rules.ThreeBlock = true;
   Lay("oppmelds: 3H 3D; opp: 4S 6D 8D", LevelExpert);
   EXPECT_EQ(computer.expertChooseDiscard(), TComputerPlayer::DiscardFromMelds);
+  // Choosing moves nothing: the card leaves the meld area only as it is discarded.
+  EXPECT_EQ(Melds(), "3H 3D");
+  EXPECT_EQ(CardName(computer.TakeDiscard(TComputerPlayer::DiscardFromMelds)), "3H");
   EXPECT_EQ(Melds(), "3D");
   EXPECT_EQ(Hand(), "4S 6D 8D");
 }

@@ -1,7 +1,9 @@
 #include "ai/master_search.h"
 #include "ai/tests/ai_fixture.h"
+#include "engine/invariants.h"
 
 #include <array>
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -64,4 +66,27 @@ TEST_F(Master, ItsTurnDoesNotDependOnThePlayersHiddenCards) {
     after[i] = "hand " + Hand() + "; melds " + Melds() + "; pile " + Pile();
   }
   EXPECT_EQ(after[0], after[1]);
+}
+
+TEST_F(Master, EveryCardStaysInOneAreaWhileItWeighsTheRedThreeFreeze) {
+  // Two canastas needed under the three block, not yet melded, a red three in the
+  // meld area: the Expert would freeze the pile with it, and the Master weighs that
+  // against discarding each kind of card in its hand. Choosing moves no card: the
+  // table is whole while each decision is weighed, and after the turn.
+  game.Rules.NumberOfCanastas = 2;
+  game.Rules.ThreeBlock = true;
+  for (std::uint32_t seed = 1; seed <= 3; ++seed) {
+    SCOPED_TRACE(seed);
+    host.Random.Seed(seed);
+    Lay("oppmelds: 3H; opp: 4S 4C 6D 6H 7C 8D 9S TC JD QH KS AC; hand: 5C 5D 5H 8S 8C JH; pile: 9H", LevelMaster);
+    computer.Settings.masterSamples = 4;
+    int searches = 0;
+    computer.SearchDone = [&](const TSearchReport&) {
+      ++searches;
+      EXPECT_EQ(CheckCardConservation(t), "") << "while weighing decision " << searches;
+    };
+    computer.playComputerTurn();
+    EXPECT_GE(searches, 1);
+    EXPECT_EQ(CheckCardConservation(t), "");
+  }
 }
