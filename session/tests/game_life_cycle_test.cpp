@@ -3,6 +3,7 @@
 #include "session/game_life_cycle.h"
 
 #include "engine/testing/table_builder.h"
+#include "session/testing/saved_game_files.h"
 #include "session/tests/session_fixture.h"
 #include "store/saved_game_file.h"
 
@@ -47,26 +48,10 @@ struct LifeCycle : ::testing::Test {
     return run;
   }
   QString AutoSave() const { return data.filePath(AutoSaveFileName); }
-  static std::string FileOf(const TGame& game) {
-    return WriteSavedGame(game.Table, game.Layout.SizeIndex, [] { return 0; });
-  }
-  // A game in progress that a deal could not give: three cards in hand.
-  static void LayGame(TGame& game) {
-    TTableBuilder(game)
-        .Build("hand: 7H 7S 4D; melds: KH KS KD 9C 9S 9D; oppmelds: 5H 5S 5D; pile: 8C")
-        .PlayerHasDrawn();
-    game.Table.GameInProgress = true;
-    game.Table.PlayerScore = 1230;
-  }
-  static QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-  static void Put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-  }
+  static std::string FileOf(const TGame& game) { return SavedFileOf(game); }
+  static void LayGame(TGame& game) { LayGameInProgress(game); }
+  static QByteArray Bytes(const QString& path) { return FileBytes(path); }
+  static void Put(const QString& path, const QByteArray& bytes) { PutFile(path, bytes); }
 };
 
 TEST_F(LifeCycle, TheAutoSaveAtExit) {

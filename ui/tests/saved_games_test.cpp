@@ -1,5 +1,6 @@
 #include "engine/memory_settings.h"
 #include "engine/testing/table_builder.h"
+#include "session/testing/saved_game_files.h"
 #include "store/saved_game_file.h"
 #include "ui/dialogs/gameover_dialog.h"
 #include "ui/status_bar.h"
@@ -103,27 +104,10 @@ struct SavedGames : ::testing::Test {
   // The game on the window's table, for laying out a table and reading it back.
   static TGame& GameOf(TfmTvlMain& window) { return window.Session().MutableGame(); }
   QString AutoSave() const { return data.filePath("autosave.tvl"); }
-  // Every field of the file, with the same seeds.
-  static std::string FileOf(const TGame& game) {
-    return WriteSavedGame(game.Table, game.Layout.SizeIndex, [] { return 0; });
-  }
-  // A game in progress that a deal could not give.
-  static void LayGame(TGame& game) {
-    TTableBuilder(game)
-        .Build("hand: 7H 7S 4D; melds: KH KS KD 9C 9S 9D; oppmelds: 5H 5S 5D; pile: 8C")
-        .PlayerHasDrawn();
-    game.Table.GameInProgress = true;
-    game.Table.PlayerScore = 1230;
-  }
-  static QByteArray Bytes(const QString& path) {
-    QFile file(path);
-    return file.open(QIODevice::ReadOnly) ? file.readAll() : QByteArray();
-  }
-  static void Put(const QString& path, const QByteArray& bytes) {
-    QFile file(path);
-    ASSERT_TRUE(file.open(QIODevice::WriteOnly | QIODevice::Truncate));
-    file.write(bytes);
-  }
+  static std::string FileOf(const TGame& game) { return SavedFileOf(game); }
+  static void LayGame(TGame& game) { LayGameInProgress(game); }
+  static QByteArray Bytes(const QString& path) { return FileBytes(path); }
+  static void Put(const QString& path, const QByteArray& bytes) { PutFile(path, bytes); }
 };
 
 TEST_F(SavedGames, TheMenuItems) {
