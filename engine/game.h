@@ -209,7 +209,7 @@ class TGame : public TGameValues {
   std::optional<TMove> LeftClickMove(const THit& hit, ShiftState shift);
   int NaturalsToLay(int index, ShiftState shift) const;
   std::optional<TMove> WildcardToMeldMove(int index, ShiftState shift) const;
-  std::optional<TMove> WildcardCanastaMove(int index, ShiftState shift) const;
+  std::optional<TMove> WildcardCanastaMove(ShiftState shift) const;
   // Right-click counting: true once the clicks ask for the discard.
   bool DiscardClickCounted(int index);
 };

@@ -80,7 +80,7 @@ std::optional<TMove> TGame::LeftClickMove(const THit& hit, ShiftState shift) {
     case HitMeld:
       return WildcardToMeldMove(hit.Index, shift);
     case HitHandWildcard:
-      return WildcardCanastaMove(hit.Index, shift);
+      return WildcardCanastaMove(shift);
     default:
       return std::nullopt;
   }
@@ -117,10 +117,9 @@ std::optional<TMove> TGame::WildcardToMeldMove(int index, ShiftState shift) cons
 
 // A click on a wildcard of the hand starts or adds to the wildcard canasta:
 // one card, with Ctrl up to three, with Shift up to seven.
-std::optional<TMove> TGame::WildcardCanastaMove(int index, ShiftState shift) const {
+std::optional<TMove> TGame::WildcardCanastaMove(ShiftState shift) const {
   const int laid = CountedColumns(Table)[CountPlayerMelds + RankTwo];
   const int count = shift.Shift ? 7 - laid : shift.Ctrl ? 3 - laid : 1;
-  (void)index;
   return TMove{.Kind = TMoveKind::MeldWildcard, .Column = RankTwo, .Count = count};
 }
 
