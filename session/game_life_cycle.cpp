@@ -2,6 +2,7 @@
 #include "session/game_life_cycle.h"
 
 #include "store/saved_game_file.h"
+#include "store/setting_keys.h"
 
 #include <QDir>
 #include <QFile>
@@ -97,14 +98,14 @@ void TGameLifeCycle::StartFirstGame(const TStartGame& start) {
 
 bool TGameLifeCycle::StartSavedGame(const TStartGame& start) {
   QString path = start.SavedGame;
-  if (start.FromAutoSave) path = session_.ReadBool("Settings\\AutoSave", true) ? AutoSavePath() : QString();
+  if (start.FromAutoSave) path = ReadSetting(session_, Setting::AutoSave) ? AutoSavePath() : QString();
   if (path.isEmpty() || !CheckFile(path) || !MayLoad()) return false;
   session_.PlaySound("Start");
   return Load(path);
 }
 
 void TGameLifeCycle::AutoSaveAtExit() {
-  if (session_.ReadBool("Settings\\AutoSave", true) && session_.Game().Table.GameInProgress)
+  if (ReadSetting(session_, Setting::AutoSave) && session_.Game().Table.GameInProgress)
     Save(true);
   else
     DeleteAutoSave();

@@ -2,6 +2,8 @@
 // records to their hooks.
 #include "session/session.h"
 
+#include "store/setting_keys.h"
+
 #include <chrono>
 
 namespace tarvelo {
@@ -31,7 +33,7 @@ void TSession::ReadSettings() {
 }
 
 void TSession::ReadMouseOption() {
-  game_.RightClicks = ReadString("Settings\\Mouse options", "Single Right Click") == "Single Right Click" ? 0 : 1;
+  game_.RightClicks = ReadSetting(*this, Setting::MouseOptions) == Setting::MouseOptions.Default ? 0 : 1;
 }
 
 void TSession::ShowStatusText(const std::string& text, bool isError) { display_->ShowStatusText(text, isError); }

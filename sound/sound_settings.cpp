@@ -1,13 +1,15 @@
 #include "sound/sound_settings.h"
 
+#include "store/setting_keys.h"
+
 namespace tarvelo {
 
 void SaveSoundSettings(const TSoundSystem& sound, TSettingsAccess& store, const TReplaceSoundKey& replaceSoundKey) {
-  store.WriteBool("Settings\\Sound", sound.SoundOn);
-  store.WriteBool("Settings\\Music", sound.Music.MusicOn);
-  store.WriteInt("Settings\\Music Type", sound.Music.MusicType == 0 ? 0 : 1);
-  store.WriteString("Music\\File", sound.Music.MusicFile);
-  store.WriteString("Music\\Dir", sound.Music.MusicFolder);
+  WriteSetting(store, Setting::Sound, sound.SoundOn);
+  WriteSetting(store, Setting::Music, sound.Music.MusicOn);
+  WriteSetting(store, Setting::MusicType, sound.Music.MusicType == 0 ? 0 : 1);
+  WriteSetting(store, Setting::MusicFile, sound.Music.MusicFile);
+  WriteSetting(store, Setting::MusicDir, sound.Music.MusicFolder);
   replaceSoundKey(SoundSettingValues(sound.SoundEvents));
 }
 

@@ -1,6 +1,7 @@
 #include "sound/sound_system.h"
 
 #include "sound/sound_files.h"
+#include "store/setting_keys.h"
 
 #include <chrono>
 #include <optional>
@@ -18,11 +19,11 @@ TSoundSystem::TSoundSystem(TAudioBackend& audio, std::string dataFolder, TRandom
 }
 
 void TSoundSystem::LoadSettings(TSettingsAccess& store) {
-  SoundOn = store.ReadBool("Settings\\Sound", true);
-  Music.MusicOn = store.ReadBool("Settings\\Music", false);
-  Music.MusicType = store.ReadInt("Settings\\Music Type", 1) == 0 ? 0 : 1;
-  Music.MusicFile = store.ReadString("Music\\File", "ARCADIA.MID");
-  std::string folder = store.ReadString("Music\\Dir", dataFolder_);
+  SoundOn = ReadSetting(store, Setting::Sound);
+  Music.MusicOn = ReadSetting(store, Setting::Music);
+  Music.MusicType = ReadSetting(store, Setting::MusicType) == 0 ? 0 : 1;
+  Music.MusicFile = ReadSetting(store, Setting::MusicFile);
+  std::string folder = store.ReadString(Setting::MusicDir.Path, dataFolder_);
   while (folder.size() > 1 && (folder.back() == '/' || folder.back() == '\\')) folder.pop_back();
   Music.MusicFolder = folder;
   SoundEvents = LoadSoundSettings(store);

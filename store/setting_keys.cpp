@@ -18,31 +18,32 @@ constexpr TSettingKey Bool(std::string_view path, bool defaultValue) {
 constexpr TSettingKey Text(std::string_view path, std::string_view defaultValue) {
   return {path, TSettingKind::String, 0, defaultValue};
 }
+constexpr TSettingKey Key(TIntSetting s) { return Int(s.Path, s.Default); }
+constexpr TSettingKey Key(TBoolSetting s) { return Bool(s.Path, s.Default); }
+constexpr TSettingKey Key(TTextSetting s) { return Text(s.Path, s.Default); }
 
 // Colours are 0x00BBGGRR.
 constexpr TSettingKey kKeys[] = {
     Int("Settings\\Version", 0),  // the settings generation; see MigrateSettings
-    Int("Settings\\Background Color", 0x008000),
-    // Any other text than "Single Right Click" asks for two right clicks.
-    Text("Settings\\Mouse options", "Single Right Click"),
-    Bool("Settings\\Select Player on startup", true),
-    Bool("Settings\\Sound", true),
-    Int("Settings\\Delay", 300),
-    Bool("Settings\\AutoSave", true),
-    Bool("Settings\\Music", false),
-    Int("Settings\\Music Type", 1),  // 0 the single file, 1 the folder's MIDI files in turn
-    Text("Music\\File", "ARCADIA.MID"),
-    Text("Music\\Dir", "").DefaultByCaller(),  // the program's data folder
-    Bool("Settings\\Show Statusbar", true),
-    Text("Settings\\Level", "Beginner"),
-    Int("Settings\\Aggression", 50),
-    Int("Settings\\Master Time", 1000),  // the Master's thinking per decision, in milliseconds
-    Bool("Settings\\Card Movement", true),
-    Int("Settings\\Card Speed", 10),
-    Bool("Settings\\Show Highscores", true),
-    Bool("Settings\\Show Turns", true),
-    // "0,0," and the name of the largest window size that fits the screen.
-    Text("Settings\\Resolution", "").DefaultByCaller(),
+    Key(Setting::BackgroundColor),
+    Key(Setting::MouseOptions),
+    Key(Setting::SelectPlayerOnStartup),
+    Key(Setting::Sound),
+    Key(Setting::Delay),
+    Key(Setting::AutoSave),
+    Key(Setting::Music),
+    Key(Setting::MusicType),
+    Key(Setting::MusicFile),
+    Key(Setting::MusicDir).DefaultByCaller(),
+    Key(Setting::ShowStatusbar),
+    Key(Setting::Level),
+    Key(Setting::Aggression),
+    Key(Setting::MasterTime),
+    Key(Setting::CardMovement),
+    Key(Setting::CardSpeed),
+    Key(Setting::ShowHighscores),
+    Key(Setting::ShowTurns),
+    Key(Setting::Resolution).DefaultByCaller(),
     Int("Cardback\\Type#", 0).Numbered(0, 1),
     Int("Cardback\\Color0", 0x000080),
     Int("Cardback\\Color1", 0x004080),
@@ -58,7 +59,7 @@ constexpr TSettingKey kKeys[] = {
     Text("{level}Match\\Name#", "").Numbered(1, 10),
     Text("{level}Match\\Date#", "").Numbered(1, 10),
     Text("MatchHistory\\Match#", "").Numbered(0, 99),  // newest at 0
-    Bool("Network\\Chat on Top", true),
+    Key(Setting::ChatOnTop),
     Int("{font}\\Font.Color", 0),
     Int("{font}\\Font.Height", -11),
     Text("{font}\\Font.Name", "MS Sans Serif"),
@@ -72,12 +73,12 @@ constexpr TSettingKey kKeys[] = {
 
 // The rule switches come between the fonts and the rest.
 constexpr TSettingKey kKeysAfterRules[] = {
-    Text("Network\\Username", "").DefaultByCaller(),  // the current player's profile name
-    Int("Network\\GameType", 0),
-    Text("Network\\Server", ""),
-    Int("Network\\Port", 0),
-    Text("Network\\PrivateLobbyRoom", ""),
-    Int("Network\\Background Color", 0).DefaultByCaller(),  // the system's window colour
+    Key(Setting::Username).DefaultByCaller(),
+    Key(Setting::GameType),
+    Key(Setting::Server),
+    Key(Setting::Port),
+    Key(Setting::PrivateLobbyRoom),
+    Key(Setting::LobbyBackgroundColor).DefaultByCaller(),
     Text("Network\\ProxyServer", ""),
     Text("Network\\ProxyPort", ""),
     Text("Network\\ProxyUser", ""),

@@ -2,6 +2,7 @@
 
 #include "store/match_history.h"
 #include "store/registry_enhanced.h"
+#include "store/setting_keys.h"
 
 #include <QLocale>
 
@@ -23,7 +24,7 @@ constexpr int ExpertHighScoreLevel = 2;
 // The stored level as the computer reads it: any text but the Beginner's, the
 // Advanced's and the Master's is the Expert.
 int StoredLevel(TSettingsAccess& settings) {
-  const std::string text = settings.ReadString("Settings\\Level", "Beginner");
+  const std::string text = ReadSetting(settings, Setting::Level);
   for (int level : {0, 1, MasterHighScoreLevel})
     if (text == HighScoreLevelNames[level]) return level;
   return ExpertHighScoreLevel;
@@ -52,7 +53,7 @@ void TStatistics::MatchEnded(int playerScore, int opponentScore, const QString& 
 QString TStatistics::EntryName(THighScoreSet set, int margin) {
   if (margin <= 0) return NetworkGame ? NetworkGame().value_or(QString()) : QString();
   const QString player = PlayerName();
-  if (!settings_.ReadBool("Settings\\Show Highscores", true)) return player;
+  if (!ReadSetting(settings_, Setting::ShowHighscores)) return player;
   if (Prompts.Sound) Prompts.Sound("Highscore");
   if (nameAsked_) return askedName_;
   nameAsked_ = true;
@@ -74,7 +75,7 @@ int TStatistics::RecordHighScore(THighScoreSet set, int margin) {
   table[rank - 1].Name = EntryName(set, margin);
   // Stored before it is shown: a program ended while the hall of fame is open keeps the entry.
   Failed(WriteHighScoreTable(store_, set, level, table));
-  if (settings_.ReadBool("Settings\\Show Highscores", true) && Prompts.ShowHallOfFame)
+  if (ReadSetting(settings_, Setting::ShowHighscores) && Prompts.ShowHallOfFame)
     Prompts.ShowHallOfFame(set, level, rank);
   return rank;
 }

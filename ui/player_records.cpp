@@ -2,6 +2,7 @@
 
 #include "ai/computer_settings.h"
 #include "store/saved_game_file.h"
+#include "store/setting_keys.h"
 #include "ui/dialogs/customize_dialog.h"
 #include "ui/dialogs/hiscores_dialog.h"
 #include "ui/dialogs/match_history_dialog.h"
@@ -58,8 +59,8 @@ void TPlayerRecords::Attach(TfmTvlMain& window) {
 }
 
 bool TPlayerRecords::SelectPlayerAtStart(QWidget* parent) {
-  return tarvelo::SelectPlayerAtStart(Statistics.Profiles,
-                                      settings_.ReadBool("Settings\\Select Player on startup", true), parent);
+  return tarvelo::SelectPlayerAtStart(Statistics.Profiles, ReadSetting(settings_, Setting::SelectPlayerOnStartup),
+                                      parent);
 }
 
 void TPlayerRecords::ShowHiscores() { TfmHighscores(Statistics, Statistics.GameLevel(), SetHand, 0, window_).exec(); }

@@ -1,5 +1,6 @@
 #include "ui/tvlmain.h"
 
+#include "store/setting_keys.h"
 #include "ui/art/card_canvas.h"
 #include "ui/help_window.h"
 #include "ui/screen_fit.h"
@@ -72,13 +73,13 @@ void TfmTvlMain::FormCreate() {
 }
 
 void TfmTvlMain::ReadSettings() {
-  view_->SetTableColor(ColorFromBgr(settings_.ReadInt("Settings\\Background Color", 0x008000)));
+  view_->SetTableColor(ColorFromBgr(ReadSetting(settings_, Setting::BackgroundColor)));
   const QScreen* screen = QGuiApplication::primaryScreen();
   const QRect available = screen ? screen->availableGeometry() : QRect(0, 0, 1024, 768);
   MaxSizeIndex = tarvelo::MaxSizeIndex(available);
-  status_->setVisible(settings_.ReadBool("Settings\\Show Statusbar", true));
+  status_->setVisible(ReadSetting(settings_, Setting::ShowStatusbar));
   const QString stored = QString::fromStdString(
-      settings_.ReadString("Settings\\Resolution", DefaultResolutionText(MaxSizeIndex).toStdString()));
+      settings_.ReadString(Setting::Resolution.Path, DefaultResolutionText(MaxSizeIndex).toStdString()));
   const TResolution resolution = ParseResolution(stored, available.size(), MaxSizeIndex);
   SizeIndex = resolution.SizeIndex;
   startPosition_ = QPoint(resolution.Left, resolution.Top);
@@ -148,12 +149,12 @@ void TfmTvlMain::ApplySize(int newSizeIndex) {
     session_.ApplyLayout(TableLayout());
     ApplyBacks();
   }
-  status_->setVisible(settings_.ReadBool("Settings\\Show Statusbar", true));
+  status_->setVisible(ReadSetting(settings_, Setting::ShowStatusbar));
   SetBusy(false);
 }
 
 void TfmTvlMain::ApplyCustomSettings(int newSizeIndex) {
-  view_->SetTableColor(ColorFromBgr(settings_.ReadInt("Settings\\Background Color", 0x008000)));
+  view_->SetTableColor(ColorFromBgr(ReadSetting(settings_, Setting::BackgroundColor)));
   ApplySize(newSizeIndex);
   session_.ReadMouseOption();
   view_->update();
@@ -180,7 +181,7 @@ void TfmTvlMain::closeEvent(QCloseEvent* event) {
   StartExitSound();
   if (help_) help_->close();
   const TResolution r{qMax(0, pos().x()), qMax(0, pos().y()), SizeIndex};
-  settings_.WriteString("Settings\\Resolution", ResolutionText(r).toStdString());
+  WriteSetting(settings_, Setting::Resolution, ResolutionText(r).toStdString());
   FinishExitSound();
   event->accept();
 }

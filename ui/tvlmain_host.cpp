@@ -1,4 +1,5 @@
 // The table window as the session's display.
+#include "store/setting_keys.h"
 #include "ui/box_text.h"
 #include "ui/dialogs/gameover_dialog.h"
 #include "ui/dialogs/scoring_dialog.h"
@@ -66,7 +67,7 @@ bool TfmTvlMain::Question(const std::string& text) {
 }
 
 void TfmTvlMain::ShowWhoseTurn(const std::string& text) {
-  if (!settings_.ReadBool("Settings\\Show Turns", true) || !isActiveWindow()) return;
+  if (!ReadSetting(settings_, Setting::ShowTurns) || !isActiveWindow()) return;
   if (whoseTurn_) whoseTurn_->close();
   whoseTurn_ = new TfmWhoseTurn(QString::fromStdString(text), this);
   whoseTurn_->show();
@@ -111,7 +112,7 @@ void TfmTvlMain::PlaySound(std::string_view event) {
 
 void TfmTvlMain::Pause(int milliseconds) { PauseFor(milliseconds); }
 
-int TfmTvlMain::ComputerMeldDelay() const { return settings_.ReadInt("Settings\\Delay", 300); }
+int TfmTvlMain::ComputerMeldDelay() const { return ReadSetting(settings_, Setting::Delay); }
 
 int AnimationSteps(int speed) {
   const double exact = 100.0 / (qMax(0, speed) + 1);
@@ -119,9 +120,8 @@ int AnimationSteps(int speed) {
 }
 
 void TfmTvlMain::AnimateCard(const TCard& from, const TCard& to) {
-  const int steps = settings_.ReadBool("Settings\\Card Movement", true)
-                        ? AnimationSteps(settings_.ReadInt("Settings\\Card Speed", 10))
-                        : 0;
+  const int steps =
+      ReadSetting(settings_, Setting::CardMovement) ? AnimationSteps(ReadSetting(settings_, Setting::CardSpeed)) : 0;
   view_->AnimateCard(to, QPoint(from.X, from.Y), QPoint(to.X, to.Y), GroupedSteps(steps), false);
 }
 

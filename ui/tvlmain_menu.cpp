@@ -1,3 +1,4 @@
+#include "store/setting_keys.h"
 #include "ui/dialogs/rules_dialog.h"
 #include "ui/help_window.h"
 #include "ui/small_windows.h"
@@ -69,7 +70,7 @@ void TfmTvlMain::BuildMenus() {
   QAction* chatOnTop = AddItem(network, "ChatOnTop1", "&Chat window always on top",
                                "Keep the chat window in front of the table", {}, {});
   chatOnTop->setCheckable(true);
-  chatOnTop->setChecked(settings_.ReadBool("Network\\Chat on Top", true));
+  chatOnTop->setChecked(ReadSetting(settings_, Setting::ChatOnTop));
   AddItem(network, "ProxySettings1", "Proxy Settings...", "Set the proxy server for the internet connection", {}, {});
 
   QMenu* help = menuBar()->addMenu("&Help");

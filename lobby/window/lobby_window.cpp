@@ -1,5 +1,7 @@
 #include "lobby/window/lobby_window.h"
 
+#include "store/setting_keys.h"
+
 #include <QApplication>
 #include <QClipboard>
 #include <QCloseEvent>
@@ -165,26 +167,26 @@ void TfmLobbyGS::Open(bool autoLogin) {
 
 void TfmLobbyGS::LoadLobbySettings() {
   const std::string player = hooks_.CurrentPlayerName ? hooks_.CurrentPlayerName() : std::string();
-  edNickname->setText(store_.ReadSetting("Network\\Username", QString::fromStdString(player)).toString());
-  client_.SetServer(Latin1(store_.ReadSetting("Network\\Server").toString()),
-                    store_.ReadSetting("Network\\Port").toInt());
-  edPrivateRoom->setText(store_.ReadSetting("Network\\PrivateLobbyRoom").toString());
+  edNickname->setText(store_.ReadSetting(PathOf(Setting::Username), QString::fromStdString(player)).toString());
+  client_.SetServer(Latin1(store_.ReadSetting(PathOf(Setting::Server)).toString()),
+                    store_.ReadSetting(PathOf(Setting::Port)).toInt());
+  edPrivateRoom->setText(store_.ReadSetting(PathOf(Setting::PrivateLobbyRoom)).toString());
   // A lobby already entered keeps its room; the stored type counts for the next login.
   if (Lobby().LobbyState == NotConnected) {
-    client_.ChooseRoomType(qBound(0, store_.ReadSetting("Network\\GameType").toInt(), 2),
+    client_.ChooseRoomType(qBound(0, store_.ReadSetting(PathOf(Setting::GameType)).toInt(), 2),
                            Latin1(edPrivateRoom->text()));
   }
   rbType[Lobby().LobbyType]->setChecked(true);
   // The system window colour is the background of text fields.
   const int system = BgrOf(QApplication::palette().color(QPalette::Base));
-  BackgroundColor = ColorOfBgr(store_.ReadSetting("Network\\Background Color", system).toInt());
+  BackgroundColor = ColorOfBgr(store_.ReadSetting(PathOf(Setting::LobbyBackgroundColor), system).toInt());
 }
 
 void TfmLobbyGS::SaveLobbySettings() {
-  store_.WriteValue("Network\\Username", edNickname->text());
-  store_.WriteValue("Network\\GameType", static_cast<int>(Lobby().LobbyType));
-  store_.WriteValue("Network\\PrivateLobbyRoom", edPrivateRoom->text());
-  store_.WriteValue("Network\\Background Color", BgrOf(BackgroundColor));
+  store_.WriteValue(PathOf(Setting::Username), edNickname->text());
+  store_.WriteValue(PathOf(Setting::GameType), static_cast<int>(Lobby().LobbyType));
+  store_.WriteValue(PathOf(Setting::PrivateLobbyRoom), edPrivateRoom->text());
+  store_.WriteValue(PathOf(Setting::LobbyBackgroundColor), BgrOf(BackgroundColor));
 }
 
 void TfmLobbyGS::LobbyLogin() {

@@ -1,5 +1,6 @@
 // The lobby window's answers to what the lobby client tells: it shows them and decides nothing.
 #include "lobby/window/lobby_window.h"
+#include "store/setting_keys.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -18,7 +19,7 @@ void TfmLobbyGS::ListenToClient() {
   connect(client, &TLobbyClient::Connecting, this, [this] { AddChat("Connecting..."); });
   connect(client, &TLobbyClient::Connected, this, [this] { AddChat("Connected with the Tarvelo game lobby."); });
   connect(client, &TLobbyClient::LoggedIn, this,
-          [this] { store_.WriteValue("Network\\Username", edNickname->text()); });
+          [this] { store_.WriteValue(PathOf(Setting::Username), edNickname->text()); });
   connect(client, &TLobbyClient::Failed, this, [this](const QString& text) {
     AddChat(text);
     UpdateLobbyButtons();

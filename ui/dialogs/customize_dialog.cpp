@@ -1,6 +1,7 @@
 #include "ui/dialogs/customize_dialog.h"
 
 #include "ai/computer_settings.h"
+#include "store/setting_keys.h"
 #include "store/statistics.h"
 #include "ui/art/card_canvas.h"
 #include "ui/dialogs/name_input.h"
@@ -73,10 +74,10 @@ TfmCustomize::TfmCustomize(TSettingsAccess& settings, TStatistics& statistics, T
 }
 
 void TfmCustomize::ReadSettings() {
-  SetTableColor(ColorFromBgr(settings_.ReadInt("Settings\\Background Color", 0x008000)));
-  ckStatusbar_->setChecked(settings_.ReadBool("Settings\\Show Statusbar", true));
-  ckTurns_->setChecked(settings_.ReadBool("Settings\\Show Turns", true));
-  ckHighscores_->setChecked(settings_.ReadBool("Settings\\Show Highscores", true));
+  SetTableColor(ColorFromBgr(ReadSetting(settings_, Setting::BackgroundColor)));
+  ckStatusbar_->setChecked(ReadSetting(settings_, Setting::ShowStatusbar));
+  ckTurns_->setChecked(ReadSetting(settings_, Setting::ShowTurns));
+  ckHighscores_->setChecked(ReadSetting(settings_, Setting::ShowHighscores));
   rgSize_->button(std::clamp(context_.SizeIndex, 0, 3))->setChecked(true);
   const std::string level = settings_.ReadString(ComputerKey::Level, "Beginner");
   // A level this dialog does not offer shows as the one the computer plays for it.
@@ -88,13 +89,13 @@ void TfmCustomize::ReadSettings() {
   lbAggressiveness_->setText(QString::number(tbAggressiveness_->value()) + '%');
   seMasterTime_->setValue(ReadComputerSettings(settings_).masterMilliseconds / 1000.0);
   masterTimeShown_ = seMasterTime_->value();
-  const bool single = settings_.ReadString("Settings\\Mouse Options", "Single Right Click") == "Single Right Click";
+  const bool single = ReadSetting(settings_, Setting::MouseOptions) == Setting::MouseOptions.Default;
   rgDiscarding_->button(single ? 0 : 1)->setChecked(true);
   tbDelay_->setValue(SliderFromMeldDelay(settings_.ReadInt(ComputerKey::Delay, DefaultMeldDelay)));
-  ckNoAnimation_->setChecked(!settings_.ReadBool("Settings\\Card Movement", true));
-  tbCardSpeed_->setValue(std::clamp(settings_.ReadInt("Settings\\Card Speed", 10), 0, 10));
-  ckAutoSave_->setChecked(settings_.ReadBool("Settings\\AutoSave", true));
-  ckSelectPlayer_->setChecked(settings_.ReadBool("Settings\\Select Player on startup", true));
+  ckNoAnimation_->setChecked(!ReadSetting(settings_, Setting::CardMovement));
+  tbCardSpeed_->setValue(std::clamp(ReadSetting(settings_, Setting::CardSpeed), 0, 10));
+  ckAutoSave_->setChecked(ReadSetting(settings_, Setting::AutoSave));
+  ckSelectPlayer_->setChecked(ReadSetting(settings_, Setting::SelectPlayerOnStartup));
 }
 
 int TfmCustomize::ChosenSizeIndex() const { return rgSize_->checkedId(); }
@@ -117,7 +118,7 @@ void TfmCustomize::done(int result) {
 
 // The steps of OK and Apply, in their order.
 void TfmCustomize::Confirm() {
-  settings_.WriteInt("Settings\\Background Color", BgrFromColor(color_));
+  WriteSetting(settings_, Setting::BackgroundColor, BgrFromColor(color_));
   context_.SizeIndex = ChosenSizeIndex();
   if (!context_.NetworkGame && Level() >= 0) settings_.WriteString(ComputerKey::Level, LevelChoices[Level()].Stored);
   settings_.WriteInt(ComputerKey::Aggression, tbAggressiveness_->value());
@@ -125,18 +126,18 @@ void TfmCustomize::Confirm() {
     settings_.WriteInt(ComputerKey::MasterTime, static_cast<int>(std::lround(seMasterTime_->value() * 1000)));
     masterTimeShown_ = seMasterTime_->value();
   }
-  settings_.WriteString("Settings\\Mouse Options",
-                        rgDiscarding_->checkedId() == 0 ? "Single Right Click" : "Double Right Click");
+  WriteSetting(settings_, Setting::MouseOptions,
+               rgDiscarding_->checkedId() == 0 ? "Single Right Click" : "Double Right Click");
   settings_.WriteInt(ComputerKey::Delay, MeldDelayFromSlider(tbDelay_->value()));
-  settings_.WriteBool("Settings\\AutoSave", ckAutoSave_->isChecked());
+  WriteSetting(settings_, Setting::AutoSave, ckAutoSave_->isChecked());
   if (!ckAutoSave_->isChecked() && !context_.AutoSaveFile.isEmpty()) QFile::remove(context_.AutoSaveFile);
-  settings_.WriteBool("Settings\\Show Statusbar", ckStatusbar_->isChecked());
+  WriteSetting(settings_, Setting::ShowStatusbar, ckStatusbar_->isChecked());
   statistics_.ReplaceProfiles(edits_.Result());
-  settings_.WriteBool("Settings\\Card Movement", !ckNoAnimation_->isChecked());
-  settings_.WriteInt("Settings\\Card Speed", tbCardSpeed_->value());
-  settings_.WriteBool("Settings\\Show Highscores", ckHighscores_->isChecked());
-  settings_.WriteBool("Settings\\Show Turns", ckTurns_->isChecked());
-  settings_.WriteBool("Settings\\Select Player on startup", ckSelectPlayer_->isChecked());
+  WriteSetting(settings_, Setting::CardMovement, !ckNoAnimation_->isChecked());
+  WriteSetting(settings_, Setting::CardSpeed, tbCardSpeed_->value());
+  WriteSetting(settings_, Setting::ShowHighscores, ckHighscores_->isChecked());
+  WriteSetting(settings_, Setting::ShowTurns, ckTurns_->isChecked());
+  WriteSetting(settings_, Setting::SelectPlayerOnStartup, ckSelectPlayer_->isChecked());
 }
 
 void TfmCustomize::Apply() {
