@@ -1,11 +1,12 @@
 #include "app/program.h"
 
 #include "lobby/lobby_credential.h"
-#include "sound/sdl_audio.h"
+#include "sound/audio_module.h"
 #include "sound/sound_files.h"
 #include "ui/status_bar.h"
 #include "ui/table_view.h"
 
+#include <QCoreApplication>
 #include <QEvent>
 #include <QTimer>
 #include <QWindow>
@@ -15,7 +16,9 @@
 namespace tarvelo {
 
 namespace {
-std::unique_ptr<TAudioBackend> SdlAudio() { return std::make_unique<TSdlAudio>(); }
+std::unique_ptr<TAudioBackend> SdlAudio() {
+  return LoadAudioModule(AudioModuleBeside(QCoreApplication::applicationDirPath().toStdString()));
+}
 
 // Settings of an older generation are brought in once, before anyone reads the store.
 TRegistryTarvelo& Migrated(TRegistryTarvelo& store) {

@@ -1,5 +1,6 @@
 #include "sound/sdl_audio.h"
 
+#include "sound/audio_module.h"
 #include "sound/generator/midi_file.h"
 #include "sound/sound_files.h"
 #include "sound/testing/sound_fixture.h"
@@ -118,6 +119,20 @@ TEST_F(SdlAudioTest, WithoutAnAudioDeviceEverythingIsSilent) {
   sound.StartExit();
   EXPECT_FALSE(audio.EffectPlaying());
   EXPECT_FALSE(audio.MusicPlaying());
+}
+
+// The program's device comes from the module beside it; without the module the
+// game goes on silent instead of failing.
+TEST_F(SdlAudioTest, TheDeviceComesFromItsModuleAndWithoutItTheGameIsSilent) {
+  const std::string effect = DataFolder + "/yeah.wav";
+  {
+    auto device = LoadAudioModule(AudioModuleBeside(QCoreApplication::applicationDirPath().toStdString()));
+    EXPECT_TRUE(device->PlayEffect(effect));
+    EXPECT_TRUE(device->EffectPlaying());
+  }
+  auto none = LoadAudioModule(Dir.filePath("libmissing.so").toStdString());
+  EXPECT_FALSE(none->PlayEffect(effect));
+  EXPECT_FALSE(none->EffectPlaying());
 }
 
 // SDL's disk driver writes what would be heard into a file: the proof that
