@@ -10,16 +10,20 @@ jobs="$(nproc)"
 
 # Builds the libFuzzer project of a folder with clang and runs its fuzzer for
 # some seconds on the corpus in <build>/corpus, which a seed program writes
-# afresh when there is one and which otherwise grows from run to run. A fault
-# ends the whole run, with the log's end and where the input lies.
+# afresh when there is one and which otherwise grows from run to run, and on
+# the committed inputs of --inputs (each input a fuzzer once found a fault with
+# is kept there, so the fault stays covered). A fault ends the whole run, with
+# the log's end and where the input lies.
 #   run_fuzzer <what> <project folder> <build folder> <fuzzer> <seconds> [--seeds <program>] [--dict <file>]
+#              [--inputs <folder>]
 run_fuzzer() {
-  local what="$1" project="$2" build="$3" fuzzer="$4" seconds="$5" seeds="" dict=""
+  local what="$1" project="$2" build="$3" fuzzer="$4" seconds="$5" seeds="" dict="" inputs=""
   shift 5
   while (($#)); do
     case "$1" in
       --seeds) seeds="$2" ;;
       --dict) dict="$2" ;;
+      --inputs) inputs="$2" ;;
       *) echo "run_fuzzer: unknown option $1" >&2 && return 2 ;;
     esac
     shift 2
@@ -34,7 +38,10 @@ run_fuzzer() {
   fi
   local options=(-max_total_time="$seconds" -print_final_stats=1)
   [[ -n "$dict" ]] && options+=(-dict="$dict")
-  if ! (cd "$build" && "$build/$fuzzer" "${options[@]}" "$build/corpus" >"$build/fuzz.log" 2>&1); then
+  # New inputs go to the first folder only: the committed ones stay as they are.
+  local corpora=("$build/corpus")
+  [[ -n "$inputs" ]] && corpora+=("$inputs")
+  if ! (cd "$build" && "$build/$fuzzer" "${options[@]}" "${corpora[@]}" >"$build/fuzz.log" 2>&1); then
     tail -n 60 "$build/fuzz.log"
     echo "The $what fuzzer found a fault; the input is in $build (crash-*)."
     exit 1
@@ -57,7 +64,7 @@ main() {
     --seeds saved_game_seeds --dict "$root/store/fuzz/saved_game.dict"
 
   echo "== IRC lines and lobby event texts under libFuzzer (half a minute) =="
-  run_fuzzer IRC "$root/lobby/irc/fuzz" "$root/build-fuzz-irc" irc_fuzzer 30
+  run_fuzzer IRC "$root/lobby/irc/fuzz" "$root/build-fuzz-irc" irc_fuzzer 30 --inputs "$root/lobby/irc/fuzz/seeds"
 
   bash "$root/scripts/setup.sh" "$root/build" -DTARVELO_WERROR=ON
   echo "== all tests =="

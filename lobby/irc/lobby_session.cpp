@@ -4,6 +4,7 @@
 
 #include <algorithm>
 #include <cctype>
+#include <utility>
 
 namespace tarvelo::irc {
 namespace {
@@ -52,6 +53,17 @@ std::string_view WithoutModePrefix(std::string_view name) {
   return name;
 }
 
+// The parameters a line must carry before its handler reads them: a shorter
+// line, from a broken or hostile server, is dropped whole. Handlers read a
+// missing parameter only through Param, which gives an empty text.
+std::size_t ParamsNeeded(std::string_view command) {
+  static constexpr std::pair<std::string_view, std::size_t> needed[] = {
+      {"CAP", 3},    {"JOIN", 1}, {"PART", 1}, {"KICK", 2}, {"NICK", 1}, {"PRIVMSG", 2},
+      {"NOTICE", 2}, {"001", 1},  {"322", 2},  {"353", 2},  {"366", 2},  {"372", 1}};
+  for (const auto& [name, count] : needed)
+    if (name == command) return count;
+  return 0;
+}
 }  // namespace
 
 // --- The lobby's calls
@@ -210,6 +222,7 @@ void TLobbySession::HandleLine(std::string_view line) {
 
 void TLobbySession::HandleMessage(const TIrcMessage& message) {
   const std::string& command = message.Command;
+  if (message.Params.size() < ParamsNeeded(command)) return;
   if (command.size() == 3 && std::isdigit(static_cast<unsigned char>(command[0]))) {
     HandleNumeric(std::stoi(command), message);
   } else if (command == "PING") {
@@ -453,7 +466,6 @@ void TLobbySession::HandleLeave(const TIrcMessage& message) {
 }
 
 void TLobbySession::HandlePrivmsg(const TIrcMessage& message) {
-  if (message.Params.size() < 2) return;
   const std::string& target = message.Param(0);
   const std::string& text = message.Params.back();
   if (!text.empty() && text.front() == '\x01') return;  // CTCP is not ours

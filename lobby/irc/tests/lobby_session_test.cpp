@@ -412,6 +412,31 @@ TEST(LobbySession, LinkUpkeepAndLeaving) {
   });
 }
 
+// A broken or hostile server's line that lacks the parameters its handler reads
+// is dropped: nothing is read outside the line, and the link goes on.
+TEST(LobbySession, ALineShortOfParametersIsDropped) {
+  const std::vector<std::string> shortLines = {
+      ":irc CAP",      ":irc CAP * LS", ":irc CAP * ACK",   ":irc 353",
+      ":irc 353 ann",  ":irc 372",      ":irc 366",         ":irc 322",
+      ":irc 001",      ":bob!b@h JOIN", ":bob!b@h PART",    ":bob!b@h KICK",
+      ":bob!b@h NICK", ":bob PRIVMSG",  ":bob PRIVMSG ann", ":NickServ!s@h NOTICE",
+      ":irc 375",      ":irc 376",      ":irc 433",         ":irc 471"};
+  for (bool loggedIn : {false, true}) {
+    for (const std::string& line : shortLines) {
+      SCOPED_TRACE(line + (loggedIn ? " (logged in)" : " (logging in)"));
+      TLobbySession session;
+      if (loggedIn)
+        LogIn(session);
+      else
+        session.Login("ann", "secret", "Tarvelo501");
+      session.TakeLines();
+      session.TakeEvents();
+      session.Receive(line + "\r\n:irc PING :still-here\r\n");
+      EXPECT_EQ(session.TakeLines(), TLines{"PONG still-here\r\n"});
+    }
+  }
+}
+
 TEST(LobbySession, ALineWithoutAnEndIsDroppedBeforeItGrowsPastItsLimit) {
   TLobbySession session;
   LogIn(session);
