@@ -138,7 +138,11 @@ std::vector<std::string>& TfmSound::EventFiles() {
 
 void TfmSound::ShowFiles(int select) {
   lbSounds_->clear();
-  for (const std::string& file : EventFiles()) lbSounds_->addItem(Text(file));
+  // A file of the user's own shows its name like the built-in ones; where it lies is its tooltip.
+  for (const std::string& file : EventFiles()) {
+    auto* item = new QListWidgetItem(QFileInfo(Text(file)).fileName(), lbSounds_);
+    if (Text(file).contains(u'/')) item->setToolTip(Text(file));
+  }
   if (lbSounds_->count() > 0) lbSounds_->setCurrentRow(std::clamp(select, 0, lbSounds_->count() - 1));
   UpdateButtons();
 }

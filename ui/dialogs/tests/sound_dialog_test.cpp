@@ -122,7 +122,10 @@ TEST_F(SoundDialogTest, AddStopsAtThreeAndRemovingTheMiddleLeavesTheFirstAndTheT
   Dialog.soundFiles = {"/s/two.wav", "/s/three.wav", "/s/four.wav"};
   Dialog.AddClicked();
   Press(Qt::Key_Insert);  // Insert adds as well
-  EXPECT_EQ(Shown(), (QStringList{"applause.wav", "/s/two.wav", "/s/three.wav"}));
+  // Files of the user's own show their names, the built-in ones too; the whole path is the tooltip.
+  EXPECT_EQ(Shown(), (QStringList{"applause.wav", "two.wav", "three.wav"}));
+  EXPECT_EQ(Dialog.Sounds()->item(1)->toolTip(), "/s/two.wav");
+  EXPECT_TRUE(Dialog.Sounds()->item(0)->toolTip().isEmpty());
   EXPECT_FALSE(add->isEnabled());
   Dialog.AddClicked();
   EXPECT_EQ(Files("Win Hand").size(), 3u);  // in effect at once, and no fourth
