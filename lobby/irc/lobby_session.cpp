@@ -183,6 +183,11 @@ void TLobbySession::Receive(std::string_view bytes) {
 
 void TLobbySession::Tick(std::int64_t nowMs) {
   now_ = nowMs;
+  // The clock is the program's: the link's silence counts from the first time it is told.
+  if (!clockStarted_) {
+    clockStarted_ = true;
+    lastHeard_ = now_;
+  }
   if (wantsClose_) return;
   if (now_ - lastHeard_ >= DropAfterMs) {
     Fail(LobbyError, "The lobby server stopped answering.");

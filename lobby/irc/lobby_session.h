@@ -98,7 +98,7 @@ class TLobbySession {
   std::map<std::string, bool> names_;            // channel of an asked user list -> its names have started
   std::map<std::string, std::string> commands_;  // sender -> the private command so far
   std::int64_t now_ = 0, lastHeard_ = 0;
-  bool pinged_ = false;
+  bool clockStarted_ = false, pinged_ = false;
 };
 
 }  // namespace tarvelo::irc

@@ -469,4 +469,19 @@ TEST(LobbySession, SilenceIsAskedAfterAMinuteAndDropsTheLinkAfterTwo) {
   EXPECT_EQ(session.TakeEvents().back(), (TLobbyEvent{LobbyError, "The lobby server stopped answering."}));
 }
 
+// The clock a session is given is the program's: a link made after the program
+// has run for minutes is not taken for one that has been silent all that time.
+TEST(LobbySession, SilenceCountsFromTheLinksOwnStartNotTheProgramsStart) {
+  for (const std::int64_t started : {std::int64_t{0}, TLobbySession::DropAfterMs, 10 * TLobbySession::DropAfterMs}) {
+    SCOPED_TRACE(started);
+    TLobbySession session;
+    session.Tick(started);
+    session.Login("ann", "secret", "Tarvelo501");
+    session.Tick(started + 1000);
+    EXPECT_FALSE(session.WantsClose());
+    EXPECT_TRUE(session.TakeEvents().empty());
+    EXPECT_EQ(session.TakeLines().size(), 3u) << "CAP LS, NICK and USER";
+  }
+}
+
 }  // namespace
