@@ -189,15 +189,19 @@ void TfmLobbyGS::SaveLobbySettings() {
   store_.WriteValue(PathOf(Setting::LobbyBackgroundColor), BgrOf(BackgroundColor));
 }
 
+// A private room needs its name: without one, everyone who left the field empty would meet there.
+bool TfmLobbyGS::PrivateRoomNamed(int type) {
+  if (type != PrivateRoomType || !edPrivateRoom->text().isEmpty()) return true;
+  QMessageBox::information(this, windowTitle(),
+                           "Please enter the name of the private lobby room in the \"Private Room\" field.\n"
+                           "Only people who know this name can log in to the private lobby.\n\n"
+                           "This is often used for tournaments, or when you want to play with a particular "
+                           "person only.");
+  return false;
+}
+
 void TfmLobbyGS::LobbyLogin() {
-  if (CheckedType() == PrivateRoomType && edPrivateRoom->text().isEmpty()) {
-    QMessageBox::information(this, windowTitle(),
-                             "Please enter the name of the private lobby room in the \"Private Room\" field.\n"
-                             "Only people who know this name can log in to the private lobby.\n\n"
-                             "This is often used for tournaments, or when you want to play with a particular "
-                             "person only.");
-    return;
-  }
+  if (!PrivateRoomNamed(CheckedType())) return;
   if (Lobby().LobbyState != NotConnected) return;
   meChat->clear();
   client_.ChooseRoomType(CheckedType(), Latin1(edPrivateRoom->text()));
@@ -213,6 +217,12 @@ void TfmLobbyGS::LobbyLogout() {
 }
 
 void TfmLobbyGS::GameTypeChanged(int index) {
+  // In the lobby the change enters the room at once (the field is closed then):
+  // without a name the player stays in the room they are in.
+  if (Lobby().LobbyState != NotConnected && !PrivateRoomNamed(index)) {
+    rbType[Lobby().LobbyType]->setChecked(true);
+    return;
+  }
   client_.ChooseRoomType(index, Latin1(edPrivateRoom->text()));
   UpdateLobbyButtons();
 }

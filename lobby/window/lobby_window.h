@@ -69,6 +69,8 @@ class TfmLobbyGS : public QDialog {
   void ListenToClient();
   void ShowMotd(const QStringList& lines);
   void GameTypeChanged(int index);
+  // False, with the request for the name, for a private room whose field is empty.
+  bool PrivateRoomNamed(int type);
   void Send();
   void CopyChat();
   void ChooseFont();

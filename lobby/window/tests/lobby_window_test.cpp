@@ -235,6 +235,29 @@ TEST(LobbyWindow, APrivateRoomWithoutANameAsksForItAndDoesNotConnect) {
   EXPECT_TRUE(player.window->meChat->toPlainText().isEmpty()) << "no connection was tried";
 }
 
+// In the lobby the type of game enters its room at once; a private room without
+// a name is not entered, and the choice goes back to the room the player is in.
+TEST(LobbyWindow, APrivateRoomWithoutANameIsNotEnteredFromTheLobby) {
+  TPlayer player;
+  player.window->Open(false);
+  player.InLobby();
+  player.window->rbType[JustForFun]->setChecked(true);
+  QString shown;
+  QTimer::singleShot(0, [&] {
+    if (auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget())) {
+      shown = box->text();
+      box->accept();
+    }
+  });
+  player.window->rbType[PrivateRoomType]->click();
+  EXPECT_TRUE(shown.startsWith("Please enter the name of the private lobby room in the \"Private Room\" field."));
+  EXPECT_EQ(player.client.Lobby().CurrentRoom, FunRoom);
+  EXPECT_EQ(player.client.Lobby().LobbyType, JustForFun);
+  EXPECT_TRUE(player.window->rbType[JustForFun]->isChecked());
+  player.window->rbType[Competition]->click();
+  EXPECT_EQ(player.client.Lobby().CurrentRoom, CompetitionRoom) << "a public room is entered as before";
+}
+
 TEST(LobbyWindow, NoServerAddressMeansNoConnection) {
   TPlayer player;
   player.window->Open(false);
