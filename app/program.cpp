@@ -58,7 +58,9 @@ void TProgram::WireLobby() {
   hooks.Credential = [dataFolder] { return LobbyCredential(dataFolder); };
   lobby_ = std::make_unique<TLobbyController>(lobbyClient_, dmMain_.rfMain, hooks);
   TfmTvlMain& window = *window_;
-  lobby_->SetLobbyActive = [&window](bool active) { window.StatusBar()->SetLobbyActive(active); };
+  lobby_->SetLobbyActive = [&window](bool active, int newLines) {
+    window.StatusBar()->SetLobbyActive(active, newLines);
+  };
   window.ConnectAction("Lobby1", [this] { lobby_->OpenLobby(window_.get(), false); });
   if (commandLine_.LobbyAutoLogin)
     connect(&window, &TfmTvlMain::startUpEnded, this, [this] { lobby_->OpenLobby(window_.get(), true); });

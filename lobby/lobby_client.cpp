@@ -12,12 +12,37 @@ using namespace irc;
 namespace {
 // A first connection that fails is tried once more before the player is told.
 constexpr int ConnectTries = 2;
+// The chat kept while no window shows it; the oldest lines go first.
+constexpr int TranscriptLines = 2000;
 }  // namespace
 
 TLobbyClient::TLobbyClient(QObject* parent) : QObject(parent) {
   connect(&server_, &TGameServer::LinkOpened, this, &TLobbyClient::OnLinkOpened);
   connect(&server_, &TGameServer::LinkFailed, this, &TLobbyClient::OnLinkFailed);
   connect(&server_, &TGameServer::LobbyEvent, this, &TLobbyClient::HandleEvent);
+  // What the lobby tells the player is kept whether or not a window shows it.
+  connect(this, &TLobbyClient::Connecting, this, [this] { AddToTranscript("Connecting..."); });
+  connect(this, &TLobbyClient::Connected, this, [this] { AddToTranscript("Connected with the Tarvelo game lobby."); });
+  connect(this, &TLobbyClient::Failed, this, &TLobbyClient::AddToTranscript);
+}
+
+void TLobbyClient::AddToTranscript(const QString& line) {
+  transcript_ << line;
+  if (transcript_.size() > TranscriptLines) transcript_.removeFirst();
+  emit TranscriptLine(line);
+}
+
+void TLobbyClient::ClearTranscript() {
+  transcript_.clear();
+  emit TranscriptCleared();
+}
+
+void TLobbyClient::AddMotd(const QStringList& lines) {
+  AddToTranscript(QString());
+  AddToTranscript("=== Message of the Day ===");
+  for (const QString& line : lines) AddToTranscript(line);
+  AddToTranscript("=== End of Message of the Day ===");
+  AddToTranscript(QString());
 }
 
 void TLobbyClient::SetServer(const std::string& host, int port) {
@@ -34,6 +59,7 @@ void TLobbyClient::ChooseRoomType(int type, const std::string& privateRoomField)
 
 void TLobbyClient::LogIn(const std::string& nick, const std::string& credential) {
   if (lobby_.LobbyState != NotConnected) return;
+  ClearTranscript();
   lobby_.PartnerNick.clear();
   lobby_.GameRoom.clear();
   lobby_.CurrentRoom = lobby_.RoomOfType();
@@ -68,6 +94,7 @@ void TLobbyClient::OnLinkFailed() {
 
 void TLobbyClient::LogOut() {
   ClearLists();
+  ClearTranscript();
   if (lobby_.LobbyState == LoggingIn || lobby_.LobbyState == InLobby) {
     SetState(LoggingOut);
     server_.GS_Disconnect();
@@ -105,6 +132,7 @@ void TLobbyClient::HandleEvent(int code, const std::string& text) {
     case LobbyError:
       return Fail(QString("Unknown error: %1").arg(FromLatin1(text)));
     case LobbyPublicMessage:
+      AddToTranscript(QString("%1: %2").arg(FromLatin1(read.First), FromLatin1(read.Rest)));
       return emit ChatLine(read.First, read.Rest);
     case LobbyRoomsStart:
       running_.clear();
@@ -139,7 +167,7 @@ void TLobbyClient::HandleEvent(int code, const std::string& text) {
       motd_ << FromLatin1(read.Line);
       return;
     case LobbyMotdEnd:
-      return emit MotdArrived(std::exchange(motd_, {}));
+      return AddMotd(std::exchange(motd_, {}));
     case LobbyPrivateCommand:
       if (route_.PrivateCommand && route_.PrivateCommand(read.First, read.Rest)) return;
       return emit PrivateCommand(read.First, read.Rest);

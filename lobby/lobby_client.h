@@ -47,6 +47,11 @@ class TLobbyClient : public QObject {
   const std::vector<std::string>& Players() const { return players_; }
   const std::vector<TLobbyMatch>& Matches() const { return matches_; }
   TGameServer& Server() { return server_; }
+  // The lines of the lobby's chat since the last login or logout, the message
+  // of the day and the lobby's own messages among them: they belong to the
+  // lobby, so a window opened later shows what was said while none was open.
+  const QStringList& Transcript() const { return transcript_; }
+  void AddToTranscript(const QString& line);
   void SetRoute(TLobbyRoute route) { route_ = std::move(route); }
 
   // --- What the lobby window and the invitations ask
@@ -82,7 +87,8 @@ class TLobbyClient : public QObject {
   void ChatLine(const std::string& sender, const std::string& text);
   void PlayersChanged();
   void MatchesChanged();
-  void MotdArrived(const QStringList& lines);
+  void TranscriptLine(const QString& line);
+  void TranscriptCleared();
   void PrivateCommand(const std::string& sender, const std::string& text);  // unless the route took it
 
  private:
@@ -97,6 +103,8 @@ class TLobbyClient : public QObject {
   void ClearLists();
   // An error the lobby cannot go on after: the link is ended and the text told.
   void Fail(const QString& text);
+  void ClearTranscript();
+  void AddMotd(const QStringList& lines);
   bool IsCurrentRoom(const std::string& room) const;
 
   TLobby lobby_;
@@ -107,6 +115,7 @@ class TLobbyClient : public QObject {
   std::vector<std::string> players_;
   std::vector<TLobbyMatch> matches_, running_;  // running_: the matches of a room list being read
   QStringList motd_;
+  QStringList transcript_;
 };
 
 // The 8-bit text of the lobby as a QString.

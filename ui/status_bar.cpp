@@ -21,6 +21,7 @@ TStatusBar::TStatusBar(QWidget* parent) : QStatusBar(parent) {
   bold.setBold(true);
   pnLobby->setFont(bold);
   pnLobby->hide();
+  lobbyWidth_ = pnLobby->minimumWidth();
   pnPCurrMeld = Panel("pnPCurrMeld", 50, "Your Current Meld (and Current Minimum)");
   pnCCurrMeld = Panel("pnCCurrMeld", 34, "Opponent's Current Meld");
   pnPCurrScore = Panel("pnPCurrScore", 34, "Your Current Score");
@@ -68,6 +69,11 @@ void TStatusBar::SetPanels(const TPanelTexts& texts) {
   pnCCurrScore->setText(texts.OpponentScore);
 }
 
-void TStatusBar::SetLobbyActive(bool active) { pnLobby->setVisible(active); }
+void TStatusBar::SetLobbyActive(bool active, int newLines) {
+  pnLobby->setText(newLines > 0 ? QString("Lobby Active (%1 new)").arg(newLines) : QString("Lobby Active"));
+  // The panel widens for the count, and never shrinks below its own width.
+  pnLobby->setMinimumWidth(qMax(lobbyWidth_, pnLobby->fontMetrics().horizontalAdvance(pnLobby->text()) + 12));
+  pnLobby->setVisible(active);
+}
 
 }  // namespace tarvelo

@@ -22,7 +22,8 @@ class TStatusBar : public QStatusBar {
   QString Text() const;
   bool ShowsError() const { return error_; }
   void SetPanels(const TPanelTexts& texts);
-  void SetLobbyActive(bool active);
+  // "Lobby Active", and the chat lines received since the lobby window was last open.
+  void SetLobbyActive(bool active, int newLines = 0);
 
   QLabel* pnLobby;
   QLabel* pnPCurrMeld;
@@ -38,6 +39,7 @@ class TStatusBar : public QStatusBar {
   QLabel* text_;
   QLabel* light_;
   bool error_ = false;
+  int lobbyWidth_ = 0;  // the "Lobby Active" panel's own width
 };
 
 }  // namespace tarvelo

@@ -38,8 +38,6 @@ struct THeard {
                      [say](const std::string& nick, const std::string& room) { say(nick + " left " + room); });
     QObject::connect(&client, &TLobbyClient::ChatLine,
                      [say](const std::string& sender, const std::string& text) { say(sender + ": " + text); });
-    QObject::connect(&client, &TLobbyClient::MotdArrived,
-                     [say](const QStringList& lines) { say("motd: " + lines.join('|').toStdString()); });
     QObject::connect(&client, &TLobbyClient::PrivateCommand, [say](const std::string& sender, const std::string& text) {
       say("command from " + sender + ": " + text);
     });
@@ -129,8 +127,10 @@ TEST(LobbyClient, EventsKeepThePlayersTheMatchesAndTheMotd) {
   client.HandleEvent(LobbyMotdEnd, "");
   client.HandleEvent(LobbyPublicMessage, "Bob hello there\r");
   EXPECT_EQ(in.heard.Lines, (std::vector<std::string>{"Cy came to LOBBY-Tarvelo501", "Ann2 left LOBBY-Tarvelo501",
-                                                      "Bob left LOBBY-Tarvelo501", "motd: Welcome.|<i>Play fair</i>",
-                                                      "Bob: hello there"}));
+                                                      "Bob left LOBBY-Tarvelo501", "Bob: hello there"}));
+  // The chat's lines are the client's own, kept for a window that opens later.
+  EXPECT_EQ(client.Transcript(), QStringList({"", "=== Message of the Day ===", "Welcome.", "<i>Play fair</i>",
+                                              "=== End of Message of the Day ===", "", "Bob: hello there"}));
 
   client.HandleEvent(LobbyDisconnected, "");
   EXPECT_EQ(client.Lobby().LobbyState, NotConnected);

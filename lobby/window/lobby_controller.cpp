@@ -7,7 +7,13 @@ namespace tarvelo {
 TLobbyController::TLobbyController(TLobbyClient& client, TRegistryTarvelo& store, TLobbyWindowHooks hooks)
     : client_(client), store_(store), hooks_(std::move(hooks)) {
   connect(&client_, &TLobbyClient::StateChanged, this, [this](TLobbyState state) {
-    if (!window_ && SetLobbyActive) SetLobbyActive(state == InLobby);
+    if (state != InLobby) newLines_ = 0;
+    if (!window_) ShowLobbyActive();
+  });
+  connect(&client_, &TLobbyClient::ChatLine, this, [this] {
+    if (window_) return;
+    ++newLines_;
+    ShowLobbyActive();
   });
   connect(&client_, &TLobbyClient::PrivateCommand, this, &TLobbyController::OnPrivateCommand);
 }
@@ -19,17 +25,21 @@ void TLobbyController::OpenLobby(QWidget* mainWindow, bool autoLogin) {
   if (mainWindow) window.move(mainWindow->geometry().center() - window.rect().center());
   QMetaObject::invokeMethod(
       &window, [&window, autoLogin] { window.Open(autoLogin); }, Qt::QueuedConnection);
+  newLines_ = 0;
   window.exec();
   window_ = nullptr;
-  if (SetLobbyActive) SetLobbyActive(client_.Lobby().LobbyState == InLobby);
+  ShowLobbyActive();
+}
+
+void TLobbyController::ShowLobbyActive() {
+  if (SetLobbyActive) SetLobbyActive(client_.Lobby().LobbyState == InLobby, newLines_);
 }
 
 // Open or not, the invitations hear every private command the network game left to the lobby.
 void TLobbyController::OnPrivateCommand(const std::string& sender, const std::string& command) {
   const std::string shown = HandlePrivateCommand ? HandlePrivateCommand(sender, command) : std::string();
-  if (!window_) return;
-  if (!shown.empty()) window_->AddChat(FromLatin1(shown));
-  if (client_.Lobby().LobbyState == InGame) window_->accept();
+  if (!shown.empty()) client_.AddToTranscript(FromLatin1(shown));
+  if (window_ && client_.Lobby().LobbyState == InGame) window_->accept();
 }
 
 }  // namespace tarvelo

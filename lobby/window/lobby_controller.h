@@ -20,8 +20,9 @@ class TLobbyController : public QObject {
  public:
   TLobbyController(TLobbyClient& client, TRegistryTarvelo& store, TLobbyWindowHooks hooks);
 
-  // Shows or hides the status bar's "Lobby Active" panel.
-  std::function<void(bool active)> SetLobbyActive;
+  // Shows or hides the status bar's "Lobby Active" panel, with the chat lines
+  // received since the lobby window was last open.
+  std::function<void(bool active, int newLines)> SetLobbyActive;
   // The invitation protocol: a text to show in the lobby's chat, or empty.
   std::function<std::string(const std::string& sender, const std::string& command)> HandlePrivateCommand;
 
@@ -31,11 +32,13 @@ class TLobbyController : public QObject {
 
  private:
   void OnPrivateCommand(const std::string& sender, const std::string& command);
+  void ShowLobbyActive();
 
   TLobbyClient& client_;
   TRegistryTarvelo& store_;
   TLobbyWindowHooks hooks_;
   QPointer<TfmLobbyGS> window_;
+  int newLines_ = 0;  // chat received while the window was closed
 };
 
 }  // namespace tarvelo

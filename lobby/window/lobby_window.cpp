@@ -203,7 +203,6 @@ bool TfmLobbyGS::PrivateRoomNamed(int type) {
 void TfmLobbyGS::LobbyLogin() {
   if (!PrivateRoomNamed(CheckedType())) return;
   if (Lobby().LobbyState != NotConnected) return;
-  meChat->clear();
   client_.ChooseRoomType(CheckedType(), Latin1(edPrivateRoom->text()));
   // Returns at once: the outcome comes by the client's signals.
   client_.LogIn(Latin1(edNickname->text()), hooks_.Credential ? hooks_.Credential() : std::string());
@@ -212,7 +211,6 @@ void TfmLobbyGS::LobbyLogin() {
 
 void TfmLobbyGS::LobbyLogout() {
   client_.LogOut();
-  meChat->clear();
   UpdateLobbyButtons();
 }
 
@@ -259,7 +257,7 @@ void TfmLobbyGS::UpdateLobbyButtons() {
 }
 
 // Plain text only: a nickname or a line with markup shows as typed.
-void TfmLobbyGS::AddChat(const QString& line) { meChat->appendPlainText(line); }
+void TfmLobbyGS::AddChat(const QString& line) { client_.AddToTranscript(line); }
 
 void TfmLobbyGS::Send() {
   if (edInput->text().isEmpty()) return;

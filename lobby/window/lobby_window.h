@@ -47,6 +47,7 @@ class TfmLobbyGS : public QDialog {
   void SanitizeNickname();
   void LoadLobbySettings();
   void SaveLobbySettings();
+  // A line for the lobby's chat; it is the client's, and shows here as it comes.
   void AddChat(const QString& line);
 
   QPushButton *bnLogin, *bnLogout, *bnClose, *bnInvite, *bnCancel, *bnSend;
@@ -67,7 +68,6 @@ class TfmLobbyGS : public QDialog {
   void BuildChatMenu();
   // The window's answers to what the client tells.
   void ListenToClient();
-  void ShowMotd(const QStringList& lines);
   void GameTypeChanged(int index);
   // False, with the request for the name, for a private room whose field is empty.
   bool PrivateRoomNamed(int type);

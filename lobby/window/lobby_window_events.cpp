@@ -5,6 +5,7 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QListWidget>
+#include <QPlainTextEdit>
 #include <QSignalBlocker>
 
 namespace tarvelo {
@@ -16,21 +17,17 @@ void TfmLobbyGS::ListenToClient() {
     SetBusyCursor(state == LoggingIn || state == LoggingOut);
     ShowLists();
   });
-  connect(client, &TLobbyClient::Connecting, this, [this] { AddChat("Connecting..."); });
-  connect(client, &TLobbyClient::Connected, this, [this] { AddChat("Connected with the Tarvelo game lobby."); });
+  // The chat's lines are the client's: shown as they come, and all of them when the window opens.
+  meChat->clear();
+  for (const QString& line : client->Transcript()) meChat->appendPlainText(line);
+  connect(client, &TLobbyClient::TranscriptLine, this, [this](const QString& line) { meChat->appendPlainText(line); });
+  connect(client, &TLobbyClient::TranscriptCleared, meChat, &QPlainTextEdit::clear);
   connect(client, &TLobbyClient::LoggedIn, this,
           [this] { store_.WriteValue(PathOf(Setting::Username), edNickname->text()); });
-  connect(client, &TLobbyClient::Failed, this, [this](const QString& text) {
-    AddChat(text);
-    UpdateLobbyButtons();
-  });
+  connect(client, &TLobbyClient::Failed, this, [this] { UpdateLobbyButtons(); });
   connect(client, &TLobbyClient::RoomJoined, this, [this] { edInput->setFocus(); });
-  connect(client, &TLobbyClient::ChatLine, this, [this](const std::string& sender, const std::string& text) {
-    AddChat(QString("%1: %2").arg(FromLatin1(sender), FromLatin1(text)));
-  });
   connect(client, &TLobbyClient::PlayersChanged, this, &TfmLobbyGS::ShowLists);
   connect(client, &TLobbyClient::MatchesChanged, this, &TfmLobbyGS::ShowLists);
-  connect(client, &TLobbyClient::MotdArrived, this, &TfmLobbyGS::ShowMotd);
 }
 
 void TfmLobbyGS::ShowLists() {
@@ -54,14 +51,6 @@ void TfmLobbyGS::ShowLists() {
   lbPlaying->clear();
   lbPlaying->addItems(matches);
   UpdateLobbyButtons();
-}
-
-void TfmLobbyGS::ShowMotd(const QStringList& lines) {
-  AddChat(QString());
-  AddChat("=== Message of the Day ===");
-  for (const QString& line : lines) AddChat(line);
-  AddChat("=== End of Message of the Day ===");
-  AddChat(QString());
 }
 
 }  // namespace tarvelo

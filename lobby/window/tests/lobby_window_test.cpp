@@ -3,6 +3,7 @@
 #include "lobby/irc/lobby_events.h"
 #include "lobby/lobby_client.h"
 #include "lobby/testing/irc_network.h"
+#include "lobby/window/lobby_controller.h"
 
 #include <QApplication>
 #include <QDeadlineTimer>
@@ -170,6 +171,29 @@ TEST(LobbyWindow, ShowsWhatTheClientTells) {
   EXPECT_TRUE(player.Players().isEmpty());
   EXPECT_EQ(w.lbPlaying->count(), 0);
   EXPECT_TRUE(w.bnLogin->isEnabled()) << "a failed lobby can be logged in to again";
+}
+
+// "Hide, stay available" closes the window and the lobby goes on: what is said
+// meanwhile is counted on the table's status bar and shown when the window opens again.
+TEST(LobbyWindow, ChatWhileTheWindowIsClosedIsKeptAndCounted) {
+  TPlayer player;
+  player.InLobby();
+  player.window->AddChat("Connected with the Tarvelo game lobby.");
+  player.client.HandleEvent(LobbyPublicMessage, "Ann hello\r");
+  player.window.reset();  // hidden: the window is gone, the client stays in the lobby
+  TLobbyController controller(player.client, player.store, {});
+  std::vector<std::pair<bool, int>> status;
+  controller.SetLobbyActive = [&](bool active, int newLines) { status.emplace_back(active, newLines); };
+  player.client.HandleEvent(LobbyPublicMessage, "Bob anyone there?\r");
+  player.client.HandleEvent(LobbyPublicMessage, "Bob a game?\r");
+  ASSERT_FALSE(status.empty());
+  EXPECT_EQ(status.back(), std::make_pair(true, 2));
+  TfmLobbyGS reopened(player.client, player.store, {});
+  EXPECT_EQ(
+      reopened.meChat->toPlainText().split('\n'),
+      QStringList({"Connected with the Tarvelo game lobby.", "Ann: hello", "Bob: anyone there?", "Bob: a game?"}));
+  player.client.HandleEvent(LobbyDisconnected, "");
+  EXPECT_EQ(status.back(), std::make_pair(false, 0));
 }
 
 // A player selected in "Available Players" stays selected when the list changes around them.
