@@ -78,6 +78,7 @@ void TGame::DealHand(bool atStartUp) {
 
   LastDealString = Shuffle();
   Send("DEAL", LastDealString);
+  Report(TDealReport{LastDealString});
   ResetAnchors();
   DealSeats();
   TurnUpcard();
@@ -153,6 +154,7 @@ void TGame::NewGame() {
   Table.PlayerScore = 0;
   Table.OpponentScore = 0;
   Send("NEWGAME", "");
+  Report(TNewGameReport{});
   Table.GameInProgress = false;
   DealHand(false);
 }

@@ -15,6 +15,7 @@ void TGame::DiscardFromHand(int index) {
   t.MayDraw = true;
   const TCard& card = t.PlayerHand.Cards[index];
   Send("DISCARD", std::to_string(card.Id));
+  ReportMove(TMoveKind::Discard, card);
   const TCard discarded = RemoveAt(t.PlayerHand, index, 1, false, card.Rank);
   PlaceOnPile(discarded);
   RemoveById(t.pickupMemory, discarded.Id);
@@ -30,6 +31,7 @@ void TGame::DiscardRedThree(int index) {
   t.PileFrozen = true;
   const TCard card = RemoveAt(t.PlayerMelds, index, 1, false, RankThree);
   Send("DISCARDREDTHREE", std::to_string(card.Id));
+  ReportMove(TMoveKind::DiscardRedThree, card);
   PlaceOnPile(card);
   ClearUndo();
   if (CheckHandEnd()) return;

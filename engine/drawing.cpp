@@ -14,6 +14,7 @@ void TGame::DrawFromStock() {
     ++t.StockDraws;
     card.FaceUp = 1;
     Send("DRAWNEW", "");
+    ReportMove(TMoveKind::Draw, card);
     if (IsRedThree(card)) {
       LayInColumn(Table.PlayerMelds, card);
       if (Rules.DrawExtra && !t.Stock.Empty()) {

@@ -17,6 +17,7 @@ void TGame::LayHandCardIntoMelds(int handIndex) {
   PlaceInColumn(t.PlayerMelds, true, t.PlayerCanastas.Kind[card.Rank] != NoCanasta, card);
   AddCard(t.PlayerMelds, card);
   Send("MELD", std::to_string(card.Id));
+  ReportMove(TMoveKind::Meld, card);
   RemoveById(t.pickupMemory, card.Id);
   PushUndo(card);
   ForgetDiscardClicks();
@@ -78,6 +79,7 @@ void TGame::AddWildcard(int column, int index) {
   card.Y = anchor.Y;
   AddCard(t.PlayerMelds, card);
   Send("MELDWILDCARD", std::to_string(card.Id) + static_cast<char>(0xFE) + std::to_string(column));
+  ReportMove(TMoveKind::MeldWildcard, card, column);
   RemoveById(t.pickupMemory, card.Id);
   PushUndo(card);
   ForgetDiscardClicks();

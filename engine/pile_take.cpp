@@ -38,6 +38,7 @@ void TGame::TakePile() {
   AnimateMove(from, top);
   RepaintPile();
   Send("DRAWPILETOP", "");
+  ReportMove(TMoveKind::TakePile, top);
   CheckCanasta(Seat::Player, top.Column);
   t.HasDrawn = true;
 
@@ -55,6 +56,7 @@ void TGame::TakePile() {
     t.PileTakeNeedsHand = frozen || Rules.NaturalPair;
   } else {
     Send("DRAWPILEREST", "");
+    ReportMove(TMoveKind::TakePileRest);
     ShowPhase(PhaseMeld);
     t.PileFrozen = false;
     t.TopCardPending = false;
@@ -76,6 +78,7 @@ void TGame::CompletePileTake() {
   t.TopCardPending = false;
   t.MayDraw = false;
   Send("DRAWPILEREST", "");
+  ReportMove(TMoveKind::TakePileRest);
   TakeRestOfPile();
   // The melds made for the take can no longer be taken back one by one.
   ClearUndo();

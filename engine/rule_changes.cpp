@@ -12,6 +12,7 @@ void ApplyRuleChange(TGame& game, const TRuleSettings& rules) {
     game.RepaintPile();
   }
   if (game.Host.NetworkGameActive()) game.Host.SendToPeer("RULES", RuleString(rules));
+  game.Report(TRulesReport{rules});
 }
 
 }  // namespace tarvelo

@@ -21,6 +21,7 @@ void TGame::PassTurn() {
   t.MayDraw = true;
   SaveTurnSnapshot();
   Send("PASSDISCARD", "");
+  ReportMove(TMoveKind::PassDiscard);
   HandTurnToOpponent();
 }
 
@@ -28,6 +29,7 @@ void TGame::EndHand() { TryMove(*this, Seat::Player, {.Kind = TMoveKind::EndHand
 
 void TGame::EndHandNow() {
   Send("HANDOVER", "");
+  ReportMove(TMoveKind::EndHand);
   Table.EndHandRequested = true;
   CheckHandEnd();
 }
