@@ -183,8 +183,6 @@ class TGame : public TGameValues {
   void HandTurnToOpponent();
 
  private:
-  // Sends a message to the peer; outside a network game nothing is sent.
-  void Send(std::string_view token, const std::string& payload);
   // Reports one step of the player's move.
   void ReportMove(TMoveKind kind, const TCard& card = {}, int column = -1);
   void ShowCanastaTopCard(TCardArea& melds, int column, int kind);

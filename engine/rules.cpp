@@ -31,16 +31,6 @@ TRuleFields RuleFields(const TRuleSettings& r) {
   return fields;
 }
 
-std::string RuleString(const TRuleSettings& r) {
-  const char separator = static_cast<char>(0xFE);
-  std::string text;
-  for (const std::string& field : RuleFields(r)) {
-    if (!text.empty()) text += separator;
-    text += field;
-  }
-  return text;
-}
-
 TRuleSettings HoyleRules() {
   TRuleSettings r;
   for (const TRuleSwitch& s : RuleSwitches) SetRuleValue(r, s, s.Hoyle);

@@ -88,11 +88,9 @@ TRuleSettings LoadRules(TableHost& host);
 // Writes every rule through the host (booleans as booleans, the two counts as 1 or 2).
 void StoreRules(TableHost& host, const TRuleSettings& rules);
 // The rule string's thirteen fields in their order: "T"/"F" for a flag, "1"/"2"
-// for a count.
+// for a count. The protocol joins them into the string the peer reads.
 using TRuleFields = std::array<std::string, RuleSwitchCount>;
 TRuleFields RuleFields(const TRuleSettings& rules);
-// The thirteen fields for the peer, joined by the byte 0xFE.
-std::string RuleString(const TRuleSettings& rules);
 // The Hoyle preset offered by the rules dialog.
 TRuleSettings HoyleRules();
 

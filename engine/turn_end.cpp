@@ -20,7 +20,6 @@ void TGame::PassTurn() {
   t.StockDraws = 0;
   t.MayDraw = true;
   SaveTurnSnapshot();
-  Send("PASSDISCARD", "");
   ReportMove(TMoveKind::PassDiscard);
   HandTurnToOpponent();
 }
@@ -28,7 +27,6 @@ void TGame::PassTurn() {
 void TGame::EndHand() { TryMove(*this, Seat::Player, {.Kind = TMoveKind::EndHand}); }
 
 void TGame::EndHandNow() {
-  Send("HANDOVER", "");
   ReportMove(TMoveKind::EndHand);
   Table.EndHandRequested = true;
   CheckHandEnd();
