@@ -11,10 +11,6 @@ int TGame::InitialMeldFor(int score) {
 
 void TGame::ChooseFirstDrawer() { Table.PlayerDrawsFirst = Host.RandomReal() > 0.5; }
 
-void TGame::Send(std::string_view token, const std::string& payload) {
-  if (Host.NetworkGameActive()) Host.SendToPeer(token, payload);
-}
-
 std::string TGame::Shuffle() {
   std::string dealString(1, static_cast<char>('0' + (Table.PlayerDrawsFirst ? 1 : 0)));
   std::array<bool, MaxCards> used{};
@@ -77,7 +73,7 @@ void TGame::DealHand(bool atStartUp) {
   SetStockExhausted(false);
 
   LastDealString = Shuffle();
-  Send("DEAL", LastDealString);
+  Report(TDealReport{LastDealString});
   ResetAnchors();
   DealSeats();
   TurnUpcard();
@@ -152,7 +148,7 @@ void TGame::NewGame() {
     return;
   Table.PlayerScore = 0;
   Table.OpponentScore = 0;
-  Send("NEWGAME", "");
+  Report(TNewGameReport{});
   Table.GameInProgress = false;
   DealHand(false);
 }

@@ -14,7 +14,7 @@ void TGame::DiscardFromHand(int index) {
   t.HasDrawn = false;
   t.MayDraw = true;
   const TCard& card = t.PlayerHand.Cards[index];
-  Send("DISCARD", std::to_string(card.Id));
+  ReportMove(TMoveKind::Discard, card);
   const TCard discarded = RemoveAt(t.PlayerHand, index, 1, false, card.Rank);
   PlaceOnPile(discarded);
   RemoveById(t.pickupMemory, discarded.Id);
@@ -29,7 +29,7 @@ void TGame::DiscardRedThree(int index) {
   t.MayDraw = true;
   t.PileFrozen = true;
   const TCard card = RemoveAt(t.PlayerMelds, index, 1, false, RankThree);
-  Send("DISCARDREDTHREE", std::to_string(card.Id));
+  ReportMove(TMoveKind::DiscardRedThree, card);
   PlaceOnPile(card);
   ClearUndo();
   if (CheckHandEnd()) return;

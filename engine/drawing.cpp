@@ -13,7 +13,7 @@ void TGame::DrawFromStock() {
     t.MayDraw = false;
     ++t.StockDraws;
     card.FaceUp = 1;
-    Send("DRAWNEW", "");
+    ReportMove(TMoveKind::Draw, card);
     if (IsRedThree(card)) {
       LayInColumn(Table.PlayerMelds, card);
       if (Rules.DrawExtra && !t.Stock.Empty()) {

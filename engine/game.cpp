@@ -4,6 +4,14 @@ namespace tarvelo {
 
 TGame::TGame(TableHost& host) : Host(host) { ResetAnchors(); }
 
+void TGame::Report(const TGameReport& report) {
+  if (observer_ && !Rehearsing) observer_->Reported(report);
+}
+
+void TGame::ReportMove(TMoveKind kind, const TCard& card, int column) {
+  Report(TMoveReport{Seat::Player, kind, card, column});
+}
+
 TColumnCounts CountedColumns(const TTableState& t) {
   TColumnCounts counts{};
   for (const TCard& c : t.PlayerMelds.Live()) ++counts[CountPlayerMelds + c.Column];

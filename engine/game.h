@@ -1,5 +1,6 @@
 #pragma once
 
+#include "engine/game_observer.h"
 #include "engine/game_state.h"
 #include "engine/host.h"
 #include "engine/layout.h"
@@ -75,6 +76,17 @@ class TGame : public TGameValues {
   // Set while the computer tries a move out on the table before making it:
   // nothing of the trial is shown.
   bool Rehearsing = false;
+
+  // The one listener to what happens at the table (the network game while it
+  // runs, a test's recorder); none by default, and then nothing is told.
+  // It is set on the game rather than made a role of the host: the host's roles
+  // are what the engine asks of the world and every host must answer them,
+  // while a listener only listens, and comes and goes with a network game.
+  // It is kept out of the game's values: the computer's search copies those
+  // into a game of its own, whose trials nobody hears.
+  void SetObserver(TGameObserver* observer) { observer_ = observer; }
+  // Tells the observer what happened; nothing is told while a step is rehearsed.
+  void Report(const TGameReport& report);
 
   // --- Cards and table state
   void CountColumns();
@@ -171,8 +183,8 @@ class TGame : public TGameValues {
   void HandTurnToOpponent();
 
  private:
-  // Sends a message to the peer; outside a network game nothing is sent.
-  void Send(std::string_view token, const std::string& payload);
+  // Reports one step of the player's move.
+  void ReportMove(TMoveKind kind, const TCard& card = {}, int column = -1);
   void ShowCanastaTopCard(TCardArea& melds, int column, int kind);
   void DealSeats();
   void TurnUpcard();
@@ -212,6 +224,8 @@ class TGame : public TGameValues {
   std::optional<TMove> WildcardCanastaMove(ShiftState shift) const;
   // Right-click counting: true once the clicks ask for the discard.
   bool DiscardClickCounted(int index);
+
+  TGameObserver* observer_ = nullptr;
 };
 
 }  // namespace tarvelo

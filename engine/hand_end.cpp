@@ -55,7 +55,7 @@ bool TGame::GameOver() {
   }
   t.PlayerScore = 0;
   t.OpponentScore = 0;
-  if (info.Difference >= 0) Send("NEWGAME", "");
+  if (info.Difference >= 0) Report(TNewGameReport{});
   return true;
 }
 

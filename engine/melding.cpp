@@ -16,7 +16,7 @@ void TGame::LayHandCardIntoMelds(int handIndex) {
   TCard card = RemoveAt(t.PlayerHand, handIndex, 1, false, from.Rank);
   PlaceInColumn(t.PlayerMelds, true, t.PlayerCanastas.Kind[card.Rank] != NoCanasta, card);
   AddCard(t.PlayerMelds, card);
-  Send("MELD", std::to_string(card.Id));
+  ReportMove(TMoveKind::Meld, card);
   RemoveById(t.pickupMemory, card.Id);
   PushUndo(card);
   ForgetDiscardClicks();
@@ -77,7 +77,7 @@ void TGame::AddWildcard(int column, int index) {
   if (t.PlayerCanastas.Kind[column] == NoCanasta) anchor.Y += StackStep;
   card.Y = anchor.Y;
   AddCard(t.PlayerMelds, card);
-  Send("MELDWILDCARD", std::to_string(card.Id) + static_cast<char>(0xFE) + std::to_string(column));
+  ReportMove(TMoveKind::MeldWildcard, card, column);
   RemoveById(t.pickupMemory, card.Id);
   PushUndo(card);
   ForgetDiscardClicks();

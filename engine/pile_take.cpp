@@ -37,7 +37,7 @@ void TGame::TakePile() {
   t.PileTopCard = top;
   AnimateMove(from, top);
   RepaintPile();
-  Send("DRAWPILETOP", "");
+  ReportMove(TMoveKind::TakePile, top);
   CheckCanasta(Seat::Player, top.Column);
   t.HasDrawn = true;
 
@@ -54,7 +54,7 @@ void TGame::TakePile() {
                          1;
     t.PileTakeNeedsHand = frozen || Rules.NaturalPair;
   } else {
-    Send("DRAWPILEREST", "");
+    ReportMove(TMoveKind::TakePileRest);
     ShowPhase(PhaseMeld);
     t.PileFrozen = false;
     t.TopCardPending = false;
@@ -75,7 +75,7 @@ void TGame::CompletePileTake() {
   t.PileTakeOpen = false;
   t.TopCardPending = false;
   t.MayDraw = false;
-  Send("DRAWPILEREST", "");
+  ReportMove(TMoveKind::TakePileRest);
   TakeRestOfPile();
   // The melds made for the take can no longer be taken back one by one.
   ClearUndo();

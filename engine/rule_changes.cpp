@@ -11,7 +11,7 @@ void ApplyRuleChange(TGame& game, const TRuleSettings& rules) {
     game.Table.PileFrozen = rules.InitialBlock;
     game.RepaintPile();
   }
-  if (game.Host.NetworkGameActive()) game.Host.SendToPeer("RULES", RuleString(rules));
+  game.Report(TRulesReport{rules});
 }
 
 }  // namespace tarvelo

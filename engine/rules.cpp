@@ -24,17 +24,11 @@ void StoreRules(TableHost& host, const TRuleSettings& r) {
   }
 }
 
-std::string RuleString(const TRuleSettings& r) {
-  std::array<std::string, RuleSwitchCount> fields;
+TRuleFields RuleFields(const TRuleSettings& r) {
+  TRuleFields fields;
   for (const TRuleSwitch& s : RuleSwitches)
     fields[s.StringField] = s.Flag ? (r.*s.Flag ? "T" : "F") : std::to_string(r.*s.Count);
-  const char separator = static_cast<char>(0xFE);
-  std::string text;
-  for (const std::string& field : fields) {
-    if (!text.empty()) text += separator;
-    text += field;
-  }
-  return text;
+  return fields;
 }
 
 TRuleSettings HoyleRules() {

@@ -87,8 +87,10 @@ constexpr std::string_view InitialBlock = RuleSwitches[5].Key;
 TRuleSettings LoadRules(TableHost& host);
 // Writes every rule through the host (booleans as booleans, the two counts as 1 or 2).
 void StoreRules(TableHost& host, const TRuleSettings& rules);
-// The thirteen fields for the peer, joined by the byte 0xFE: "T"/"F" and "1"/"2".
-std::string RuleString(const TRuleSettings& rules);
+// The rule string's thirteen fields in their order: "T"/"F" for a flag, "1"/"2"
+// for a count. The protocol joins them into the string the peer reads.
+using TRuleFields = std::array<std::string, RuleSwitchCount>;
+TRuleFields RuleFields(const TRuleSettings& rules);
 // The Hoyle preset offered by the rules dialog.
 TRuleSettings HoyleRules();
 

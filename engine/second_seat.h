@@ -12,7 +12,6 @@ class TSecondSeat {
 
   virtual bool NetworkGameActive() const = 0;
   virtual std::string PeerName() const = 0;
-  virtual void SendToPeer(std::string_view token, const std::string& payload) = 0;
   virtual void PostNetworkDispatch() = 0;  // handle peer messages that arrived meanwhile
   // False on the side of a network game that waits for the peer's deal.
   virtual bool LocalSideDeals() const = 0;

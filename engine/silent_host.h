@@ -31,7 +31,6 @@ class TSilentHost : public TSilentDisplayOf<TableHost> {
   bool NetworkGameActive() const override { return Network; }
   std::string PeerName() const override { return Peer; }
   std::string PlayerName() const override { return Name; }
-  void SendToPeer(std::string_view, const std::string&) override {}
   void PostNetworkDispatch() override {}
   bool LocalSideDeals() const override { return Deals; }
   void PlayComputerTurn() override {}

@@ -20,14 +20,14 @@ void TGame::PassTurn() {
   t.StockDraws = 0;
   t.MayDraw = true;
   SaveTurnSnapshot();
-  Send("PASSDISCARD", "");
+  ReportMove(TMoveKind::PassDiscard);
   HandTurnToOpponent();
 }
 
 void TGame::EndHand() { TryMove(*this, Seat::Player, {.Kind = TMoveKind::EndHand}); }
 
 void TGame::EndHandNow() {
-  Send("HANDOVER", "");
+  ReportMove(TMoveKind::EndHand);
   Table.EndHandRequested = true;
   CheckHandEnd();
 }

@@ -64,7 +64,7 @@ void TGame::TakeBackLastMeld() {
     LayInColumn(Table.PlayerHand, card);
   }
   if (UndoStack.empty()) Host.SetUndoEnabled(false);
-  if (index >= 0) Send("UN", {static_cast<char>(record.Card.Id + 32), static_cast<char>(column + 32)});
+  if (index >= 0) ReportMove(TMoveKind::TakeBack, record.Card, column);
 }
 
 void TGame::UndoAll() {
@@ -96,7 +96,7 @@ void TGame::UndoTakePile() {
   PlaceOnPile(TakeCardFromMelds(index));
   t.PlayerScore -= 50;  // giving back a taken pile costs 50 points
   Host.Repaint();
-  Send("UNDOPILE", "");
+  ReportMove(TMoveKind::GiveBackPile, top);
 }
 
 }  // namespace tarvelo

@@ -55,6 +55,10 @@ class TSession : public QObject, public TableHost {
   // into force now and between games; during a game the ones it started with stay.
   void SeatComputer();
   const TComputerPlayer* Computer() const { return computer_.get(); }
+  // Where the network game listens to the table while it runs: it attaches the
+  // observer that passes the player's moves on to the peer, and detaches it
+  // (null) when the game ends. Nothing listens otherwise.
+  void SetGameObserver(TGameObserver* observer) { game_.SetObserver(observer); }
 
   // --- Input from the table and the menus
   void PlayerClick(MouseButton button, int x, int y, ShiftState shift);
@@ -106,7 +110,6 @@ class TSession : public QObject, public TableHost {
   // --- TableHost: the second seat
   bool NetworkGameActive() const override { return false; }
   std::string PeerName() const override { return ""; }
-  void SendToPeer(std::string_view, const std::string&) override {}
   void PostNetworkDispatch() override {}
   bool LocalSideDeals() const override { return true; }
   void PlayComputerTurn() override;

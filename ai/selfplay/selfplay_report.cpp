@@ -38,11 +38,10 @@ std::string Quoted(const std::string& text) {
   return out + "\"";
 }
 
-// The rule string with spaces between the thirteen fields.
+// The rule string's thirteen fields with spaces between them.
 std::string RulesText(const TRuleSettings& rules) {
-  std::string text = RuleString(rules);
-  for (char& c : text)
-    if (static_cast<unsigned char>(c) == 0xFE) c = ' ';
+  std::string text;
+  for (const std::string& field : RuleFields(rules)) text += (text.empty() ? "" : " ") + field;
   return text;
 }
 

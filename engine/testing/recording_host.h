@@ -21,7 +21,6 @@ class TRecordingHost : public TSilentHost {
   std::vector<std::string> Sounds;
   std::vector<std::string> Boxes;  // information, warning and question texts
   std::vector<std::string> WhoseTurn;
-  std::vector<std::pair<std::string, std::string>> PeerMessages;
   std::vector<THandResults> HandResults;
   std::vector<int> HandScores;
   std::vector<TGameOverInfo> Matches;
@@ -56,9 +55,6 @@ class TRecordingHost : public TSilentHost {
   void DeleteAutoSave() override { ++AutoSaveDeletions; }
   void QuitApplication() override { ++Quits; }
   void PlaySound(std::string_view event) override { Sounds.emplace_back(event); }
-  void SendToPeer(std::string_view token, const std::string& payload) override {
-    PeerMessages.emplace_back(std::string(token), payload);
-  }
   void PlayComputerTurn() override { ++ComputerTurns; }
   void AnimateCard(const TCard& from, const TCard& to) override { Animations.emplace_back(from, to); }
 };

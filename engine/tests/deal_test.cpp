@@ -1,6 +1,7 @@
 #include "engine/game.h"
 #include "engine/invariants.h"
 #include "engine/testing/recording_host.h"
+#include "engine/testing/recording_observer.h"
 #include "engine/testing/table_builder.h"
 
 #include <algorithm>
@@ -145,11 +146,15 @@ TEST(Deal, ShuffleGivesEverySlotOnceAndTheDealStringSaysWhoDrawsFirst) {
   TRecordingHost host(7);
   host.Network = true;
   TGame game(host);
+  TRecordingObserver reports;
+  game.SetObserver(&reports);
   game.Table.PlayerDrawsFirst = true;
   game.DealHand(false);
-  ASSERT_EQ(host.PeerMessages.size(), 1u);
-  EXPECT_EQ(host.PeerMessages[0].first, "DEAL");
-  const std::string& deal = host.PeerMessages[0].second;
+  ASSERT_EQ(reports.Reports.size(), 1u);
+  const auto* dealt = std::get_if<TDealReport>(&reports.Reports[0]);
+  ASSERT_NE(dealt, nullptr);
+  EXPECT_EQ(dealt->DealString, game.LastDealString);
+  const std::string& deal = dealt->DealString;
   ASSERT_EQ(deal.size(), 109u);
   EXPECT_EQ(deal[0], '1');
   std::set<int> codes;
@@ -214,6 +219,8 @@ TEST(Deal, NewGameInANetworkGameAsksFirst) {
   host.Network = true;
   host.QuestionAnswer = false;
   TGame game(host);
+  TRecordingObserver reports;
+  game.SetObserver(&reports);
   game.Table.GameInProgress = true;
   game.Table.PlayerScore = 700;
   game.NewGame();
@@ -224,6 +231,7 @@ TEST(Deal, NewGameInANetworkGameAsksFirst) {
   game.NewGame();
   EXPECT_EQ(game.Table.PlayerScore, 0);
   EXPECT_FALSE(game.Table.GameInProgress);
-  EXPECT_EQ(host.PeerMessages.front().first, "NEWGAME");
-  EXPECT_EQ(host.PeerMessages.back().first, "DEAL");
+  ASSERT_EQ(reports.Reports.size(), 2u);  // nothing of the declined one
+  EXPECT_TRUE(std::holds_alternative<TNewGameReport>(reports.Reports[0]));
+  EXPECT_TRUE(std::holds_alternative<TDealReport>(reports.Reports[1]));
 }

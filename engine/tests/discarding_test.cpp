@@ -23,7 +23,8 @@ TEST_F(TurnTest, ARightClickDiscardsAndPassesTheTurn) {
   EXPECT_TRUE(t.MayDraw);
   EXPECT_FALSE(host.UndoEnabled);
   EXPECT_TRUE(game.UndoStack.empty());
-  EXPECT_EQ(host.PeerMessages.back(), (std::pair<std::string, std::string>{"DISCARD", "21"}));
+  EXPECT_EQ(LastMove().Kind, TMoveKind::Discard);
+  EXPECT_EQ(NameOf(LastMove().Card), "9C");
   EXPECT_FALSE(t.PileFrozen);
   // Undo changes nothing while the other seat moves.
   game.UndoMeld();
@@ -114,7 +115,8 @@ TEST_F(TurnTest, ARedThreeLeavesTheMeldsOnlyUnderTheFreezingRule) {
   EXPECT_TRUE(t.PileFrozen);
   EXPECT_EQ(t.Phase, PhaseOpponent);
   EXPECT_TRUE(t.OpponentToMove);
-  EXPECT_EQ(host.PeerMessages.back(), (std::pair<std::string, std::string>{"DISCARDREDTHREE", "41"}));
+  EXPECT_EQ(LastMove().Kind, TMoveKind::DiscardRedThree);
+  EXPECT_EQ(NameOf(LastMove().Card), "3H");
 }
 
 TEST_F(TurnTest, ARedThreeIsNotDiscardedFromIllegalMelds) {

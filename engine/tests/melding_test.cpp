@@ -28,7 +28,21 @@ TEST_F(TurnTest, AClickMeldsOneCardAndReportsIt) {
   EXPECT_TRUE(host.UndoEnabled);
   ASSERT_EQ(game.UndoStack.size(), 1u);
   EXPECT_EQ(game.UndoStack[0].Card.Column, RankKing);
-  EXPECT_EQ(host.PeerMessages.back(), (std::pair<std::string, std::string>{"MELD", "12"}));
+  EXPECT_EQ(MoveKinds(), std::vector<TMoveKind>{TMoveKind::Meld});
+  EXPECT_EQ(NameOf(LastMove().Card), "KS");
+}
+
+// The computer tries its steps out on the table itself: nothing of a trial is
+// reported, and what follows it is.
+TEST_F(TurnTest, NothingIsReportedWhileAStepIsRehearsed) {
+  Drawn("hand: KH KS 4C");
+  game.Rehearsing = true;
+  ClickHand("KS");
+  game.Rehearsing = false;
+  EXPECT_EQ(NamesOf(t.PlayerMelds), "KS");
+  EXPECT_TRUE(reports.Reports.empty());
+  ClickHand("KH");
+  EXPECT_EQ(MoveKinds(), std::vector<TMoveKind>{TMoveKind::Meld});
 }
 
 TEST_F(TurnTest, BlackThreesAreMeldedOnlyAsTheLastCardsWhenGoingOut) {
@@ -101,9 +115,10 @@ TEST_F(TurnTest, ShiftFillsAMeldToACanastaWithWildcards) {
   EXPECT_EQ(MeldColumnSize(RankEight), 7);
   EXPECT_EQ(t.PlayerCanastas.Kind[RankEight], MixedCanasta);
   EXPECT_EQ(NamesOf(t.PlayerHand), "4C 5C");
-  EXPECT_EQ(host.PeerMessages[0], (std::pair<std::string, std::string>{"MELDWILDCARD",
-                                                                       "53\xFE"
-                                                                       "7"}));
+  const TMoveReport first = reports.Moves().at(0);
+  EXPECT_EQ(first.Kind, TMoveKind::MeldWildcard);
+  EXPECT_EQ(NameOf(first.Card), "JK");
+  EXPECT_EQ(first.Column, RankEight);
   // Not enough wildcards to reach seven: nothing.
   Drawn("hand: JK 2S 4C 5C; melds: 8H 8S 8D 8C");
   ClickMeld(RankEight, MouseButton::Left, WithShift);
@@ -155,6 +170,6 @@ TEST_F(TurnTest, MeldingDownToOneCardWithoutACanastaPassesTheDiscard) {
   EXPECT_EQ(t.Phase, PhaseOpponent);
   EXPECT_TRUE(t.OpponentToMove);
   EXPECT_FALSE(host.UndoEnabled);
-  EXPECT_EQ(PeerTokens().back(), "PASSDISCARD");
+  EXPECT_EQ(LastMove().Kind, TMoveKind::PassDiscard);
   EXPECT_EQ(NamesOf(t.PlayerHand), "9C");
 }

@@ -69,7 +69,7 @@ TEST_F(TurnTest, TakingThePileOntoAnExistingMeldTakesItWhole) {
   EXPECT_FALSE(t.TopCardPending);
   EXPECT_FALSE(t.PileTakeOpen);
   EXPECT_EQ(t.Phase, PhaseMeld);
-  EXPECT_EQ(PeerTokens(), (std::vector<std::string>{"DRAWPILETOP", "DRAWPILEREST"}));
+  EXPECT_EQ(MoveKinds(), (std::vector<TMoveKind>{TMoveKind::TakePile, TMoveKind::TakePileRest}));
 }
 
 TEST_F(TurnTest, ANewMeldFromThePileIsCompletedFromTheHand) {
@@ -132,7 +132,7 @@ TEST_F(TurnTest, GivingThePileBackRestoresTheTableAndCosts50Points) {
   EXPECT_FALSE(t.HasDrawn || t.TopCardPending || t.PileTakeOpen);
   EXPECT_FALSE(host.UndoEnabled);
   EXPECT_TRUE(game.UndoStack.empty());
-  EXPECT_EQ(PeerTokens().back(), "UNDOPILE");
+  EXPECT_EQ(LastMove().Kind, TMoveKind::GiveBackPile);
   // Giving back costs the same without a meld after the take; then the stock is drawn.
   ClickPile();
   ClickPile();

@@ -2,6 +2,7 @@
 
 #include "engine/testing/recording_host.h"
 
+#include <algorithm>
 #include <cctype>
 #include <gtest/gtest.h>
 #include <string>
@@ -9,13 +10,11 @@
 using namespace tarvelo;
 
 namespace {
-std::string Joined(std::initializer_list<const char*> fields) {
-  std::string s;
-  for (const char* f : fields) {
-    if (!s.empty()) s += static_cast<char>(0xFE);
-    s += f;
-  }
-  return s;
+TRuleFields Fields(std::initializer_list<const char*> texts) {
+  TRuleFields fields;
+  EXPECT_EQ(texts.size(), fields.size());
+  std::copy_n(texts.begin(), std::min(texts.size(), fields.size()), fields.begin());
+  return fields;
 }
 }  // namespace
 
@@ -23,7 +22,7 @@ TEST(Rules, DefaultsWhenNothingIsStored) {
   TRecordingHost host;
   const TRuleSettings rules = LoadRules(host);
   EXPECT_EQ(rules, TRuleSettings{});
-  EXPECT_EQ(RuleString(rules), Joined({"F", "1", "1", "T", "T", "T", "T", "T", "F", "F", "T", "T", "F"}));
+  EXPECT_EQ(RuleFields(rules), Fields({"F", "1", "1", "T", "T", "T", "T", "T", "F", "F", "T", "T", "F"}));
 }
 
 TEST(Rules, StoredValuesAreReadWhateverTheCaseOfTheirNames) {
@@ -39,7 +38,7 @@ TEST(Rules, StoredValuesAreReadWhateverTheCaseOfTheirNames) {
   EXPECT_EQ(rules.NumberOfCards, 2);
   EXPECT_FALSE(rules.InitialBlockForBoth);
   EXPECT_FALSE(rules.WildcardCanasta);
-  EXPECT_EQ(RuleString(rules), Joined({"T", "2", "2", "T", "T", "T", "T", "T", "F", "F", "F", "F", "F"}));
+  EXPECT_EQ(RuleFields(rules), Fields({"T", "2", "2", "T", "T", "T", "T", "T", "F", "F", "F", "F", "F"}));
 }
 
 TEST(Rules, StoreThenLoadGivesTheSameRules) {
@@ -73,7 +72,7 @@ TEST(Rules, HoylePreset) {
 // that member, is read back from that name, and moves only that field.
 TEST(Rules, EachSwitchOwnsItsMemberItsStoredNameAndItsField) {
   const TRuleSettings defaults;
-  const std::string defaultString = RuleString(defaults);
+  const TRuleFields defaultFields = RuleFields(defaults);
   for (const TRuleSwitch& s : RuleSwitches) {
     SCOPED_TRACE(std::string(s.Key));
     TRuleSettings changed = defaults;
@@ -90,15 +89,10 @@ TEST(Rules, EachSwitchOwnsItsMemberItsStoredNameAndItsField) {
     host.Settings[key] = std::to_string(RuleValue(changed, s));
     EXPECT_EQ(LoadRules(host), changed);
 
-    const std::string text = RuleString(changed);
-    ASSERT_EQ(text.size(), defaultString.size());
-    int field = 0, differentFields = 0, changedField = -1;
-    for (size_t i = 0; i < text.size(); ++i) {
-      if (static_cast<unsigned char>(text[i]) == 0xFE) {
-        ++field;
-        continue;
-      }
-      if (text[i] != defaultString[i]) {
+    const TRuleFields fields = RuleFields(changed);
+    int differentFields = 0, changedField = -1;
+    for (int field = 0; field < RuleSwitchCount; ++field) {
+      if (fields[field] != defaultFields[field]) {
         ++differentFields;
         changedField = field;
       }

@@ -2,6 +2,7 @@
 
 #include "engine/game.h"
 #include "engine/testing/recording_host.h"
+#include "engine/testing/recording_observer.h"
 #include "engine/testing/stub_opponent.h"
 #include "engine/testing/table_builder.h"
 
@@ -26,15 +27,20 @@ inline std::string NamesOf(const TCardArea& area) {
 }
 
 // A player's turn on a table laid by the builder, driven through the engine's
-// own entry points: clicks at the cards' table positions and keys.
+// own entry points: clicks at the cards' table positions and keys; what the
+// game reports is recorded.
 struct TurnTest : ::testing::Test {
   TDeferredTurns<TRecordingHost> host;
+  TRecordingObserver reports;
   TGame game{host};
   TTableBuilder builder{game};
   TTableState& t = game.Table;
   const TLayout& l = game.Layout;
 
-  TurnTest() { t.PileFrozen = false; }
+  TurnTest() {
+    t.PileFrozen = false;
+    game.SetObserver(&reports);
+  }
 
   void ToDraw(const char* table) { builder.Build(table).PlayerToDraw(); }
   void Drawn(const char* table) { builder.Build(table).PlayerHasDrawn(); }
@@ -62,10 +68,15 @@ struct TurnTest : ::testing::Test {
   }
   std::string LastStatus() const { return host.StatusLines.empty() ? "" : host.LastStatus().Text; }
   bool ErrorShown() const { return !host.StatusLines.empty() && host.LastStatus().IsError; }
-  std::vector<std::string> PeerTokens() const {
-    std::vector<std::string> tokens;
-    for (const auto& [token, payload] : host.PeerMessages) tokens.push_back(token);
-    return tokens;
+  std::vector<TMoveKind> MoveKinds() const { return reports.MoveKinds(); }
+  // The newest step of a move the game reported; a failure when there is none.
+  TMoveReport LastMove() const {
+    const std::vector<TMoveReport> moves = reports.Moves();
+    if (moves.empty()) {
+      ADD_FAILURE() << "no move was reported";
+      return {};
+    }
+    return moves.back();
   }
 };
 

@@ -237,8 +237,8 @@ TEST_F(TurnTest, EndHandScoresTheHandOnlyBeforeTheDraw) {
   game.EndHand();
   EXPECT_EQ(host.HandResults.size(), 1u);
   EXPECT_EQ(t.WhoWentOut, NobodyWentOut);
-  ASSERT_FALSE(host.PeerMessages.empty());
-  EXPECT_EQ(PeerTokens()[0], "HANDOVER");
+  ASSERT_FALSE(MoveKinds().empty());
+  EXPECT_EQ(MoveKinds()[0], TMoveKind::EndHand);
 }
 
 // A whole hand from the deal, the player drawing and discarding by clicks and the

@@ -21,7 +21,10 @@ TEST_F(TurnTest, UndoingTheSeventhCardReopensTheCanasta) {
   EXPECT_EQ(game.ScoreSeat(Seat::Player).Rows[RowCanastas].Value, 0);
   EXPECT_EQ(NamesOf(t.PlayerHand), "4C 5C 9S");
   EXPECT_TRUE(host.UndoEnabled);  // the first nine is still on the stack
-  EXPECT_EQ(host.PeerMessages.back(), (std::pair<std::string, std::string>{"UN", "(("}));  // id 8, column 8
+  const TMoveReport takenBack = LastMove();
+  EXPECT_EQ(takenBack.Kind, TMoveKind::TakeBack);
+  EXPECT_EQ(NameOf(takenBack.Card), "9S");
+  EXPECT_EQ(takenBack.Column, RankNine);
 }
 
 TEST_F(TurnTest, UndoingACardOfABiggerCanastaKeepsItClosed) {

@@ -1,19 +1,23 @@
 // The exact bytes of every message a seat's turn gives the peer, for scripted
 // turns that use each kind once or more: the wire format the other side reads,
-// held fixed while the code that makes them changes.
+// held fixed while the code that makes them changes. The turns are played on
+// the engine; the bytes are the encoder's for what the engine reported.
 #include "engine/rule_changes.h"
 #include "engine/tests/turn_fixture.h"
+#include "net/protocol/peer_encoder.h"
 
 #include <functional>
 #include <gtest/gtest.h>
 #include <string>
+#include <vector>
 
 using namespace tarvelo;
+using namespace tarvelo::protocol;
 
 namespace {
 // A message as "TOKEN payload", the payload's bytes outside printable ASCII
 // (and the backslash) written as \xNN; messages joined by " | ".
-std::string Readable(const std::vector<std::pair<std::string, std::string>>& messages) {
+std::string Readable(const std::vector<TPeerMessage>& messages) {
   std::string text;
   for (const auto& [token, payload] : messages) {
     if (!text.empty()) text += " | ";
@@ -29,6 +33,13 @@ std::string Readable(const std::vector<std::pair<std::string, std::string>>& mes
     }
   }
   return text;
+}
+
+std::vector<TPeerMessage> Encoded(const std::vector<TGameReport>& reports) {
+  std::vector<TPeerMessage> messages;
+  for (const TGameReport& report : reports)
+    if (std::optional<TPeerMessage> message = EncodeForPeer(report)) messages.push_back(*message);
+  return messages;
 }
 }  // namespace
 
@@ -131,8 +142,8 @@ TEST_F(TurnTest, EveryMessageToThePeerKeepsItsBytes) {
     SCOPED_TRACE(c.what);
     host.Network = true;
     game.Rules = {};
-    host.PeerMessages.clear();
+    reports.Reports.clear();
     c.play(*this);
-    EXPECT_EQ(Readable(host.PeerMessages), c.bytes);
+    EXPECT_EQ(Readable(Encoded(reports.Reports)), c.bytes);
   }
 }
