@@ -1,5 +1,6 @@
 #include "ui/player_records.h"
 
+#include "ai/computer_player.h"
 #include "ai/computer_settings.h"
 #include "store/saved_game_file.h"
 #include "ui/dialogs/customize_dialog.h"
