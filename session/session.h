@@ -4,7 +4,6 @@
 #include "engine/random_source.h"
 #include "engine/silent_display.h"
 #include "session/idle_queue.h"
-#include "session/opposing_seat.h"
 #include "store/saved_game_format.h"
 
 #include <QObject>
@@ -18,6 +17,7 @@
 namespace tarvelo {
 
 class TComputerPlayer;
+class TOpposingSeat;
 
 // Where the records of hands and matches go; each one not set does nothing.
 struct TSessionHooks {

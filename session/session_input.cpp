@@ -2,6 +2,7 @@
 // computer's turns, and the guard every engine call runs under.
 #include "engine/card_area.h"
 #include "engine/rule_changes.h"
+#include "session/opposing_seat.h"
 #include "session/session.h"
 #include "store/saved_game_table.h"
 
