@@ -8,13 +8,13 @@
 namespace tarvelo {
 
 // Playing levels of the computer. The stored form is the text; the numbers are
-// the in-memory form only.
+// also those of the hall of fame's tables, whose 3 is the network game's
+// (store/high_scores.h): never renumber, and no level is 3.
 enum ComputerLevel : int {
   LevelBeginner = 0,
   LevelAdvanced = 1,
   LevelExpert = 2,
-  LevelNetwork = 3,  // a peer holds the second seat: the computer does not play
-  LevelMaster = 4    // searches over the hidden cards; never 3, which is the network's
+  LevelMaster = 4  // searches over the hidden cards
 };
 
 namespace ComputerKey {
@@ -33,7 +33,7 @@ constexpr int LongestMasterMilliseconds = 10000;
 // "Beginner", "Advanced" and "Master" are their levels; any other text, also an
 // unreadable one, is the Expert.
 int LevelFromText(const std::string& text);
-// The stored text of a level; the network level is stored as nothing of its own.
+// The stored text of a level; any number that is no level is the Expert's.
 std::string LevelText(int level);
 
 // The melding slider runs from 0 ("Slow", 1500 ms) to 10 ("Fast", no pause) in steps of 150 ms.

@@ -15,14 +15,13 @@ void TComputerPlayer::playComputerTurn() {
       case LevelAdvanced:
         advancedTurn();
         break;
-      case LevelExpert:
-        expertTurn();
-        break;
       case LevelMaster:
         MasterTurn();
         break;
-      default:
-        break;  // the network level: the peer holds the seat
+      case LevelExpert:
+      default:  // a number that is no level plays as the Expert, as an unknown stored text does
+        expertTurn();
+        break;
     }
   } catch (const TRangeFault& fault) {
     // A broken invariant stops the turn, not the program: the player gets the turn back.

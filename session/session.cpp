@@ -1,7 +1,8 @@
 // The session as the engine's host: the display's calls go to the window, the
-// records to their hooks.
+// second seat's to whoever holds it, the records to their hooks.
 #include "session/session.h"
 
+#include "session/computer_seat.h"
 #include "store/setting_keys.h"
 
 #include <chrono>
@@ -85,6 +86,22 @@ void TSession::Pause(int milliseconds) {
 void TSession::AnimateCard(const TCard& from, const TCard& to) {
   const TIdleQueue::TBusy busy(events_);
   display_->AnimateCard(from, to);
+}
+
+void TSession::SeatComputer() { seat_ = std::make_unique<TComputerSeat>(game_, settings_, events_); }
+
+const TComputerPlayer* TSession::Computer() const {
+  const auto* seat = dynamic_cast<const TComputerSeat*>(seat_.get());
+  return seat ? &seat->Computer() : nullptr;
+}
+
+// Before anyone is seated the table is the local side's, and nobody plays across it.
+bool TSession::NetworkGameActive() const { return seat_ && seat_->NetworkGameActive(); }
+std::string TSession::PeerName() const { return seat_ ? seat_->PeerName() : std::string(); }
+bool TSession::LocalSideDeals() const { return !seat_ || seat_->LocalSideDeals(); }
+
+void TSession::PostNetworkDispatch() {
+  if (seat_) seat_->PostNetworkDispatch();
 }
 
 void TSession::RecordHandScore(int difference) {

@@ -1,6 +1,5 @@
 #pragma once
 
-#include "ai/computer_player.h"
 #include "engine/game.h"
 #include "engine/random_source.h"
 #include "engine/silent_display.h"
@@ -17,6 +16,9 @@
 
 namespace tarvelo {
 
+class TComputerPlayer;
+class TOpposingSeat;
+
 // Where the records of hands and matches go; each one not set does nothing.
 struct TSessionHooks {
   std::function<void(int difference)> RecordHandScore;
@@ -27,9 +29,9 @@ struct TSessionHooks {
 
 // One run of the table: owns the game and the process's random source, and is
 // the engine's host. The display role goes to the window, the records to the
-// hooks, the settings to the store; the second seat is the computer once
-// seated. The window's input reaches the game only through the calls below,
-// and what arrives from outside waits until the engine is idle.
+// hooks, the settings to the store; the second seat is passed on to whoever
+// sits across the table. The window's input reaches the game only through the
+// calls below, and what arrives from outside waits until the engine is idle.
 class TSession : public QObject, public TableHost {
   Q_OBJECT
  public:
@@ -50,11 +52,12 @@ class TSession : public QObject, public TableHost {
   // Discarding by one or two right clicks.
   void ReadMouseOption();
 
-  // --- The second seat
-  // The computer holds the second seat. The stored level and aggressiveness come
-  // into force now and between games; during a game the ones it started with stay.
+  // --- The seat across the table
+  // The computer takes the seat: its stored level and aggressiveness come into
+  // force now and between games.
   void SeatComputer();
-  const TComputerPlayer* Computer() const { return computer_.get(); }
+  // The computer in the seat across the table; null while it holds none.
+  const TComputerPlayer* Computer() const;
   // Where the network game listens to the table while it runs: it attaches the
   // observer that passes the player's moves on to the peer, and detaches it
   // (null) when the game ends. Nothing listens otherwise.
@@ -107,11 +110,12 @@ class TSession : public QObject, public TableHost {
   void RepaintRect(int x, int y, int width, int height) override;
   void Repaint() override;
 
-  // --- TableHost: the second seat
-  bool NetworkGameActive() const override { return false; }
-  std::string PeerName() const override { return ""; }
-  void PostNetworkDispatch() override {}
-  bool LocalSideDeals() const override { return true; }
+  // --- TableHost: the second seat, passed on to whoever holds it
+  bool NetworkGameActive() const override;
+  std::string PeerName() const override;
+  void PostNetworkDispatch() override;
+  bool LocalSideDeals() const override;
+  // The turn passes across the table: the seat's holder plays it.
   void PlayComputerTurn() override;
 
   // --- TableHost: the records
@@ -137,15 +141,13 @@ class TSession : public QObject, public TableHost {
   void tableChanged();
 
  private:
-  void RunComputerTurn();
-
   TSettingsAccess& settings_;
   TSilentDisplay unseen_;
   TTableDisplay* display_ = &unseen_;
   TRandomSource random_;
   TGame game_{*this};
-  std::unique_ptr<TComputerPlayer> computer_;
   TIdleQueue events_;
+  std::unique_ptr<TOpposingSeat> seat_;  // the seat across the table; none before seating
 };
 
 }  // namespace tarvelo

@@ -2,6 +2,7 @@
 // computer's turns, and the guard every engine call runs under.
 #include "engine/card_area.h"
 #include "engine/rule_changes.h"
+#include "session/opposing_seat.h"
 #include "session/session.h"
 #include "store/saved_game_table.h"
 
@@ -20,22 +21,8 @@ void TSession::Guarded(const std::function<void()>& action) {
 
 void TSession::Post(std::function<void()> event) { events_.Post(std::move(event)); }
 
-void TSession::SeatComputer() {
-  computer_ = std::make_unique<TComputerPlayer>(game_);
-  // Each move is judged as the player's own would be: one the checks refuse is not made.
-  computer_->CheckLegality = true;
-  computer_->Settings = ReadComputerSettings(settings_);
-}
-
 void TSession::PlayComputerTurn() {
-  // Run from the event loop rather than inside the move that ended the
-  // player's turn, so that hand after hand never nests deeper.
-  if (computer_) Post([this] { RunComputerTurn(); });
-}
-
-void TSession::RunComputerTurn() {
-  if (!game_.Table.GameInProgress) computer_->Settings = ReadComputerSettings(settings_);
-  computer_->playComputerTurn();
+  if (seat_) seat_->TurnBegins();
 }
 
 void TSession::PlayerClick(MouseButton button, int x, int y, ShiftState shift) {

@@ -1,5 +1,6 @@
 #include "ui/player_records.h"
 
+#include "ai/computer_player.h"
 #include "ai/computer_settings.h"
 #include "store/saved_game_file.h"
 #include "store/setting_keys.h"
@@ -14,6 +15,10 @@
 #include <QDir>
 
 namespace tarvelo {
+
+// The level in play is given to the records as the computer's level: the hall of
+// fame numbers its tables so, and chooses its network table only by a network game.
+static_assert(LevelBeginner == 0 && LevelAdvanced == 1 && LevelExpert == 2 && LevelMaster == MasterHighScoreLevel);
 
 TPlayerRecords::TPlayerRecords(TRegistryEnhanced& store, TSettingsAccess& settings)
     : Statistics(store, settings), settings_(settings) {}

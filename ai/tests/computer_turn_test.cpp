@@ -102,16 +102,18 @@ TEST_F(ComputerTurn, WithTheStockExhaustedAndNothingToTakeTheHandEnds) {
   }
 }
 
-TEST_F(ComputerTurn, TheNetworkLevelPlaysNothingAndTheExpertLevelPlays) {
-  Lay("opp: 4S 6H 9D; stock: 7C", LevelNetwork);
-  computer.playComputerTurn();
-  EXPECT_EQ(Hand(), "4S 6H 9D");
-  EXPECT_TRUE(t.OpponentToMove);
-  Lay("opp: 4S 6H 9D; stock: 7C", LevelExpert);
-  computer.playComputerTurn();
-  EXPECT_EQ(t.OpponentHand.Count, 3);
-  EXPECT_EQ(t.DiscardPile.Count, 1);
-  EXPECT_FALSE(t.OpponentToMove);
+TEST_F(ComputerTurn, ANumberThatIsNoLevelPlaysAWholeTurnAsTheLevelsDo) {
+  // Whoever sits in the computer's seat moves: a turn that does nothing would
+  // leave the player waiting for ever. 3 is the hall of fame's network table, no level.
+  const int levels[] = {LevelBeginner, LevelAdvanced, LevelExpert, 3, -1, 5};
+  for (const int level : levels) {
+    SCOPED_TRACE(level);
+    Lay("opp: 4S 6H 9D; stock: 7C", level);
+    computer.playComputerTurn();
+    EXPECT_EQ(t.OpponentHand.Count, 3);
+    EXPECT_EQ(t.DiscardPile.Count, 1);
+    EXPECT_FALSE(t.OpponentToMove);
+  }
 }
 
 TEST_F(ComputerTurn, EveryPauseLastsTheHostsMeldingDelay) {

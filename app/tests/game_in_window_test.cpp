@@ -1,4 +1,5 @@
 // The program as main() wires it: a session with the computer seated, and its window.
+#include "ai/computer_player.h"
 #include "app/tests/quick_expert_settings.h"
 #include "engine/invariants.h"
 #include "engine/memory_settings.h"

@@ -1,5 +1,6 @@
 #include "session/session.h"
 
+#include "ai/computer_player.h"
 #include "engine/card_area.h"
 #include "engine/invariants.h"
 #include "session/testing/never_melding_player.h"
@@ -46,6 +47,47 @@ TEST_F(Session, AStoredMasterIsSeatedWithItsThinkingTimeAndPlaysItsTurn) {
   EXPECT_EQ(CheckCardConservation(t), "");
   EXPECT_TRUE(display.Boxes.empty());
   EXPECT_NE(t.DiscardPile.Count, discardsBefore + 1) << "the Master took the pile or discarded";
+}
+
+TEST_F(Session, ALevelStoredDuringAGameComesIntoForceOnlyOnceTheGameIsOver) {
+  DealToThePlayer();
+  TTableState& t = session->MutableGame().Table;
+  settings.WriteString("Settings\\Level", "Beginner");
+  settings.WriteInt("Settings\\Aggression", 80);
+  PlayerDrawsAndDiscards(*session);
+  ASSERT_TRUE(t.GameInProgress);
+  ASSERT_TRUE(t.OpponentToMove);
+  Settle();
+  EXPECT_FALSE(t.OpponentToMove) << "the computer played its turn";
+  EXPECT_EQ(session->Computer()->Settings.computerLevel, LevelExpert);
+  EXPECT_EQ(session->Computer()->Settings.aggressiveness, 0);
+
+  t.GameInProgress = false;  // the game is over: the next turn is a new game's
+  session->PlayComputerTurn();
+  Settle();
+  EXPECT_EQ(session->Computer()->Settings.computerLevel, LevelBeginner);
+  EXPECT_EQ(session->Computer()->Settings.aggressiveness, 80);
+}
+
+TEST_F(Session, ATurnStillWaitingWhenTheSeatIsTakenAnewIsNotPlayed) {
+  DealToThePlayer();
+  const TTableState& t = session->Game().Table;
+  PlayerDrawsAndDiscards(*session);
+  ASSERT_TRUE(t.OpponentToMove);
+  ASSERT_EQ(session->EventsWaiting(), 1);
+  const int turnsBefore = display.BusyStarts;
+  session->SeatComputer();  // the computer that was asked for the turn has left the seat
+  Settle();
+  EXPECT_EQ(session->EventsWaiting(), 0);
+  EXPECT_EQ(display.BusyStarts, turnsBefore) << "nobody played the turn of the seat given up";
+  EXPECT_TRUE(t.OpponentToMove);
+
+  // The one seated now plays the turn it is given.
+  session->PlayComputerTurn();
+  Settle();
+  EXPECT_EQ(display.BusyStarts, turnsBefore + 1);
+  EXPECT_FALSE(t.OpponentToMove);
+  EXPECT_EQ(CheckCardConservation(t), "");
 }
 
 TEST_F(Session, AComputerTurnAskedForWhileTheEngineIsBusyRunsOnlyAfterwards) {

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <optional>
 #include <tuple>
 #include <vector>
 
@@ -109,13 +110,35 @@ TEST_F(Records, EachComputerLevelEntersItsOwnTablesAndTheMastersAreReadBackAtSta
   EXPECT_EQ(Stats->HighScores.Table(SetMatch, MasterHighScoreLevel)[0].Score, 3200);
   EXPECT_EQ(Store->ReadValue("MasterMatch\\Score1", 0), 3200);
   for (int level : {0, 1, 2, NetworkHighScoreLevel}) EXPECT_TRUE(Stats->HighScores.Table(SetHand, level)[0].Empty());
+}
 
-  // The level in play wins over the stored one; the network level is no computer's table.
-  Stats->ComputerLevel = [] { return MasterHighScoreLevel; };
-  Settings->WriteString("Settings\\Level", "Beginner");
-  EXPECT_EQ(Stats->GameLevel(), MasterHighScoreLevel);
-  Stats->ComputerLevel = [] { return NetworkHighScoreLevel; };
-  EXPECT_EQ(Stats->GameLevel(), 2);
+TEST_F(Records, TheNetworkTableIsChosenByANetworkGameAloneAndAnyOtherGameByTheLevelInPlay) {
+  struct Case {
+    const char* name;
+    bool network;               // a peer holds the second seat
+    std::optional<int> inPlay;  // the level of the computer seated, when one is
+    const char* stored;
+    int table;
+  } cases[] = {
+      {"a network game after a Master was seated", true, MasterHighScoreLevel, "Master", NetworkHighScoreLevel},
+      {"a network game with no computer seated", true, std::nullopt, "Beginner", NetworkHighScoreLevel},
+      {"the seated computer's level over the stored one", false, MasterHighScoreLevel, "Beginner",
+       MasterHighScoreLevel},
+      {"no computer seated: the stored level", false, std::nullopt, "Advanced", 1},
+      {"a level in play that is the network table's number", false, NetworkHighScoreLevel, "Beginner", 2},
+      {"a stored text that names the network table", false, std::nullopt, "NetworkGame", 2},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Stats->NetworkGame = [&c]() -> std::optional<QString> {
+      if (c.network) return QString("Zed");
+      return std::nullopt;
+    };
+    Stats->ComputerLevel = nullptr;
+    if (c.inPlay) Stats->ComputerLevel = [&c] { return *c.inPlay; };
+    Settings->WriteString("Settings\\Level", c.stored);
+    EXPECT_EQ(Stats->GameLevel(), c.table);
+  }
 }
 
 TEST_F(Records, WithoutShowHighscoresTheProfileNameIsEnteredUnasked) {
