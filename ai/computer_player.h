@@ -161,11 +161,11 @@ class TComputerPlayer : public TStrategyMemory {
   void tryGoOutAggressively();
   void expertMeldStep();
   // A hand index, or DiscardFromMelds for a red three taken back from the meld area.
-  // Like every discard choice it only chooses: no card moves until TakeDiscard.
+  // Like every discard choice it only chooses: no card moves until its move is made.
   int expertChooseDiscard();
   static constexpr int DiscardFromMelds = -2;
-  // The card a discard choice names, taken out of the hand or the meld area.
-  TCard TakeDiscard(int index);
+  // The move a discard choice names: a hand card, or the first red three of the melds onto the pile.
+  TMove DiscardMove(int index) const;
 
   // --- Master level
   void MasterTurn();
@@ -224,7 +224,6 @@ class TComputerPlayer : public TStrategyMemory {
   void MasterMeldStep();
   int MasterChooseDiscard();
   std::vector<int> DiscardCandidates(int expertChoice) const;
-  void FinishTurnWithDiscard(int index);
   // The strategy's memory and the turn's values, for a copy that plays on in the Master's head.
   void CopyStrategyFrom(const TComputerPlayer& other);
 
@@ -259,7 +258,12 @@ class TComputerPlayer : public TStrategyMemory {
   bool TakePile(const TLevelSteps& level);
   // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
   TCard TakePileTop(bool thaw);
-  void DiscardStep(TChooseDiscard choose);
+  // The move that ends the turn: the discard passed, or the card the level
+  // chooses; none when the hand is out by melding or has nothing to discard.
+  std::optional<TMove> TurnEndMove(TChooseDiscard choose);
+  // Ends the turn with its last move, which hands the turn over; without one,
+  // or with one the rules refuse, the turn ends here all the same.
+  void FinishTurn(const std::optional<TMove>& last);
   void EndTurn();
   void HandTurnBackAfterFault();
 

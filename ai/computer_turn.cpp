@@ -51,8 +51,7 @@ void TComputerPlayer::PlayTurnAfterPileDecision(const TLevelSteps& level, bool t
 
 void TComputerPlayer::PlayTurnFromMeldStep(const TLevelSteps& level) {
   (this->*level.meldStep)();
-  DiscardStep(level.chooseDiscard);
-  EndTurn();
+  FinishTurn(TurnEndMove(level.chooseDiscard));
 }
 
 void TComputerPlayer::ForgetFinishedHand() {
@@ -123,16 +122,21 @@ TCard TComputerPlayer::TakePileTop(bool thaw) {
   return top;
 }
 
-void TComputerPlayer::DiscardStep(TChooseDiscard choose) {
-  TTableState& t = Game.Table;
-  if (MayPassDiscard(Game, Seat::Opponent)) {
-    Game.Host.Information("The computer passes the discard.");
-    return;
-  }
-  if (t.OpponentHand.Empty()) return;  // out by melding
+std::optional<TMove> TComputerPlayer::TurnEndMove(TChooseDiscard choose) {
+  if (MayPassDiscard(Game, Seat::Opponent)) return TMove{.Kind = TMoveKind::PassDiscard};
+  if (Game.Table.OpponentHand.Empty()) return std::nullopt;  // out by melding
   const int index = (this->*choose)();
-  if (index < 0 && index != DiscardFromMelds) return;
-  Moves.Discard(TakeDiscard(index));
+  if (index < 0 && index != DiscardFromMelds) return std::nullopt;
+  return DiscardMove(index);
+}
+
+void TComputerPlayer::FinishTurn(const std::optional<TMove>& last) {
+  if (last) {
+    // The busy cursor goes before the move hands the turn over: the hand's end may deal the next hand.
+    SetBusy(false);
+    if (Moves.Make(*last)) return;
+  }
+  EndTurn();
 }
 
 void TComputerPlayer::EndTurn() {

@@ -53,14 +53,14 @@ int TComputerPlayer::RedThreeFreeze() const {
   if (FindFirst(t.OpponentMelds, IsRedThree) < 0 || Game.Rules.NumberOfCanastas != 2 || HasMelded() ||
       t.OpponentHand.Count >= 14 || !Game.Rules.ThreeBlock)
     return -1;
-  // Only chosen here: the card leaves the meld area when it is discarded (TakeDiscard).
+  // Only chosen here: the card leaves the meld area when its discard is made (DiscardMove).
   return DiscardFromMelds;
 }
 
-TCard TComputerPlayer::TakeDiscard(int index) {
-  if (index != DiscardFromMelds) return Moves.RemoveFromHand(index);
+TMove TComputerPlayer::DiscardMove(int index) const {
+  if (index != DiscardFromMelds) return {.Kind = TMoveKind::Discard, .Card = index};
   // The red threes after it close up; the card goes to the pile, which it freezes.
-  return Moves.TakeRedThreeFromMelds(FindFirst(Game.Table.OpponentMelds, IsRedThree));
+  return {.Kind = TMoveKind::DiscardRedThree, .Card = FindFirst(Game.Table.OpponentMelds, IsRedThree)};
 }
 
 int TComputerPlayer::ContestedPileDiscard(bool jokerPreferred) {

@@ -16,7 +16,7 @@ namespace {
 // the computer saw taken with the pile: what the computer sees is the same,
 // the stock's first card too; the rest of the deck fills the stock.
 constexpr const char* Seen =
-    "opp: KH KS 7D 7C 9S JD QC 5H 6S 4D; oppmelds: AH AS AC; melds: 8H 8S 8C; pile: 4C 9H 6H KD; stock: TC";
+    "opp: KH KS 7D 7C 9S JD QC 5H 6S 4D; oppmelds: AH AS AC; melds: 8H 8S 8C 8D 8H; pile: 4C 9H 6H KD; stock: TC";
 constexpr const char* HandA = "; hand: 7H 5C 5D 6C 6D TS TH JS QS";
 constexpr const char* HandB = "; hand: 7H 9C 9D JH JC QH QD 4S 4H";
 
