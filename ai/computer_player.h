@@ -39,33 +39,33 @@ namespace tarvelo {
 // What an initial-meld estimate found: whether the target can be reached, and
 // how many natural pairs it pads with a wildcard to get there.
 struct TMeldEstimate {
-  bool reachable = false;
-  int pairsPadded = 0;
+  bool Reachable = false;
+  int PairsPadded = 0;
 };
 
 // What the Expert's estimate of a first meld found, and how many wildcards its plan uses.
 struct TExpertEstimate {
-  bool reachable = false;
+  bool Reachable = false;
   int wildcardsUsed = 0;
 };
 
 // The Expert's count of the hand cards that no meld would take.
 struct TLooseCards {
-  bool readyToGoOut = false;
-  int loose = 0;
+  bool ReadyToGoOut = false;
+  int Loose = 0;
 };
 
 // Canastas the hand could complete with its wildcards, and the hand cards that would take.
 struct TReachableCanastas {
-  int count = 0;
-  int cardsUsed = 0;
+  int Count = 0;
+  int CardsUsed = 0;
 };
 
 // The counts behind an estimate: points reached, hand cards used, pairs padded.
 struct TMeldPoints {
-  int points = 0;
-  int cards = 0;
-  int pairsPadded = 0;
+  int Points = 0;
+  int Cards = 0;
+  int PairsPadded = 0;
 };
 
 // The strategy's memory, copied and put back as one value. shedRank and
@@ -84,7 +84,7 @@ struct TStrategyMemory {
   // The rank of the pile's top card while a pile decision holds it in the hand, else 0.
   int ProbedTopRank = 0;
   bool opponentHoldsMajority = false;  // the player holds the bulk of the cards and the computer has not melded
-  TRankTally tally;
+  TRankTally Tally;
 };
 
 // The computer opponent on the second seat of a local game. One call plays a
@@ -115,7 +115,7 @@ class TComputerPlayer : public TStrategyMemory {
   void playComputerTurn();
 
   // --- Shared primitives
-  void recountTallies() { tally = CountRanks(Game); }
+  void recountTallies() { Tally = CountRanks(Game); }
   void meldNaturals(int rank, int limit);
   // The pile's top card may be taken: the rules allow it (engine/seat_rules.h)
   // and the computer's own caution does not hold it back.
@@ -203,13 +203,13 @@ class TComputerPlayer : public TStrategyMemory {
 
   // The steps in which the levels differ.
   struct TLevelSteps {
-    void (TComputerPlayer::*setUp)();  // may be null
-    bool thawBeforeMeld;               // the pile's freeze is lifted before the top card is laid
-    bool (TComputerPlayer::*pileDecision)();
-    TMeldTaken meldTaken;      // the top card's melds after taking the pile
-    TLayRank layExhaustedTop;  // laying the top card taken with the stock exhausted
-    void (TComputerPlayer::*meldStep)();
-    TChooseDiscard chooseDiscard;
+    void (TComputerPlayer::*SetUp)();  // may be null
+    bool ThawBeforeMeld;               // the pile's freeze is lifted before the top card is laid
+    bool (TComputerPlayer::*PileDecision)();
+    TMeldTaken MeldTaken;      // the top card's melds after taking the pile
+    TLayRank LayExhaustedTop;  // laying the top card taken with the stock exhausted
+    void (TComputerPlayer::*MeldStep)();
+    TChooseDiscard ChooseDiscard;
   };
 
   class TRehearsal;

@@ -33,8 +33,8 @@ void TComputerPlayer::playComputerTurn() {
 
 void TComputerPlayer::PlayTurn(const TLevelSteps& level) {
   BeginTurn();
-  if (level.setUp) (this->*level.setUp)();
-  PlayTurnAfterPileDecision(level, (this->*level.pileDecision)());
+  if (level.SetUp) (this->*level.SetUp)();
+  PlayTurnAfterPileDecision(level, (this->*level.PileDecision)());
 }
 
 void TComputerPlayer::PlayTurnAfterPileDecision(const TLevelSteps& level, bool takePile) {
@@ -42,7 +42,7 @@ void TComputerPlayer::PlayTurnAfterPileDecision(const TLevelSteps& level, bool t
   if (!taken) {
     if (!StockExhausted())
       Moves.DrawFromStock();
-    else if (!PlayExhaustedStock(level.layExhaustedTop))
+    else if (!PlayExhaustedStock(level.LayExhaustedTop))
       return;  // the hand has ended
   }
   Game.Table.PendingPhase = PhaseMeld;
@@ -50,8 +50,8 @@ void TComputerPlayer::PlayTurnAfterPileDecision(const TLevelSteps& level, bool t
 }
 
 void TComputerPlayer::PlayTurnFromMeldStep(const TLevelSteps& level) {
-  (this->*level.meldStep)();
-  FinishTurn(TurnEndMove(level.chooseDiscard));
+  (this->*level.MeldStep)();
+  FinishTurn(TurnEndMove(level.ChooseDiscard));
 }
 
 void TComputerPlayer::ForgetFinishedHand() {
@@ -106,9 +106,9 @@ bool TComputerPlayer::TakePile(const TLevelSteps& level) {
   if (!MayTakeWholePile()) return false;
   const TPileTakeDemand demand = PileTakeDemand(pileTop);
   auto take = [&] {
-    const TCard top = TakePileTop(level.thawBeforeMeld);
+    const TCard top = TakePileTop(level.ThawBeforeMeld);
     turn_.TakingPile = true;
-    (this->*level.meldTaken)(top);
+    (this->*level.MeldTaken)(top);
     turn_.TakingPile = false;
     Moves.TakeRestOfPile();
   };

@@ -18,9 +18,9 @@ TComputerPlayer::TLevelSteps TComputerPlayer::ExpertLevelSteps() {
 
 void TComputerPlayer::MasterTurn() {
   TLevelSteps steps = ExpertLevelSteps();
-  steps.pileDecision = &TComputerPlayer::MasterPileDecision;
-  steps.meldStep = &TComputerPlayer::MasterMeldStep;
-  steps.chooseDiscard = &TComputerPlayer::MasterChooseDiscard;
+  steps.PileDecision = &TComputerPlayer::MasterPileDecision;
+  steps.MeldStep = &TComputerPlayer::MasterMeldStep;
+  steps.ChooseDiscard = &TComputerPlayer::MasterChooseDiscard;
   PlayTurn(steps);
 }
 
