@@ -55,7 +55,7 @@ TEST_F(Master, ItsTurnDoesNotDependOnThePlayersHiddenCards) {
   for (int i = 0; i < 2; ++i) {
     host.Random.Seed(5);
     Lay((std::string(Seen) + (i == 0 ? HandA : HandB)).c_str(), LevelMaster);
-    computer.Settings.masterSamples = 3;
+    computer.Settings.MasterSamples = 3;
     int searches = 0;
     computer.SearchDone = [&](const TSearchReport& report) {
       ++searches;
@@ -79,7 +79,7 @@ TEST_F(Master, EveryCardStaysInOneAreaWhileItWeighsTheRedThreeFreeze) {
     SCOPED_TRACE(seed);
     host.Random.Seed(seed);
     Lay("oppmelds: 3H; opp: 4S 4C 6D 6H 7C 8D 9S TC JD QH KS AC; hand: 5C 5D 5H 8S 8C JH; pile: 9H", LevelMaster);
-    computer.Settings.masterSamples = 4;
+    computer.Settings.MasterSamples = 4;
     int searches = 0;
     computer.SearchDone = [&](const TSearchReport&) {
       ++searches;
