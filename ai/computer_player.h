@@ -251,8 +251,8 @@ class TComputerPlayer : public TStrategyMemory {
   // needs two naturals from the hand while the canastas to go out are missing,
   // must leave more than three cards to go on with.
   bool LeavesCardsToGoOn();
-  // With the stock exhausted: the top discard laid onto its meld, or the hand
-  // ended. False when the hand has been ended and the turn is over.
+  // With the stock exhausted: the top card laid onto its meld, or the hand ended by the computer itself (also
+  // when its forced take is skipped as illegal, which the EndHand move refuses). False: the turn is over.
   bool PlayExhaustedStock(TLayRank layTaken);
   // The taking step: the top card, the level's melds with it, the rest of the pile.
   bool TakePile(const TLevelSteps& level);
