@@ -22,7 +22,7 @@ void TComputerPlayer::AdvancedMeldTakenCard(const TCard& top) {
   if (canasta) {
     // A canasta straight from the hand: the rank, then wildcards up to seven cards.
     recountTallies();
-    for (int size = tally.ownMeld[r]; size < 7; ++size) Moves.MeldWildcard(r);
+    for (int size = Tally.ownMeld[r]; size < 7; ++size) Moves.MeldWildcard(r);
   }
   advancedCompleteInitialMeld();
 }
@@ -32,7 +32,7 @@ void TComputerPlayer::AdvancedMeldStep() {
   if (!HasMelded()) {
     const TMeldEstimate estimate = advancedInitialMeldEstimate();
     // Two padded pairs are worth it only against a minimum above 50.
-    if (estimate.reachable && (estimate.pairsPadded < 2 || TGame::InitialMeldFor(Game.Table.OpponentScore) > 50))
+    if (estimate.Reachable && (estimate.PairsPadded < 2 || TGame::InitialMeldFor(Game.Table.OpponentScore) > 50))
       Guarded("the first meld", [this] { advancedCompleteInitialMeld(); });
   }
   if (HasMelded()) advancedBuildCanastas();
@@ -65,19 +65,19 @@ bool TComputerPlayer::advancedPileDecision() {
   const int r = top->Rank;
   const THandProbe probe(*this, *top);
   const TMeldEstimate estimate = advancedInitialMeldEstimate();
-  const bool ok = HasMelded() || estimate.reachable;
+  const bool ok = HasMelded() || estimate.Reachable;
   const double pile = t.DiscardPile.Count;
   if (!HasCanastasNeeded() && Game.Rules.CanastaRequired) {
     if (!ok) return false;
-    if (CanastaHuntQualifies(r, estimate.pairsPadded)) return true;
+    if (CanastaHuntQualifies(r, estimate.PairsPadded)) return true;
     return 25.0 / (pile * pile) < Game.Host.RandomReal();
   }
   const double u = Game.Host.RandomReal();
   recountTallies();
-  const int total = tally.ownHand[r] + tally.ownMeld[r] + tally.discardCount[r];
-  const bool pairInHand = tally.ownHand[r] >= 3;  // two naturals besides the top card
-  const bool meld = tally.ownMeld[r] >= 3;
-  if (total >= 4 && total + tally.WildcardsInHand() >= 7) return ok && (pairInHand || meld);
+  const int total = Tally.ownHand[r] + Tally.ownMeld[r] + Tally.discardCount[r];
+  const bool pairInHand = Tally.ownHand[r] >= 3;  // two naturals besides the top card
+  const bool meld = Tally.ownMeld[r] >= 3;
+  if (total >= 4 && total + Tally.WildcardsInHand() >= 7) return ok && (pairInHand || meld);
   if (16.0 / (pile * pile) >= u) return ok && pairInHand;
   return ok && (pairInHand || meld);
 }
@@ -88,17 +88,17 @@ TMeldEstimate TComputerPlayer::advancedInitialMeldEstimate() {
   // Six cards stay in the hand; weighing the pile, the rest of it comes into the hand as well.
   const TTableState& t = Game.Table;
   const int handAfter = t.OpponentHand.Count + (ProbedTopRank != 0 ? t.DiscardPile.Count - 1 : 0);
-  const bool reachable = m.points >= initialMeldTarget && m.cards < handAfter - 6 && m.pairsPadded <= allowedPairs;
-  return {reachable, m.pairsPadded};
+  const bool reachable = m.Points >= initialMeldTarget && m.Cards < handAfter - 6 && m.PairsPadded <= allowedPairs;
+  return {reachable, m.PairsPadded};
 }
 
 int TComputerPlayer::canastaFromHand() {
   recountTallies();
-  const int wild = tally.WildcardsInHand();
-  int jokers = tally.ownHand[RankJoker];
+  const int wild = Tally.WildcardsInHand();
+  int jokers = Tally.ownHand[RankJoker];
   int found = 0;
   for (int r = RankAce; r >= RankFour; --r) {
-    const int n = tally.ownHand[r];
+    const int n = Tally.ownHand[r];
     if (n <= 3 || n + wild < 7) continue;
     int points = RankValue(r) * n;
     for (int missing = 7 - n; missing > 0; --missing) {
@@ -111,18 +111,18 @@ int TComputerPlayer::canastaFromHand() {
 }
 
 void TComputerPlayer::advancedCompleteInitialMeld() {
-  LayFirstMeld(advancedInitialMeldEstimate().pairsPadded, &TComputerPlayer::LayWholeRank);
+  LayFirstMeld(advancedInitialMeldEstimate().PairsPadded, &TComputerPlayer::LayWholeRank);
 }
 
 void TComputerPlayer::advancedBuildCanastas() {
   for (int r = RankAce; r >= RankFour; --r) {
     recountTallies();
-    const int have = tally.ownHand[r] + tally.ownMeld[r];
-    const int wild = tally.WildcardsInHand();
+    const int have = Tally.ownHand[r] + Tally.ownMeld[r];
+    const int wild = Tally.WildcardsInHand();
     if (have + wild < 7 || Game.Table.OpponentCanastas.Kind[r] != NoCanasta) continue;
     const int need = std::max(0, 7 - have);
     // A canasta may hold three wildcards at most, and a card must stay in the hand.
-    if (wild < need || need > 3 - wildcardsInMeld(r) || tally.ownHand[r] + need >= Game.Table.OpponentHand.Count)
+    if (wild < need || need > 3 - wildcardsInMeld(r) || Tally.ownHand[r] + need >= Game.Table.OpponentHand.Count)
       continue;
     Guarded("a canasta with wildcards", [&] {
       meldNaturals(r, 0);

@@ -28,7 +28,7 @@ int TComputerPlayer::advancedChooseDiscard() {
   const TTableState& t = Game.Table;
   recountTallies();
   const int handCount = t.OpponentHand.Count;
-  const int wild = tally.WildcardsInHand();
+  const int wild = Tally.WildcardsInHand();
   if (handCount == 1) return 0;
   if (wild >= 3 && wild >= handCount - 4 && (PileFrozenForComputer() || !HasCanastasNeeded())) return WildcardToThrow();
   if (t.DiscardPile.Count > 5) return AdvancedDiscardOnBigPile();
@@ -41,19 +41,19 @@ int TComputerPlayer::AdvancedDiscardOnBigPile() {
   if (blackThree >= 0) return blackThree;
   // A single, or four or five of a kind, that the player cannot use.
   const int unwanted = FirstRank(true, [&](int r) {
-    const int n = tally.ownHand[r];
-    return (n == 1 || n == 4 || n == 5) && (tally.oppMeld[r] == 0 || PlayerMeldTakesNoMore(r));
+    const int n = Tally.ownHand[r];
+    return (n == 1 || n == 4 || n == 5) && (Tally.oppMeld[r] == 0 || PlayerMeldTakesNoMore(r));
   });
   if (unwanted != 0) return findInHand(unwanted);
   for (int k = 0; k <= 15; ++k) {
     int fewest = 0;
     for (int r = RankFour; r <= RankAce; ++r) {
-      if (tally.ownHand[r] == 0 || (tally.oppMeld[r] > k && !PlayerMeldTakesNoMore(r))) continue;
-      if (fewest == 0 || tally.ownHand[r] < tally.ownHand[fewest]) fewest = r;
+      if (Tally.ownHand[r] == 0 || (Tally.oppMeld[r] > k && !PlayerMeldTakesNoMore(r))) continue;
+      if (fewest == 0 || Tally.ownHand[r] < Tally.ownHand[fewest]) fewest = r;
     }
     if (fewest == 0) continue;
     // Rather freeze the pile than feed a short hand's meld.
-    if (tally.WildcardsInHand() > 0 && t.PlayerHand.Count < 10 && tally.oppMeld[fewest] >= 2 && !t.PileFrozen)
+    if (Tally.WildcardsInHand() > 0 && t.PlayerHand.Count < 10 && Tally.oppMeld[fewest] >= 2 && !t.PileFrozen)
       return WildcardToThrow();
     return findInHand(fewest);
   }
@@ -65,10 +65,10 @@ int TComputerPlayer::AdvancedDiscardOnSmallPile() {
   for (int k = 1; k <= 15; ++k) {
     const bool ascending = Game.Host.RandomReal() < 0.8;
     const int r = FirstRank(ascending, [&](int x) {
-      return tally.ownHand[x] > 0 && tally.ownHand[x] + tally.ownMeld[x] == k && tally.oppMeld[x] != 6;
+      return Tally.ownHand[x] > 0 && Tally.ownHand[x] + Tally.ownMeld[x] == k && Tally.oppMeld[x] != 6;
     });
     if (r == 0) continue;
-    if (tally.ownHand[r] >= 2 && blackThree >= 0) return blackThree;
+    if (Tally.ownHand[r] >= 2 && blackThree >= 0) return blackThree;
     return findInHand(r);
   }
   return blackThree >= 0 ? blackThree : 0;

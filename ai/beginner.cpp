@@ -18,7 +18,7 @@ void TComputerPlayer::BeginnerMeldTakenCard(const TCard& top) {
 
 void TComputerPlayer::BeginnerMeldStep() {
   Moves.LayDownRedThrees(false);
-  if (!HasMelded() && beginnerInitialMeldEstimate().reachable)
+  if (!HasMelded() && beginnerInitialMeldEstimate().Reachable)
     Guarded("the first meld", [this] { beginnerCompleteInitialMeld(); });
   if (HasMelded()) advancedBuildCanastas();
   if (!HasCanastasNeeded()) return;
@@ -30,7 +30,7 @@ void TComputerPlayer::layRankFromHand(const TCard& card) {
   const int r = card.Rank;
   for (int n = CardsToLay(r, 0); n > 0; --n) Moves.MeldFromHand(findInHand(r));
   recountTallies();
-  if (tally.ownMeld[r] == 2 && r >= RankFour) Moves.MeldWildcard(r);
+  if (Tally.ownMeld[r] == 2 && r >= RankFour) Moves.MeldWildcard(r);
 }
 
 void TComputerPlayer::LayRankOf(int rank) {
@@ -50,20 +50,20 @@ bool TComputerPlayer::beginnerPileDecision() {
     if (!HasMelded() && !WildcardsToReachTarget(wildcardsForMeld)) return false;
     return CanastaHuntQualifies(r, wildcardsForMeld);
   }
-  return tally.ownHand[r] >= 3 || (tally.ownMeld[r] >= 3 && t.DiscardPile.Count >= 3);
+  return Tally.ownHand[r] >= 3 || (Tally.ownMeld[r] >= 3 && t.DiscardPile.Count >= 3);
 }
 
 bool TComputerPlayer::WildcardsToReachTarget(int& wildcards) {
   recountTallies();
   int points = 0, naturals = 0;
   for (int r = RankFour; r <= RankAce; ++r) {
-    if (tally.ownHand[r] < 3) continue;
-    points += RankValue(r) * tally.ownHand[r];
-    naturals += tally.ownHand[r];
+    if (Tally.ownHand[r] < 3) continue;
+    points += RankValue(r) * Tally.ownHand[r];
+    naturals += Tally.ownHand[r];
   }
   // Jokers first; the triples carry no more wildcards than naturals, and a card
   // must remain once the rest of the pile has come into the hand.
-  int jokers = tally.ownHand[RankJoker], twos = tally.ownHand[RankTwo];
+  int jokers = Tally.ownHand[RankJoker], twos = Tally.ownHand[RankTwo];
   for (wildcards = 0; points < initialMeldTarget && wildcards < naturals && jokers + twos > 0; ++wildcards)
     points += jokers > 0 ? (--jokers, 50) : (--twos, 20);
   const TTableState& t = Game.Table;
@@ -72,11 +72,11 @@ bool TComputerPlayer::WildcardsToReachTarget(int& wildcards) {
 
 TMeldEstimate TComputerPlayer::beginnerInitialMeldEstimate() {
   const TMeldPoints m = InitialMeldPoints();
-  return {m.points >= initialMeldTarget && m.cards < Game.Table.OpponentHand.Count, m.pairsPadded};
+  return {m.Points >= initialMeldTarget && m.Cards < Game.Table.OpponentHand.Count, m.PairsPadded};
 }
 
 void TComputerPlayer::beginnerCompleteInitialMeld() {
-  LayFirstMeld(beginnerInitialMeldEstimate().pairsPadded, &TComputerPlayer::LayRankOf);
+  LayFirstMeld(beginnerInitialMeldEstimate().PairsPadded, &TComputerPlayer::LayRankOf);
   PadFirstMeld();
 }
 
@@ -85,7 +85,7 @@ void TComputerPlayer::PadFirstMeld() {
   // target: short of it, they go onto the melds, each as long as its naturals outnumber its wildcards.
   for (int r = RankAce; r >= RankFour; --r) {
     recountTallies();
-    const int room = tally.ownMeld[r] - 2 * wildcardsInMeld(r);
+    const int room = Tally.ownMeld[r] - 2 * wildcardsInMeld(r);
     for (int i = 0; i < room && Game.Table.OpponentMeldValue < initialMeldTarget && HasWildcardInHand(); ++i)
       Moves.MeldWildcard(r);
   }
@@ -99,12 +99,12 @@ void TComputerPlayer::beginnerLayNaturals() {
 void TComputerPlayer::beginnerFinishGoingOut() {
   recountTallies();
   const int pairs = PairsInHand();
-  const int spare = tally.WildcardsInHand() - pairs;
+  const int spare = Tally.WildcardsInHand() - pairs;
   const int rest = Game.Table.OpponentHand.Count - 3 * pairs - spare;
   if (spare < 0 || rest > 1) return;
   for (int r = RankAce; r >= RankFour; --r) {
     recountTallies();
-    if (tally.ownHand[r] == 2) LayRankOf(r);  // the pair and a wildcard
+    if (Tally.ownHand[r] == 2) LayRankOf(r);  // the pair and a wildcard
   }
   // One card always stays to be discarded.
   HandOutWildcards(spare + rest - 1);

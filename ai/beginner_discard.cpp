@@ -8,9 +8,9 @@ int TComputerPlayer::beginnerChooseDiscard() {
   recountTallies();
   bool feedsPlayer = false;  // the player has five or six of a rank the computer holds
   for (int r = RankFour; r <= RankAce; ++r)
-    feedsPlayer = feedsPlayer || (tally.ownHand[r] > 0 && (tally.oppMeld[r] == 5 || tally.oppMeld[r] == 6));
+    feedsPlayer = feedsPlayer || (Tally.ownHand[r] > 0 && (Tally.oppMeld[r] == 5 || Tally.oppMeld[r] == 6));
   const bool onlyWildcardsAndThrees = FindFirst(hand, [](const TCard& c) { return c.Rank > RankThree; }) < 0;
-  if ((feedsPlayer && tally.WildcardsInHand() > 0 && !PileFrozenForComputer()) || onlyWildcardsAndThrees) {
+  if ((feedsPlayer && Tally.WildcardsInHand() > 0 && !PileFrozenForComputer()) || onlyWildcardsAndThrees) {
     for (const int index : {FindFirst(hand, IsBlackThree), findInHand(RankTwo), findInHand(RankJoker)})
       if (index >= 0) return index;
   }
@@ -20,7 +20,7 @@ int TComputerPlayer::beginnerChooseDiscard() {
     return -1;
   }
   const int candidate = BeginnerSafeRank();
-  const bool single = candidate != 0 && tally.ownHand[candidate] == 1;
+  const bool single = candidate != 0 && Tally.ownHand[candidate] == 1;
   const int blackThree = FindFirst(hand, IsBlackThree);
   if ((!single || hand.Count - BlackThreesInHand() == 1) && blackThree >= 0) return blackThree;
   return candidate != 0 ? findInHand(candidate) : 0;
@@ -31,9 +31,9 @@ int TComputerPlayer::BeginnerSafeRank() const {
   for (int i = 1; i <= 9; ++i) {
     for (const int limit : {2, 3, 4, 5})
       for (int r = RankFour; r <= RankAce; ++r)
-        if (tally.ownHand[r] == i && tally.oppMeld[r] <= limit) return r;
+        if (Tally.ownHand[r] == i && Tally.oppMeld[r] <= limit) return r;
     for (int r = RankFour; r <= RankAce; ++r)
-      if (tally.ownHand[r] == i && tally.oppMeld[r] >= 7) return r;
+      if (Tally.ownHand[r] == i && Tally.oppMeld[r] >= 7) return r;
   }
   return 0;
 }

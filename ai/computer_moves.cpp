@@ -17,6 +17,12 @@ const char* KindName(TMoveKind kind) {
       return "meld";
     case TMoveKind::MeldWildcard:
       return "meld a wildcard";
+    case TMoveKind::Discard:
+      return "discard";
+    case TMoveKind::DiscardRedThree:
+      return "discard a red three";
+    case TMoveKind::PassDiscard:
+      return "pass the discard";
     default:
       return "move";
   }
@@ -26,7 +32,9 @@ const char* KindName(TMoveKind kind) {
 bool TComputerMoves::Make(const TMove& move) {
   const TRefusal refusal = Refusal(game_, Seat::Opponent, move);
   if (refusal) {
-    const std::string why = refusal.Error != StatusPhase ? game_.ErrorText(refusal.Error) : refusal.Reason;
+    // A refused discard carries its fault in Reason: the status line's text would add the player's last one.
+    const bool shown = refusal.Error != StatusPhase && refusal.Error != ErrorDiscardNotPossible;
+    const std::string why = shown ? game_.ErrorText(refusal.Error) : refusal.Reason;
     if (refused_) refused_(std::string("refused ") + KindName(move.Kind) + (why.empty() ? "" : ": " + why));
     return false;
   }

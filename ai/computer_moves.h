@@ -9,9 +9,10 @@
 
 namespace tarvelo {
 
-// The computer's hands on its cards: every card it lays, draws or takes is a
-// move of its seat, judged by Refusal and made by Apply as any seat's move is.
-// A move the rules refuse is not made, and Refused hears of it.
+// The computer's hands on its cards: every card it lays, draws, takes or
+// discards, and its pass, is a move of its seat, judged by Refusal and made by
+// Apply as any seat's move is. A move the rules refuse is not made, and Refused
+// hears of it.
 class TComputerMoves {
  public:
   using TRefused = std::function<void(const std::string&)>;
@@ -33,10 +34,8 @@ class TComputerMoves {
   // Every red three of the hand into the melds, from the end of the hand or from its start.
   void LayDownRedThrees(bool fromEnd);
 
-  // Not moves of their own: the discard's card taken up, and the turn's end shown.
-  TCard RemoveFromHand(int index) { return seat_.RemoveFromHand(index); }
-  TCard TakeRedThreeFromMelds(int index) { return seat_.TakeRedThreeFromMelds(index); }
-  void Discard(const TCard& from) { seat_.Discard(from); }
+  // Not moves of their own: a turn that ends without a discard or a pass (out
+  // by melding, nothing to discard) shown and handed over.
   void RepaintTurnEnd() { seat_.RepaintTurnEnd(); }
   void EndTurn() { seat_.EndTurn(); }
   void HandTurnBack() { seat_.HandTurnBack(); }

@@ -39,33 +39,33 @@ namespace tarvelo {
 // What an initial-meld estimate found: whether the target can be reached, and
 // how many natural pairs it pads with a wildcard to get there.
 struct TMeldEstimate {
-  bool reachable = false;
-  int pairsPadded = 0;
+  bool Reachable = false;
+  int PairsPadded = 0;
 };
 
 // What the Expert's estimate of a first meld found, and how many wildcards its plan uses.
 struct TExpertEstimate {
-  bool reachable = false;
+  bool Reachable = false;
   int wildcardsUsed = 0;
 };
 
 // The Expert's count of the hand cards that no meld would take.
 struct TLooseCards {
-  bool readyToGoOut = false;
-  int loose = 0;
+  bool ReadyToGoOut = false;
+  int Loose = 0;
 };
 
 // Canastas the hand could complete with its wildcards, and the hand cards that would take.
 struct TReachableCanastas {
-  int count = 0;
-  int cardsUsed = 0;
+  int Count = 0;
+  int CardsUsed = 0;
 };
 
 // The counts behind an estimate: points reached, hand cards used, pairs padded.
 struct TMeldPoints {
-  int points = 0;
-  int cards = 0;
-  int pairsPadded = 0;
+  int Points = 0;
+  int Cards = 0;
+  int PairsPadded = 0;
 };
 
 // The strategy's memory, copied and put back as one value. shedRank and
@@ -84,7 +84,7 @@ struct TStrategyMemory {
   // The rank of the pile's top card while a pile decision holds it in the hand, else 0.
   int ProbedTopRank = 0;
   bool opponentHoldsMajority = false;  // the player holds the bulk of the cards and the computer has not melded
-  TRankTally tally;
+  TRankTally Tally;
 };
 
 // The computer opponent on the second seat of a local game. One call plays a
@@ -115,7 +115,7 @@ class TComputerPlayer : public TStrategyMemory {
   void playComputerTurn();
 
   // --- Shared primitives
-  void recountTallies() { tally = CountRanks(Game); }
+  void recountTallies() { Tally = CountRanks(Game); }
   void meldNaturals(int rank, int limit);
   // The pile's top card may be taken: the rules allow it (engine/seat_rules.h)
   // and the computer's own caution does not hold it back.
@@ -161,11 +161,11 @@ class TComputerPlayer : public TStrategyMemory {
   void tryGoOutAggressively();
   void expertMeldStep();
   // A hand index, or DiscardFromMelds for a red three taken back from the meld area.
-  // Like every discard choice it only chooses: no card moves until TakeDiscard.
+  // Like every discard choice it only chooses: no card moves until its move is made.
   int expertChooseDiscard();
   static constexpr int DiscardFromMelds = -2;
-  // The card a discard choice names, taken out of the hand or the meld area.
-  TCard TakeDiscard(int index);
+  // The move a discard choice names: a hand card, or the first red three of the melds onto the pile.
+  TMove DiscardMove(int index) const;
 
   // --- Master level
   void MasterTurn();
@@ -203,13 +203,13 @@ class TComputerPlayer : public TStrategyMemory {
 
   // The steps in which the levels differ.
   struct TLevelSteps {
-    void (TComputerPlayer::*setUp)();  // may be null
-    bool thawBeforeMeld;               // the pile's freeze is lifted before the top card is laid
-    bool (TComputerPlayer::*pileDecision)();
-    TMeldTaken meldTaken;      // the top card's melds after taking the pile
-    TLayRank layExhaustedTop;  // laying the top card taken with the stock exhausted
-    void (TComputerPlayer::*meldStep)();
-    TChooseDiscard chooseDiscard;
+    void (TComputerPlayer::*SetUp)();  // may be null
+    bool ThawBeforeMeld;               // the pile's freeze is lifted before the top card is laid
+    bool (TComputerPlayer::*PileDecision)();
+    TMeldTaken MeldTaken;      // the top card's melds after taking the pile
+    TLayRank LayExhaustedTop;  // laying the top card taken with the stock exhausted
+    void (TComputerPlayer::*MeldStep)();
+    TChooseDiscard ChooseDiscard;
   };
 
   class TRehearsal;
@@ -224,7 +224,6 @@ class TComputerPlayer : public TStrategyMemory {
   void MasterMeldStep();
   int MasterChooseDiscard();
   std::vector<int> DiscardCandidates(int expertChoice) const;
-  void FinishTurnWithDiscard(int index);
   // The strategy's memory and the turn's values, for a copy that plays on in the Master's head.
   void CopyStrategyFrom(const TComputerPlayer& other);
 
@@ -252,14 +251,19 @@ class TComputerPlayer : public TStrategyMemory {
   // needs two naturals from the hand while the canastas to go out are missing,
   // must leave more than three cards to go on with.
   bool LeavesCardsToGoOn();
-  // With the stock exhausted: the top discard laid onto its meld, or the hand
-  // ended. False when the hand has been ended and the turn is over.
+  // With the stock exhausted: the top card laid onto its meld, or the hand ended by the computer itself (also
+  // when its forced take is skipped as illegal, which the EndHand move refuses). False: the turn is over.
   bool PlayExhaustedStock(TLayRank layTaken);
   // The taking step: the top card, the level's melds with it, the rest of the pile.
   bool TakePile(const TLevelSteps& level);
   // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
   TCard TakePileTop(bool thaw);
-  void DiscardStep(TChooseDiscard choose);
+  // The move that ends the turn: the discard passed, or the card the level
+  // chooses; none when the hand is out by melding or has nothing to discard.
+  std::optional<TMove> TurnEndMove(TChooseDiscard choose);
+  // Ends the turn with its last move, which hands the turn over; without one,
+  // or with one the rules refuse, the turn ends here all the same.
+  void FinishTurn(const std::optional<TMove>& last);
   void EndTurn();
   void HandTurnBackAfterFault();
 

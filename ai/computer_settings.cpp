@@ -32,7 +32,7 @@ TComputerSettings ReadComputerSettings(TSettingsAccess& settings) {
   TComputerSettings values;
   values.computerLevel = LevelFromText(settings.ReadString(ComputerKey::Level, "Beginner"));
   values.aggressiveness = std::clamp(settings.ReadInt(ComputerKey::Aggression, DefaultAggressiveness), 0, 100);
-  values.masterMilliseconds =
+  values.MasterMilliseconds =
       std::clamp(settings.ReadInt(ComputerKey::MasterTime, DefaultMasterMilliseconds), 1, LongestMasterMilliseconds);
   return values;
 }

@@ -46,8 +46,8 @@ struct TComputerSettings {
   int aggressiveness = DefaultAggressiveness;  // percent, 0..100
   // The Master weighs each decision on this many deals of the hidden cards, or,
   // with none given, on as many as its thinking time allows.
-  int masterSamples = 0;
-  int masterMilliseconds = DefaultMasterMilliseconds;
+  int MasterSamples = 0;
+  int MasterMilliseconds = DefaultMasterMilliseconds;
 };
 
 // Reads the level, the aggressiveness and the Master's thinking time, each with

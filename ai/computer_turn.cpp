@@ -32,8 +32,8 @@ void TComputerPlayer::playComputerTurn() {
 
 void TComputerPlayer::PlayTurn(const TLevelSteps& level) {
   BeginTurn();
-  if (level.setUp) (this->*level.setUp)();
-  PlayTurnAfterPileDecision(level, (this->*level.pileDecision)());
+  if (level.SetUp) (this->*level.SetUp)();
+  PlayTurnAfterPileDecision(level, (this->*level.PileDecision)());
 }
 
 void TComputerPlayer::PlayTurnAfterPileDecision(const TLevelSteps& level, bool takePile) {
@@ -41,7 +41,7 @@ void TComputerPlayer::PlayTurnAfterPileDecision(const TLevelSteps& level, bool t
   if (!taken) {
     if (!StockExhausted())
       Moves.DrawFromStock();
-    else if (!PlayExhaustedStock(level.layExhaustedTop))
+    else if (!PlayExhaustedStock(level.LayExhaustedTop))
       return;  // the hand has ended
   }
   Game.Table.PendingPhase = PhaseMeld;
@@ -49,9 +49,8 @@ void TComputerPlayer::PlayTurnAfterPileDecision(const TLevelSteps& level, bool t
 }
 
 void TComputerPlayer::PlayTurnFromMeldStep(const TLevelSteps& level) {
-  (this->*level.meldStep)();
-  DiscardStep(level.chooseDiscard);
-  EndTurn();
+  (this->*level.MeldStep)();
+  FinishTurn(TurnEndMove(level.ChooseDiscard));
 }
 
 void TComputerPlayer::ForgetFinishedHand() {
@@ -106,9 +105,9 @@ bool TComputerPlayer::TakePile(const TLevelSteps& level) {
   if (!MayTakeWholePile()) return false;
   const TPileTakeDemand demand = PileTakeDemand(pileTop);
   auto take = [&] {
-    const TCard top = TakePileTop(level.thawBeforeMeld);
+    const TCard top = TakePileTop(level.ThawBeforeMeld);
     turn_.TakingPile = true;
-    (this->*level.meldTaken)(top);
+    (this->*level.MeldTaken)(top);
     turn_.TakingPile = false;
     Moves.TakeRestOfPile();
   };
@@ -122,16 +121,21 @@ TCard TComputerPlayer::TakePileTop(bool thaw) {
   return top;
 }
 
-void TComputerPlayer::DiscardStep(TChooseDiscard choose) {
-  TTableState& t = Game.Table;
-  if (MayPassDiscard(Game, Seat::Opponent)) {
-    Game.Host.Information("The computer passes the discard.");
-    return;
-  }
-  if (t.OpponentHand.Empty()) return;  // out by melding
+std::optional<TMove> TComputerPlayer::TurnEndMove(TChooseDiscard choose) {
+  if (MayPassDiscard(Game, Seat::Opponent)) return TMove{.Kind = TMoveKind::PassDiscard};
+  if (Game.Table.OpponentHand.Empty()) return std::nullopt;  // out by melding
   const int index = (this->*choose)();
-  if (index < 0 && index != DiscardFromMelds) return;
-  Moves.Discard(TakeDiscard(index));
+  if (index < 0 && index != DiscardFromMelds) return std::nullopt;
+  return DiscardMove(index);
+}
+
+void TComputerPlayer::FinishTurn(const std::optional<TMove>& last) {
+  if (last) {
+    // The busy cursor goes before the move hands the turn over: the hand's end may deal the next hand.
+    SetBusy(false);
+    if (Moves.Make(*last)) return;
+  }
+  EndTurn();
 }
 
 void TComputerPlayer::EndTurn() {

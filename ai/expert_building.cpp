@@ -14,7 +14,7 @@ void TComputerPlayer::completeInitialMeld() {
   std::array<bool, ColumnCount> triple{};
   for (int r = RankAce; r >= RankFour && !reached(); --r) {
     recountTallies();
-    if (tally.ownHand[r] < 3) continue;
+    if (Tally.ownHand[r] < 3) continue;
     triple[r] = true;
     meldNaturals(r, 3);
   }
@@ -24,7 +24,7 @@ void TComputerPlayer::completeInitialMeld() {
     int pairsLaid = 0;
     for (int r = RankAce; r >= RankFour && !reached() && pairsLaid < plannedWildcards; --r) {
       recountTallies();
-      if (tally.ownHand[r] != 2) continue;
+      if (Tally.ownHand[r] != 2) continue;
       meldNaturals(r, 0);  // padded with a wildcard
       ++pairsLaid;
     }
@@ -38,10 +38,10 @@ void TComputerPlayer::AddWildcardsTowardTarget() {
   // Melds that the pile's own cards will lengthen take their wildcards first.
   for (int size = 8; size >= 3; --size) {
     for (int r = RankAce; r >= RankFour; --r) {
-      if (tally.ownMeld[r] < 3 || tally.ownMeld[r] + tally.discardCount[r] != size) continue;
+      if (Tally.ownMeld[r] < 3 || Tally.ownMeld[r] + Tally.discardCount[r] != size) continue;
       for (int added = 0; added < 4 && t.OpponentMeldValue < initialMeldTarget && HasWildcardInHand(); ++added) {
         // A meld never holds more wildcards than naturals.
-        if (2 * wildcardsInMeld(r) >= tally.ownMeld[r]) break;
+        if (2 * wildcardsInMeld(r) >= Tally.ownMeld[r]) break;
         Moves.MeldWildcard(r);
         recountTallies();
       }
@@ -52,7 +52,7 @@ void TComputerPlayer::AddWildcardsTowardTarget() {
 void TComputerPlayer::layNaturalCanastas() {
   for (int r = RankFour; r <= RankAce; ++r) {
     recountTallies();
-    if (tally.ownHand[r] == 0 || tally.ownHand[r] + tally.ownMeld[r] < 7 || wildcardsInMeld(r) > 0) continue;
+    if (Tally.ownHand[r] == 0 || Tally.ownHand[r] + Tally.ownMeld[r] < 7 || wildcardsInMeld(r) > 0) continue;
     // Before the first meld a canasta is laid only when it reaches the target on its own.
     if (HasMelded() || 7 * RankValue(r) >= initialMeldTarget) Guarded("a natural canasta", [&] { meldNaturals(r, 0); });
   }
@@ -62,7 +62,7 @@ bool TComputerPlayer::WantsWildcardsForCanastas() {
   const TTableState& t = Game.Table;
   const int canastas = t.OpponentCanastas.Count;
   return aggressiveTurn || canastas < Game.Rules.NumberOfCanastas || canastas < t.PlayerCanastas.Count ||
-         tally.WildcardsInHand() > 5 || looseCards().readyToGoOut;
+         Tally.WildcardsInHand() > 5 || looseCards().ReadyToGoOut;
 }
 
 void TComputerPlayer::buildCanastas() {
@@ -70,8 +70,8 @@ void TComputerPlayer::buildCanastas() {
   std::array<int, ColumnCount> need;
   need.fill(-1);
   for (int r = RankAce; r >= RankFour; --r) {
-    const int have = tally.ownHand[r] + tally.ownMeld[r];
-    if (have + tally.WildcardsInHand() < 7 || have < 4 || tally.ownMeld[r] > 6) continue;
+    const int have = Tally.ownHand[r] + Tally.ownMeld[r];
+    if (have + Tally.WildcardsInHand() < 7 || have < 4 || Tally.ownMeld[r] > 6) continue;
     const int n = std::max(0, 7 - have);
     if (n <= 3 - wildcardsInMeld(r)) need[r] = n;
   }
@@ -79,11 +79,11 @@ void TComputerPlayer::buildCanastas() {
     for (int r = RankAce; r >= RankFour; --r) {
       if (need[r] != i) continue;
       recountTallies();
-      if (tally.WildcardsInHand() < i || Game.Table.OpponentHand.Count < tally.ownHand[r] + i) continue;
+      if (Tally.WildcardsInHand() < i || Game.Table.OpponentHand.Count < Tally.ownHand[r] + i) continue;
       Guarded("a canasta with wildcards", [&] {
         meldNaturals(r, 0);
         recountTallies();
-        for (int k = 0; k < i && tally.ownMeld[r] < 7; ++k) Moves.MeldWildcard(r);
+        for (int k = 0; k < i && Tally.ownMeld[r] < 7; ++k) Moves.MeldWildcard(r);
       });
     }
     // Without a reason to, only canastas that need no wildcard are completed.
@@ -110,16 +110,16 @@ void TComputerPlayer::FinishGoingOutStep() {
 
 TReachableCanastas TComputerPlayer::reachableCanastas() {
   recountTallies();
-  int wild = tally.WildcardsInHand();
+  int wild = Tally.WildcardsInHand();
   TReachableCanastas reach{Game.Table.OpponentCanastas.Count, wild};
   for (int size = 8; size >= 4; --size) {
     for (int r = RankFour; r <= RankAce; ++r) {
-      if (tally.ownHand[r] + tally.ownMeld[r] != size || tally.ownMeld[r] >= 7) continue;
+      if (Tally.ownHand[r] + Tally.ownMeld[r] != size || Tally.ownMeld[r] >= 7) continue;
       const int missing = std::max(0, 7 - size);
       if (wild < missing) continue;
       wild -= missing;
-      ++reach.count;
-      reach.cardsUsed += tally.ownHand[r];
+      ++reach.Count;
+      reach.CardsUsed += Tally.ownHand[r];
     }
   }
   return reach;
@@ -144,13 +144,13 @@ void TComputerPlayer::tryGoOutAggressively() {
   if (!aggressiveTurn) return;
   recountTallies();
   const int needed = Game.Rules.NumberOfCanastas;
-  int wild = tally.WildcardsInHand(), canastas = Game.Table.OpponentCanastas.Count, singles = 0;
+  int wild = Tally.WildcardsInHand(), canastas = Game.Table.OpponentCanastas.Count, singles = 0;
   bool fine = true;
   for (int size = 8; size >= 1 && fine; --size) {
     for (int r = RankFour; r <= RankAce && fine; ++r) {
-      if (tally.ownHand[r] + tally.ownMeld[r] != size) continue;
+      if (Tally.ownHand[r] + Tally.ownMeld[r] != size) continue;
       // A canasta already counted is not counted again.
-      if (canastas < needed && size >= 4 && tally.ownMeld[r] < 7 && wild >= 7 - size) {
+      if (canastas < needed && size >= 4 && Tally.ownMeld[r] < 7 && wild >= 7 - size) {
         wild -= std::max(0, 7 - size);
         ++canastas;
       } else if (size == 2) {

@@ -31,7 +31,7 @@ int TComputerPlayer::UrgentDiscard(bool jokerPreferred) {
   if (threeBlocking && BlackThreesInHand() > 0) return DiscardBlackThree();
   if (t.OpponentHand.Count == 1) return 0;
   // Wildcards to spare freeze a pile that cannot be taken anyway, or that the computer cannot yet go out against.
-  if (tally.WildcardsInHand() > 2 * Game.Rules.NumberOfCanastas + 2 &&
+  if (Tally.WildcardsInHand() > 2 * Game.Rules.NumberOfCanastas + 2 &&
       (PileFrozenForComputer() || !HasCanastasNeeded()))
     return DiscardWildcard(jokerPreferred);
   return RedThreeFreeze();
@@ -39,7 +39,7 @@ int TComputerPlayer::UrgentDiscard(bool jokerPreferred) {
 
 int TComputerPlayer::ChosenDiscard(bool jokerPreferred) {
   int choice = -1;
-  if (shedRank != 0 && tally.ownHand[shedRank] > 0 && canSpare(shedRank)) return findInHand(shedRank);
+  if (shedRank != 0 && Tally.ownHand[shedRank] > 0 && canSpare(shedRank)) return findInHand(shedRank);
   shedRank = 0;
   if (pileContested()) choice = ContestedPileDiscard(jokerPreferred);
   if (const int freeze = WildcardFreeze(jokerPreferred); freeze >= 0) choice = freeze;
@@ -53,24 +53,24 @@ int TComputerPlayer::RedThreeFreeze() const {
   if (FindFirst(t.OpponentMelds, IsRedThree) < 0 || Game.Rules.NumberOfCanastas != 2 || HasMelded() ||
       t.OpponentHand.Count >= 14 || !Game.Rules.ThreeBlock)
     return -1;
-  // Only chosen here: the card leaves the meld area when it is discarded (TakeDiscard).
+  // Only chosen here: the card leaves the meld area when its discard is made (DiscardMove).
   return DiscardFromMelds;
 }
 
-TCard TComputerPlayer::TakeDiscard(int index) {
-  if (index != DiscardFromMelds) return Moves.RemoveFromHand(index);
+TMove TComputerPlayer::DiscardMove(int index) const {
+  if (index != DiscardFromMelds) return {.Kind = TMoveKind::Discard, .Card = index};
   // The red threes after it close up; the card goes to the pile, which it freezes.
-  return Moves.TakeRedThreeFromMelds(FindFirst(Game.Table.OpponentMelds, IsRedThree));
+  return {.Kind = TMoveKind::DiscardRedThree, .Card = FindFirst(Game.Table.OpponentMelds, IsRedThree)};
 }
 
 int TComputerPlayer::ContestedPileDiscard(bool jokerPreferred) {
   recountTallies();
   const TTableState& t = Game.Table;
   if (BlackThreesInHand() > 0) return DiscardBlackThree();
-  if (t.OpponentHand.Count > 11 && t.PlayerHand.Count <= 20 && tally.WildcardsInHand() > 0) {
+  if (t.OpponentHand.Count > 11 && t.PlayerHand.Count <= 20 && Tally.WildcardsInHand() > 0) {
     const int first = jokerPreferred ? RankJoker : RankTwo, other = jokerPreferred ? RankTwo : RankJoker;
-    if (tally.ownHand[first] > 0 && canSpare(first)) return findInHand(first);
-    if (tally.ownHand[other] > 0 && canSpare(other)) return findInHand(other);
+    if (Tally.ownHand[first] > 0 && canSpare(first)) return findInHand(first);
+    if (Tally.ownHand[other] > 0 && canSpare(other)) return findInHand(other);
   }
   return SpareSafeRank();
 }
@@ -81,14 +81,14 @@ int TComputerPlayer::SpareSafeRank() {
     recountTallies();
     int largest = 0;
     for (int r = RankFour; r <= RankAce; ++r) {
-      const int n = tally.ownHand[r];
+      const int n = Tally.ownHand[r];
       // A pair is worth keeping against a frozen pile: only a pair takes it.
       if (n > 0 && n < limit && !(frozen && n == 2)) largest = std::max(largest, n);
     }
     if (largest == 0) return -1;
     for (int r = RankFour; r <= RankAce; ++r) {
-      if (tally.ownHand[r] != largest || (frozen && largest == 2)) continue;
-      const bool unwanted = frozen ? tally.oppTaken[r] <= 1 : tally.oppMeld[r] + tally.oppTaken[r] <= 1;
+      if (Tally.ownHand[r] != largest || (frozen && largest == 2)) continue;
+      const bool unwanted = frozen ? Tally.oppTaken[r] <= 1 : Tally.oppMeld[r] + Tally.oppTaken[r] <= 1;
       if (unwanted && canSpare(r)) {
         shedRank = r;
         return findInHand(r);
@@ -100,12 +100,12 @@ int TComputerPlayer::SpareSafeRank() {
 }
 
 int TComputerPlayer::WildcardsAndThreesTakenByPlayer() const {
-  return tally.oppTaken[RankJoker] + tally.oppTaken[RankTwo] + tally.oppTaken[RankThree];
+  return Tally.oppTaken[RankJoker] + Tally.oppTaken[RankTwo] + Tally.oppTaken[RankThree];
 }
 
 int TComputerPlayer::WildcardFreeze(bool jokerPreferred) const {
   const TTableState& t = Game.Table;
-  const int wild = tally.WildcardsInHand();
+  const int wild = Tally.WildcardsInHand();
   if (!(wild > 3 || (wild >= 1 && HasCanastasNeeded()))) return -1;
   // The player is close to going out with a big table: a frozen pile keeps it from a last big take.
   if (t.PlayerHand.Count - WildcardsAndThreesTakenByPlayer() <= 7 && t.PlayerMelds.Count > 19 &&
@@ -116,14 +116,14 @@ int TComputerPlayer::WildcardFreeze(bool jokerPreferred) const {
 
 bool TComputerPlayer::FeedsPlayer(int rank) const {
   const bool frozen = PileFrozenForComputer();
-  const int playerHas = tally.oppMeld[rank] + tally.oppTaken[rank];
-  return !(frozen && tally.oppTaken[rank] < 2) && playerHas + tally.discardCount[rank] >= 6 && playerHas <= 6;
+  const int playerHas = Tally.oppMeld[rank] + Tally.oppTaken[rank];
+  return !(frozen && Tally.oppTaken[rank] < 2) && playerHas + Tally.discardCount[rank] >= 6 && playerHas <= 6;
 }
 
 int TComputerPlayer::SafestOfTotal(const std::vector<int>& ranks) {
   const TTableState& t = Game.Table;
   const bool frozen = PileFrozenForComputer();
-  auto safety = [&](int r) { return frozen ? -tally.oppTaken[r] : -(tally.oppTaken[r] + tally.oppMeld[r]); };
+  auto safety = [&](int r) { return frozen ? -Tally.oppTaken[r] : -(Tally.oppTaken[r] + Tally.oppMeld[r]); };
   const bool careful = HasCanastasNeeded() || (frozen ? 0 : t.PlayerMelds.Count) + t.PlayerHand.Count <= 25;
   for (int bound = 1; bound >= -8;) {
     int best = INT_MIN;
@@ -148,20 +148,20 @@ int TComputerPlayer::SafestRankDiscard() {
   for (int level = 0; level < 9 && chosen < 0;) {
     int smallest = INT_MAX;
     for (int r = RankFour; r <= RankAce; ++r) {
-      const int total = tally.ownHand[r] + tally.ownMeld[r];
+      const int total = Tally.ownHand[r] + Tally.ownMeld[r];
       if (total > level) smallest = std::min(smallest, total);
     }
     if (smallest == INT_MAX) break;
     std::vector<int> ranks;
     for (int r = RankFour; r <= RankAce; ++r)
-      if (tally.ownHand[r] + tally.ownMeld[r] == smallest) ranks.push_back(r);
+      if (Tally.ownHand[r] + Tally.ownMeld[r] == smallest) ranks.push_back(r);
     // Late in the hand a black three blocks better than any rank of two or more.
     chosen = smallest < 2 || b3 == 0 || stockHigh ? SafestOfTotal(ranks) : DiscardBlackThree();
     level = smallest;
   }
   // Nothing safe: a rank whose meld on the player's side holds wildcards is no help to it.
   for (int r = RankFour; r <= RankAce && chosen < 0; ++r)
-    if (tally.ownHand[r] > 0 && tally.oppMeldNatural[r] != tally.oppMeld[r]) chosen = findInHand(r);
+    if (Tally.ownHand[r] > 0 && Tally.oppMeldNatural[r] != Tally.oppMeld[r]) chosen = findInHand(r);
   if (chosen >= 0) shedRank = Game.Table.OpponentHand.At(chosen).Rank;
   return chosen;
 }
@@ -184,9 +184,9 @@ int TComputerPlayer::LastCardGuard(int index) {
   recountTallies();
   const int rank = t.OpponentHand.At(index).Rank;
   // A three or a wildcard on an empty pile gives the player nothing to meld its last card with.
-  if (rank < RankFour || tally.oppMeld[rank] == 0) return index;
+  if (rank < RankFour || Tally.oppMeld[rank] == 0) return index;
   for (int r = RankFour; r <= RankAce; ++r)
-    if (tally.ownHand[r] > 0 && tally.oppMeld[r] == 0) return findInHand(r);
+    if (Tally.ownHand[r] > 0 && Tally.oppMeld[r] == 0) return findInHand(r);
   return HighestRankInHand();
 }
 

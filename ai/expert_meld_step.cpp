@@ -38,9 +38,9 @@ void TComputerPlayer::ExpertTwoCanastaBuilding() {
   const TTableState& t = Game.Table;
   const TReachableCanastas reach = reachableCanastas();
   // What the canastas would leave of the hand as it is now.
-  const int left = t.OpponentHand.Count - reach.cardsUsed;
-  if ((reach.count > 1 && left != 2) || t.Stock.Count < 5) buildCanastas();
-  if (left < 2 && reach.count > 1) FinishGoingOutStep();
+  const int left = t.OpponentHand.Count - reach.CardsUsed;
+  if ((reach.Count > 1 && left != 2) || t.Stock.Count < 5) buildCanastas();
+  if (left < 2 && reach.Count > 1) FinishGoingOutStep();
 }
 
 bool TComputerPlayer::GoingOutConsidered() const {
@@ -65,7 +65,7 @@ void TComputerPlayer::ExpertGoOutStep() {
       layNaturals(true);
     return;
   }
-  if (GoingOutConsidered() && looseCards().readyToGoOut && goingOutPays()) {
+  if (GoingOutConsidered() && looseCards().ReadyToGoOut && goingOutPays()) {
     layNaturals(false);
     buildCanastas();
     Guarded("going out", [this] { finishGoingOut(); });

@@ -13,11 +13,11 @@ bool TComputerPlayer::expertPileDecision() {
   const TTableState& t = Game.Table;
   const int r = top->Rank;
   canastaProspect = canastaProspectNow();
-  const int looseBefore = looseCards().loose;
+  const int looseBefore = looseCards().Loose;
 
   const THandProbe probe(*this, *top);
   const TExpertEstimate estimate = initialMeldEstimate(r, canastaProspect, true);
-  const bool ok = HasMelded() || estimate.reachable;
+  const bool ok = HasMelded() || estimate.Reachable;
   plannedWildcards = estimate.wildcardsUsed;
 
   if (pileContested()) {
@@ -25,10 +25,10 @@ bool TComputerPlayer::expertPileDecision() {
     // With a big hand against a small one, a spare wildcard is better thrown to freeze the pile.
     const bool freezeInstead =
         t.OpponentHand.Count > 24 && t.PlayerHand.Count <= 20 &&
-        ((tally.ownHand[RankTwo] > 0 && canSpare(RankTwo)) || (tally.ownHand[RankJoker] > 0 && canSpare(RankJoker)));
+        ((Tally.ownHand[RankTwo] > 0 && canSpare(RankTwo)) || (Tally.ownHand[RankJoker] > 0 && canSpare(RankJoker)));
     if (freezeInstead) return false;
     recountTallies();
-    const bool pileHasWildcard = tally.discardCount[RankJoker] + tally.discardCount[RankTwo] > 0;
+    const bool pileHasWildcard = Tally.discardCount[RankJoker] + Tally.discardCount[RankTwo] > 0;
     return ok && ((t.Stock.Count <= 70 && t.DiscardPile.Count >= 3) || pileHasWildcard);
   }
 
@@ -44,20 +44,20 @@ int TComputerPlayer::LooseWithWholePile() {
   const THandProbe probe(*this);
   // The top card is in the hand already; the rest comes from the bottom up.
   for (int i = 0; i + 1 < t.DiscardPile.Count; ++i) AddCard(t.OpponentHand, t.DiscardPile.Cards[i]);
-  return looseCards().loose;
+  return looseCards().Loose;
 }
 
 bool TComputerPlayer::ExpertThreeBlockingTake(bool ok, int looseBefore, int looseAfter, int topRank) {
   recountTallies();
   const bool frozen = PileFrozenForComputer();
-  const bool meldOpen = tally.ownMeld[topRank] >= 3 && !frozen;
+  const bool meldOpen = Tally.ownMeld[topRank] >= 3 && !frozen;
   const bool guard = !(aggressiveTurn && HasCanastasNeeded() && looseBefore <= 2) || looseBefore + 1 >= looseAfter;
   if (ok && BlackThreesInHand() == 0 && shedRank == 0 && guard) {
     const int needed = Game.Rules.NumberOfCanastas;
-    return tally.ownHand[topRank] >= 3 || meldOpen ||
+    return Tally.ownHand[topRank] >= 3 || meldOpen ||
            (HasCanastasNeeded() && Game.Table.DiscardPile.Count >= 8 / needed);
   }
-  return ok && canastaProspect && (tally.ownHand[topRank] >= 3 || meldOpen);
+  return ok && canastaProspect && (Tally.ownHand[topRank] >= 3 || meldOpen);
 }
 
 bool TComputerPlayer::ExpertHuntOrBuildTake(bool ok, int looseBefore, int looseAfter, int topRank) {
@@ -75,9 +75,9 @@ bool TComputerPlayer::ExpertHuntOrBuildTake(bool ok, int looseBefore, int looseA
 bool TComputerPlayer::ExpertRankRuleTake(bool ok, int topRank) {
   recountTallies();
   const TTableState& t = Game.Table;
-  const int u = tally.ownHand[topRank], m = tally.ownMeld[topRank];
-  const int total = u + m + tally.discardCount[topRank];
-  const int wild = tally.WildcardsInHand();
+  const int u = Tally.ownHand[topRank], m = Tally.ownMeld[topRank];
+  const int total = u + m + Tally.discardCount[topRank];
+  const int wild = Tally.WildcardsInHand();
   const int pile = t.DiscardPile.Count, stock = t.Stock.Count;
   const int needed = Game.Rules.NumberOfCanastas;
   if (total >= 5 && m < 7 && total + wild >= 8) return ok;

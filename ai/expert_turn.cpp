@@ -26,10 +26,10 @@ void TComputerPlayer::ExpertMeldTakenCard(const TCard& top) { expertTakeMeld(top
 
 void TComputerPlayer::expertTakeMeld(int topRank) {
   recountTallies();
-  if (tally.ownMeld[topRank] < 3) {
+  if (Tally.ownMeld[topRank] < 3) {
     if (!HasMelded()) {
       // The top card makes the pair a triple: the wildcard planned for it is not needed.
-      if (tally.ownHand[topRank] == 2) --plannedWildcards;
+      if (Tally.ownHand[topRank] == 2) --plannedWildcards;
       meldNaturals(topRank, 0);
       completeInitialMeld();
     } else {

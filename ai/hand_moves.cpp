@@ -12,7 +12,7 @@ int TComputerPlayer::findInHand(int rank) const {
 
 int TComputerPlayer::CardsToLay(int rank, int limit) {
   recountTallies();
-  const int n = limit == 0 ? tally.ownHand[rank] : std::min(limit, tally.ownHand[rank]);
+  const int n = limit == 0 ? Tally.ownHand[rank] : std::min(limit, Tally.ownHand[rank]);
   // As for the player's own melding of a whole rank: short of the canastas to go
   // out, a card stays in the hand for the discard. While the pile is being
   // taken, the rest of it is still to come into the hand.
@@ -24,7 +24,7 @@ int TComputerPlayer::CardsToLay(int rank, int limit) {
 void TComputerPlayer::meldNaturals(int rank, int limit) {
   Moves.MeldNaturals(rank, CardsToLay(rank, limit));
   recountTallies();
-  if (tally.ownMeld[rank] == 2 && rank >= RankFour) Moves.MeldWildcard(rank);
+  if (Tally.ownMeld[rank] == 2 && rank >= RankFour) Moves.MeldWildcard(rank);
 }
 
 int TComputerPlayer::wildcardsInMeld(int rank) const {

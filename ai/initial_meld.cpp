@@ -6,26 +6,26 @@ namespace tarvelo {
 
 TMeldPoints TComputerPlayer::InitialMeldPoints() {
   recountTallies();
-  const TRankTally& n = tally;
+  const TRankTally& n = Tally;
   TMeldPoints m;
-  m.points = Game.Table.OpponentMeldValue;
+  m.Points = Game.Table.OpponentMeldValue;
   // Natural triples first, from the low ranks up.
-  for (int r = RankFour; r <= RankAce && m.points < initialMeldTarget; ++r) {
+  for (int r = RankFour; r <= RankAce && m.Points < initialMeldTarget; ++r) {
     if (n.ownHand[r] < 3) continue;
-    m.points += RankValue(r) * n.ownHand[r];
-    m.cards += n.ownHand[r];
+    m.Points += RankValue(r) * n.ownHand[r];
+    m.Cards += n.ownHand[r];
   }
   // Then natural pairs padded with a wildcard, jokers first, from the high ranks down.
   int jokers = n.ownHand[RankJoker], twos = n.ownHand[RankTwo];
-  for (int r = RankAce; r >= RankFour && m.points < initialMeldTarget && jokers + twos > 0; --r) {
+  for (int r = RankAce; r >= RankFour && m.Points < initialMeldTarget && jokers + twos > 0; --r) {
     if (n.ownHand[r] != 2) continue;
     // The pair rule speaks of the pile's top card only: a new meld started with
     // it needs two naturals from the hand; a pair of the hand may be padded.
     if (r == ProbedTopRank && Game.Rules.NaturalPair) continue;
-    m.points += 2 * RankValue(r) + (jokers > 0 ? 50 : 20);
+    m.Points += 2 * RankValue(r) + (jokers > 0 ? 50 : 20);
     (jokers > 0 ? jokers : twos)--;
-    m.cards += 3;
-    ++m.pairsPadded;
+    m.Cards += 3;
+    ++m.PairsPadded;
   }
   return m;
 }
@@ -33,14 +33,14 @@ TMeldPoints TComputerPlayer::InitialMeldPoints() {
 int TComputerPlayer::HighestPairBelow(int rank) {
   recountTallies();
   for (int r = rank - 1; r >= RankFour; --r)
-    if (tally.ownHand[r] == 2) return r;
+    if (Tally.ownHand[r] == 2) return r;
   return 0;
 }
 
 int TComputerPlayer::FirstRankOfAtLeastThree() {
   recountTallies();
   for (const TCard& c : Game.Table.OpponentHand.Live())
-    if (c.Rank >= RankFour && tally.ownHand[c.Rank] + tally.ownMeld[c.Rank] >= 3) return c.Rank;
+    if (c.Rank >= RankFour && Tally.ownHand[c.Rank] + Tally.ownMeld[c.Rank] >= 3) return c.Rank;
   return 0;
 }
 

@@ -69,12 +69,12 @@ std::string TComputerPlayer::Rehearse(const std::function<void()>& step,
 TPileTakeDemand TComputerPlayer::PileTakeDemand(const TCard& top) {
   recountTallies();
   TPileTakeDemand d;
-  d.rank = top.Rank;
+  d.Rank = top.Rank;
   const bool frozen = PileFrozenForComputer();
-  d.columnBase = tally.ownMeld[d.rank];
-  d.naturalBase = tally.ownMeldNatural[d.rank];
-  d.conditional = frozen || d.columnBase < 1 || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);
-  d.needsHand = frozen || Game.Rules.NaturalPair;
+  d.ColumnBase = Tally.ownMeld[d.Rank];
+  d.NaturalBase = Tally.ownMeldNatural[d.Rank];
+  d.Conditional = frozen || d.ColumnBase < 1 || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);
+  d.NeedsHand = frozen || Game.Rules.NaturalPair;
   return d;
 }
 

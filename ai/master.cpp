@@ -18,9 +18,9 @@ TComputerPlayer::TLevelSteps TComputerPlayer::ExpertLevelSteps() {
 
 void TComputerPlayer::MasterTurn() {
   TLevelSteps steps = ExpertLevelSteps();
-  steps.pileDecision = &TComputerPlayer::MasterPileDecision;
-  steps.meldStep = &TComputerPlayer::MasterMeldStep;
-  steps.chooseDiscard = &TComputerPlayer::MasterChooseDiscard;
+  steps.PileDecision = &TComputerPlayer::MasterPileDecision;
+  steps.MeldStep = &TComputerPlayer::MasterMeldStep;
+  steps.ChooseDiscard = &TComputerPlayer::MasterChooseDiscard;
   PlayTurn(steps);
 }
 
@@ -83,14 +83,9 @@ int TComputerPlayer::MasterChooseDiscard() {
   const std::vector<int> candidates = DiscardCandidates(expertChoice);
   if (candidates.size() < 2) return expertChoice;
   const int best = Search(static_cast<int>(candidates.size()), [&candidates](TComputerPlayer& self, int candidate) {
-    self.FinishTurnWithDiscard(candidates[static_cast<size_t>(candidate)]);
+    self.FinishTurn(self.DiscardMove(candidates[static_cast<size_t>(candidate)]));
   });
   return candidates[static_cast<size_t>(best)];
-}
-
-void TComputerPlayer::FinishTurnWithDiscard(int index) {
-  Moves.Discard(TakeDiscard(index));
-  EndTurn();
 }
 
 void TComputerPlayer::CopyStrategyFrom(const TComputerPlayer& other) {

@@ -107,9 +107,9 @@ int TMasterSearch::Best(int candidates, const TCandidateTurn& play) {
   std::vector<double> gain(n, 0.0), gainSquares(n, 0.0);
   auto elapsed = [&] { return std::chrono::duration<double>(std::chrono::steady_clock::now() - begin).count(); };
   int samples = 0;
-  while (s.masterSamples > 0
-             ? samples < s.masterSamples
-             : samples < MinTimedSamples || (samples < MaxTimedSamples && elapsed() * 1000.0 < s.masterMilliseconds)) {
+  while (s.MasterSamples > 0
+             ? samples < s.MasterSamples
+             : samples < MinTimedSamples || (samples < MaxTimedSamples && elapsed() * 1000.0 < s.MasterMilliseconds)) {
     const TTableState dealt = DealHidden(master_.Game.Table, random_);
     // Every candidate meets the same deal and the same draws: their difference is the decision's.
     const auto seed = static_cast<std::uint32_t>(random_.Int(INT_MAX));

@@ -16,7 +16,7 @@ bool TComputerPlayer::LeavesCardsToGoOn() {
   recountTallies();
   const bool frozen = PileFrozenForComputer();
   const bool pairFromHand = frozen || (Game.Rules.NaturalPair && Game.Rules.AddExistingMeld);
-  const bool newMeld = tally.ownMeld[t.DiscardPile.Top().Rank] == 0;
+  const bool newMeld = Tally.ownMeld[t.DiscardPile.Top().Rank] == 0;
   const bool mustLeaveCards = newMeld || (pairFromHand && !HasCanastasNeeded());
   return !mustLeaveCards || t.OpponentHand.Count + t.DiscardPile.Count > 3;
 }
@@ -36,17 +36,17 @@ std::optional<TCard> TComputerPlayer::PileTopToTry() {
 
 bool TComputerPlayer::CanastaHuntQualifies(int topRank, int plannedWild) {
   recountTallies();
-  const int wild = tally.WildcardsInHand();
+  const int wild = Tally.WildcardsInHand();
   // The top card is counted both in the hand and in the pile: once is enough.
   auto reach = [&](int x) {
-    return tally.ownHand[x] + tally.discardCount[x] + tally.ownMeld[x] - (x == topRank ? 1 : 0);
+    return Tally.ownHand[x] + Tally.discardCount[x] + Tally.ownMeld[x] - (x == topRank ? 1 : 0);
   };
   int target = 0;
   for (int x = RankAce; x >= RankFour && target == 0; --x)
     if (reach(x) >= 4 && reach(x) + wild >= 7) target = x;
   if (target == 0) return false;
   // Wildcards planned for the initial meld are not there for a rank still short of a meld of its own.
-  if (tally.ownHand[target] < 3) return reach(target) - plannedWild + wild > 6;
+  if (Tally.ownHand[target] < 3) return reach(target) - plannedWild + wild > 6;
   return true;
 }
 

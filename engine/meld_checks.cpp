@@ -47,9 +47,9 @@ std::string StepMeldFault(const TGame& game, Seat seat, int minimum) {
 }
 
 std::string PileTakeFault(const TGame& game, Seat seat, const TPileTakeDemand& demand) {
-  if (!demand.conditional) return "";
-  const TColumnMakeup column = MakeupOf(game.Table.MeldsOf(seat))[demand.rank];
-  if (column.Size() < demand.columnBase + 3 || (demand.needsHand && column.Naturals < demand.naturalBase + 3))
+  if (!demand.Conditional) return "";
+  const TColumnMakeup column = MakeupOf(game.Table.MeldsOf(seat))[demand.Rank];
+  if (column.Size() < demand.ColumnBase + 3 || (demand.NeedsHand && column.Naturals < demand.NaturalBase + 3))
     return TopCardFault;
   return "";
 }
@@ -149,11 +149,11 @@ bool TGame::IsPileTakeComplete() {
   const TTableState& t = Table;
   if (!t.PileTakeOpen || !ValidateMelds()) return false;
   TPileTakeDemand demand;
-  demand.rank = t.PileTakeRank < ColumnCount ? t.PileTakeRank : 0;
-  demand.conditional = true;
-  demand.needsHand = t.PileTakeNeedsHand;
-  demand.columnBase = t.PileTakeColumnBase;
-  demand.naturalBase = t.PileTakeHandBase;
+  demand.Rank = t.PileTakeRank < ColumnCount ? t.PileTakeRank : 0;
+  demand.Conditional = true;
+  demand.NeedsHand = t.PileTakeNeedsHand;
+  demand.ColumnBase = t.PileTakeColumnBase;
+  demand.NaturalBase = t.PileTakeHandBase;
   if (!PileTakeFault(*this, Seat::Player, demand).empty()) return false;
   return MeldValue(false) >= t.InitialMeldMinimum || (Rules.BonusCounts && t.PlayerCanastas.Count > 0);
 }

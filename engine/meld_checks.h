@@ -33,11 +33,11 @@ std::string StepMeldFault(const TGame& game, Seat seat, int minimum);
 // the take was conditional, two of them naturals from the hand where the pile
 // was frozen or a natural pair is required.
 struct TPileTakeDemand {
-  int rank = 0;
-  bool conditional = false;
-  bool needsHand = false;
-  int columnBase = 0;   // cards in the top card's column before the take
-  int naturalBase = 0;  // naturals of its rank in the melds before the take
+  int Rank = 0;
+  bool Conditional = false;
+  bool NeedsHand = false;
+  int ColumnBase = 0;   // cards in the top card's column before the take
+  int NaturalBase = 0;  // naturals of its rank in the melds before the take
 };
 
 std::string PileTakeFault(const TGame& game, Seat seat, const TPileTakeDemand& demand);

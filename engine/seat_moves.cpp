@@ -97,18 +97,6 @@ void TSeatMoves::MeldWildcard(int column, int index) {
   CheckCanastaAfterMeld(column);
 }
 
-void TSeatMoves::LayDownRedThrees(bool fromEnd) {
-  const TCardArea& hand = Hand();
-  const TLayout& l = game_.Layout;
-  auto next = [&] { return fromEnd ? FindLast(hand, IsRedThree) : FindFirst(hand, IsRedThree); };
-  for (int i = next(); i >= 0; i = next()) {
-    MeldFromHand(i);
-    const TColumnAnchor& place = Melds().Columns[RankThree];
-    game_.Host.RepaintRect(place.X, place.Y, l.CardWidth, l.CardHeight);
-    Pause();
-  }
-}
-
 void TSeatMoves::DrawFromStock() {
   TTableState& t = game_.Table;
   for (int drawn = 0; drawn < game_.Rules.NumberOfCards && !t.Stock.Empty(); ++drawn) {

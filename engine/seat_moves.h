@@ -29,12 +29,9 @@ class TSeatMoves {
   void MeldNaturals(int rank, int count);
   // Lays the wildcard at `index` of the hand, or a joker, else a two, onto the meld of that column.
   void MeldWildcard(int column, int index = -1);
-  // Lays every red three of the hand into the melds, from the end of the hand
-  // or from its start.
-  void LayDownRedThrees(bool fromEnd);
   // The turn's cards from the stock; under DrawExtra a red three is replaced
-  // while the stock lasts. Red threes drawn stay in the hand until
-  // LayDownRedThrees.
+  // while the stock lasts. Red threes drawn stay in the hand until the seat
+  // melds them.
   void DrawFromStock();
   // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
   TCard TakePileTop(bool thaw);

@@ -56,8 +56,8 @@ class TMatchGame {
       TComputerPlayer& computer = computers_[side];
       computer.Settings.computerLevel = settings.Levels[side];
       computer.Settings.aggressiveness = settings.Aggressiveness;
-      computer.Settings.masterSamples = settings.MasterSamples;
-      computer.Settings.masterMilliseconds = settings.MasterMilliseconds;
+      computer.Settings.MasterSamples = settings.MasterSamples;
+      computer.Settings.MasterMilliseconds = settings.MasterMilliseconds;
       computer.CheckLegality = true;
       computer.MoveSkipped = [this](const std::string& what) { Count(what, results_.Refused, results_.RefusedKinds); };
       computer.SearchDone = [this](const TSearchReport& report) {

@@ -67,13 +67,13 @@ TEST_F(Advanced, PaddedPairsInTheFirstMeldAreLimitedByTheTarget) {
   const char* onePair = "opp: AH AS JK KD KC KH 5C 6D 7D 8H 9S 4H TC QD";
   Lay(onePair, LevelAdvanced);
   TMeldEstimate e = computer.advancedInitialMeldEstimate();
-  EXPECT_EQ(e.pairsPadded, 1);
-  EXPECT_FALSE(e.reachable);  // below 90 no pair may be padded
+  EXPECT_EQ(e.PairsPadded, 1);
+  EXPECT_FALSE(e.Reachable);  // below 90 no pair may be padded
   t.OpponentScore = 1500;
   Lay(onePair, LevelAdvanced);
-  EXPECT_TRUE(computer.advancedInitialMeldEstimate().reachable);
+  EXPECT_TRUE(computer.advancedInitialMeldEstimate().Reachable);
   game.Rules.NaturalPair = true;
-  EXPECT_TRUE(computer.advancedInitialMeldEstimate().reachable);  // the pair rule is about the pile's top card
+  EXPECT_TRUE(computer.advancedInitialMeldEstimate().Reachable);  // the pair rule is about the pile's top card
 }
 
 TEST_F(Advanced, UnderThePairRuleAPairOfTheHandIsPaddedButNeverThePilesTopCard) {
@@ -91,7 +91,7 @@ TEST_F(Advanced, UnderThePairRuleAPairOfTheHandIsPaddedButNeverThePilesTopCard) 
     game.Rules.NaturalPair = naturalPair;
     Lay(topAce, LevelAdvanced);
     const THandProbe probe(computer, t.DiscardPile.Top());
-    EXPECT_EQ(computer.advancedInitialMeldEstimate().reachable, !naturalPair);
+    EXPECT_EQ(computer.advancedInitialMeldEstimate().Reachable, !naturalPair);
   }
 }
 
@@ -109,9 +109,9 @@ TEST_F(Advanced, WeighingThePileItsRestCountsAmongTheCardsKeptInTheHand) {
 
 TEST_F(Advanced, TheFirstMeldMustLeaveSevenCardsInTheHand) {
   Lay("opp: KD KC KH 9C 9D 9S 5C 6D 7D 8H 9H 4H", LevelAdvanced);
-  EXPECT_FALSE(computer.advancedInitialMeldEstimate().reachable);  // 3 used of 12: fine; 6 needed of 12: not
+  EXPECT_FALSE(computer.advancedInitialMeldEstimate().Reachable);  // 3 used of 12: fine; 6 needed of 12: not
   Lay("opp: KD KC KH QC QD QS 5C 6D 7D 8H 9H 4H JH", LevelAdvanced);
-  EXPECT_TRUE(computer.advancedInitialMeldEstimate().reachable);
+  EXPECT_TRUE(computer.advancedInitialMeldEstimate().Reachable);
 }
 
 TEST_F(Advanced, ACanastaFromTheHandIsTheLowestRankThatReachesTheTarget) {

@@ -70,7 +70,7 @@ TEST_F(Beginner, TheTopCardsPointsRaiseTheTargetWhenTheyDoNotCount) {
 
 TEST_F(Beginner, TheFirstMeldIsLaidFromTriplesUntilTheTargetWithACardLeft) {
   Lay("opp: KH KS KD 9C 9D 9S 5C; stock: 4H");
-  EXPECT_TRUE(computer.beginnerInitialMeldEstimate().reachable);
+  EXPECT_TRUE(computer.beginnerInitialMeldEstimate().Reachable);
   computer.playComputerTurn();
   EXPECT_EQ(Melds(), "KH KS KD 9C 9D 9S");
   EXPECT_EQ(t.OpponentMeldValue, 60);
@@ -80,7 +80,7 @@ TEST_F(Beginner, TheFirstMeldIsLaidFromTriplesUntilTheTargetWithACardLeft) {
 
 TEST_F(Beginner, AFirstMeldThatWouldUseTheWholeHandIsNotMade) {
   Lay("opp: KH KS KD 9C 9D 9S");
-  EXPECT_FALSE(computer.beginnerInitialMeldEstimate().reachable);
+  EXPECT_FALSE(computer.beginnerInitialMeldEstimate().Reachable);
 }
 
 TEST_F(Beginner, APairOfTheHandIsPaddedWithAWildcardWhateverThePairRule) {
@@ -90,8 +90,8 @@ TEST_F(Beginner, APairOfTheHandIsPaddedWithAWildcardWhateverThePairRule) {
     game.Rules.NaturalPair = naturalPair;
     Lay("opp: AH AS JK 5C 7D 8D 9S; stock: 4H");
     const TMeldEstimate estimate = computer.beginnerInitialMeldEstimate();
-    EXPECT_TRUE(estimate.reachable);
-    EXPECT_EQ(estimate.pairsPadded, 1);
+    EXPECT_TRUE(estimate.Reachable);
+    EXPECT_EQ(estimate.PairsPadded, 1);
     computer.playComputerTurn();
     EXPECT_EQ(Melds(), "AH AS JK");
   }

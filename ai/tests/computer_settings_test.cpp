@@ -50,9 +50,9 @@ TEST(ComputerSettings, ReadWithDefaultsAndAggressivenessKeptInRange) {
 
 TEST(ComputerSettings, TheMastersThinkingTimeIsReadWithinItsRange) {
   TMemorySettings store;
-  EXPECT_EQ(ReadComputerSettings(store).masterMilliseconds, 1000);
+  EXPECT_EQ(ReadComputerSettings(store).MasterMilliseconds, 1000);
   for (const auto& [stored, read] : {std::pair{"300", 300}, {"0", 1}, {"-5", 1}, {"99999999", 10000}, {"soon", 1000}}) {
     store.WriteString("Settings\\Master Time", stored);
-    EXPECT_EQ(ReadComputerSettings(store).masterMilliseconds, read) << stored;
+    EXPECT_EQ(ReadComputerSettings(store).MasterMilliseconds, read) << stored;
   }
 }

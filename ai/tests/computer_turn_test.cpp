@@ -55,6 +55,21 @@ TEST_F(ComputerTurn, WithOneCardAndTooFewCanastasTheComputerPasses) {
   EXPECT_FALSE(t.OpponentToMove);
 }
 
+TEST_F(ComputerTurn, ADiscardTheRulesRefuseIsNotMadeAndTheTurnEndsAllTheSame) {
+  // Melds short of the first meld's minimum, as no earlier turn could have left them.
+  Lay("opp: 4S 6H 9D JC; oppmelds: KS KS KC; stock: 7C; pile: 5D");
+  std::vector<std::string> skipped;
+  computer.MoveSkipped = [&](const std::string& what) { skipped.push_back(what); };
+  computer.playComputerTurn();
+  ASSERT_EQ(skipped.size(), 1u);
+  EXPECT_EQ(skipped[0].rfind("refused discard: your first meld must be at least 50 points", 0), 0u) << skipped[0];
+  EXPECT_EQ(CardNames(t.DiscardPile), "5D");
+  EXPECT_EQ(t.OpponentHand.Count, 5);
+  EXPECT_FALSE(t.OpponentToMove);
+  EXPECT_EQ(t.Phase, PhaseDraw);
+  EXPECT_EQ(host.BusyDepth, 0);
+}
+
 TEST_F(ComputerTurn, WithOneCardAndTheCanastaNeededTheComputerDiscardsAndGoesOut) {
   Lay("opp: ; oppmelds: KS KS KC KC KD KD KH; hand: 4H 4D; stock: 7C; pile: 5D");
   computer.playComputerTurn();
@@ -78,7 +93,7 @@ TEST_F(ComputerTurn, ADiscardedWildcardFreezesThePileAndABlackThreeDoesNot) {
 TEST_F(ComputerTurn, WithTheStockExhaustedATopCardThatFitsIsTakenAloneAndLaid) {
   for (const int level : {LevelBeginner, LevelAdvanced}) {
     SCOPED_TRACE(level);
-    Lay("opp: 5D 6D 9C JH; oppmelds: KS KS KC; pile: 7C 4S KD", level);
+    Lay("opp: 5D 6D 9C JH; oppmelds: KS KS KC AS AH AD; pile: 7C 4S KD", level);
     StockLeft(0);
     computer.playComputerTurn();
     EXPECT_EQ(MeldSize(RankKing), 4);

@@ -87,8 +87,8 @@ TEST_F(ExpertDiscard, BeforeItsFirstMeldTheComputerFreezesThePileWithItsRedThree
       {"one canasta needed", 1, true, twelve, false},
       {"without the three-block rule", 2, false, twelve, false},
       {"fourteen cards", 2, true, "oppmelds: 3H; opp: 4S 4C 6D 6H 7C 8D 9S TC JD QH KS AC 5S; stock: 5D", false},
-      {"after the first meld", 2, true, "oppmelds: 3H 9C 9D 9H; opp: 4S 4C 6D 6H 7C 8D 9S TC JD QH KS AC; stock: 5D",
-       false},
+      {"after the first meld", 2, true,
+       "oppmelds: 3H 9C 9D 9H 2S>9; opp: 4S 4C 6D 6H 7C 8D 9S TC JD QH KS AC; stock: 5D", false},
   };
   for (const RedThreeCase& c : cases) {
     SCOPED_TRACE(c.why);
@@ -112,9 +112,14 @@ TEST_F(ExpertDiscard, TheRedThreeComesFromTheMeldAreaNotFromTheHand) {
   EXPECT_EQ(computer.expertChooseDiscard(), TComputerPlayer::DiscardFromMelds);
   // Choosing moves nothing: the card leaves the meld area only as it is discarded.
   EXPECT_EQ(Melds(), "3H 3D");
-  EXPECT_EQ(CardName(computer.TakeDiscard(TComputerPlayer::DiscardFromMelds)), "3H");
+  const TMove discard = computer.DiscardMove(TComputerPlayer::DiscardFromMelds);
+  EXPECT_EQ(discard, (TMove{.Kind = TMoveKind::DiscardRedThree, .Card = 0}));
+  ASSERT_TRUE(computer.Moves.Make(discard));
+  EXPECT_EQ(CardName(t.DiscardPile.Top()), "3H");
+  EXPECT_TRUE(t.PileFrozen);
   EXPECT_EQ(Melds(), "3D");
   EXPECT_EQ(Hand(), "4S 6D 8D");
+  EXPECT_FALSE(t.OpponentToMove) << "the discard ends the computer's turn";
 }
 
 struct WildcardCase {

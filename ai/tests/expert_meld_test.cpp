@@ -182,14 +182,14 @@ TEST_F(ExpertMeld, CanastasNeedingWildcardsAreCompletedOnlyForAReason) {
     game.Rules.NumberOfCanastas = c.needed;
     Lay((KingCanasta + "oppmelds: JS JC JD; opp: " + c.opp + "; melds: " + c.playerMelds).c_str(), LevelExpert);
     computer.aggressiveTurn = c.aggressive;
-    const int wildcards = computer.tally.WildcardsInHand();
+    const int wildcards = computer.Tally.WildcardsInHand();
     computer.buildCanastas();
     EXPECT_EQ(MeldSize(RankJack), c.jacks);
     EXPECT_EQ(t.OpponentCanastas.Kind[RankJack] != NoCanasta, c.jacks == 7);
     computer.recountTallies();
     // A mixed canasta takes exactly the one wildcard it lacks.
     const bool mixed = c.jacks == 7 && std::string(c.opp).find("JH") == std::string::npos;
-    EXPECT_EQ(computer.tally.WildcardsInHand(), wildcards - (mixed ? 1 : 0));
+    EXPECT_EQ(computer.Tally.WildcardsInHand(), wildcards - (mixed ? 1 : 0));
   }
 }
 

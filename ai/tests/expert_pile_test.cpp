@@ -42,8 +42,8 @@ TEST_F(ExpertPile, LooseCardsCountAPairWithoutAWildcardAsTwoAndThreeBlackThreesA
     SCOPED_TRACE(c.table);
     Lay(c.table, LevelExpert);
     const TLooseCards l = computer.looseCards();
-    EXPECT_EQ(l.loose, c.loose);
-    EXPECT_EQ(l.readyToGoOut, c.ready);
+    EXPECT_EQ(l.Loose, c.loose);
+    EXPECT_EQ(l.ReadyToGoOut, c.ready);
   }
 }
 
@@ -80,7 +80,7 @@ TEST_F(ExpertPile, TheFirstMeldPlanWithFewerWildcardsWinsAndATieGoesToTheTriples
     const TExpertEstimate e = computer.initialMeldEstimate(c.topRank, false, false);
     EXPECT_EQ(computer.wildcardPlan, c.plan);
     EXPECT_EQ(e.wildcardsUsed, c.wildcards);
-    EXPECT_EQ(e.reachable, c.plan != 0);
+    EXPECT_EQ(e.Reachable, c.plan != 0);
   }
 }
 
@@ -97,8 +97,8 @@ TEST_F(ExpertPile, ALooseFirstMeldEstimateMayFallFivePointsShortAndAStrictOneMay
   for (const Case& c : cases) {
     SCOPED_TRACE(c.hand);
     Lay((std::string("opp: ") + c.hand).c_str(), LevelExpert);
-    EXPECT_EQ(computer.initialMeldEstimate(0, true, true).reachable, c.strict);
-    EXPECT_EQ(computer.initialMeldEstimate(0, false, false).reachable, c.loose);
+    EXPECT_EQ(computer.initialMeldEstimate(0, true, true).Reachable, c.strict);
+    EXPECT_EQ(computer.initialMeldEstimate(0, false, false).Reachable, c.loose);
   }
 }
 
@@ -109,11 +109,11 @@ TEST_F(ExpertPile, ALooseFirstMeldEstimateAcceptsWhateverAStrictOneAccepts) {
   const TExpertEstimate loose = computer.initialMeldEstimate(0, false, false);
   EXPECT_EQ(computer.wildcardPlan, 1);
   EXPECT_EQ(loose.wildcardsUsed, 1);
-  EXPECT_FALSE(loose.reachable);
+  EXPECT_FALSE(loose.Reachable);
   const TExpertEstimate strict = computer.initialMeldEstimate(0, true, true);
   EXPECT_EQ(computer.wildcardPlan, 1);
   EXPECT_EQ(strict.wildcardsUsed, 1);
-  EXPECT_FALSE(strict.reachable);
+  EXPECT_FALSE(strict.Reachable);
 
   // Across the budget's limits a strict yes is always a loose yes.
   int strictYes = 0;
@@ -124,10 +124,10 @@ TEST_F(ExpertPile, ALooseFirstMeldEstimateAcceptsWhateverAStrictOneAccepts) {
         t.OpponentScore = score;
         Lay((std::string("opp: ") + hand + "; pile: " + Fillers(pile)).c_str(), LevelExpert);
         for (const bool prospect : {false, true}) {
-          if (computer.initialMeldEstimate(0, prospect, true).reachable) {
+          if (computer.initialMeldEstimate(0, prospect, true).Reachable) {
             ++strictYes;
             SCOPED_TRACE(std::string(hand) + " pile " + std::to_string(pile) + " score " + std::to_string(score));
-            EXPECT_TRUE(computer.initialMeldEstimate(0, false, false).reachable);
+            EXPECT_TRUE(computer.initialMeldEstimate(0, false, false).Reachable);
           }
         }
       }
@@ -150,8 +150,8 @@ TEST_F(ExpertPile, AStrictFirstMeldEstimateLeavesRoomToGoOnAfterTheMeld) {
     SCOPED_TRACE(std::to_string(c.needed) + " canastas, pile " + std::to_string(c.pile));
     game.Rules.NumberOfCanastas = c.needed;
     Lay(("opp: AH AS AD 5C 6D 7H 8S 9C TD JH QS KC; pile: " + Fillers(c.pile)).c_str(), LevelExpert);
-    EXPECT_EQ(computer.initialMeldEstimate(0, c.prospect, true).reachable, c.reachable);
-    EXPECT_TRUE(computer.initialMeldEstimate(0, c.prospect, false).reachable);
+    EXPECT_EQ(computer.initialMeldEstimate(0, c.prospect, true).Reachable, c.reachable);
+    EXPECT_TRUE(computer.initialMeldEstimate(0, c.prospect, false).Reachable);
   }
 }
 
@@ -184,7 +184,7 @@ TEST_F(ExpertPile, WithOneCanastaToGoTheFirstMeldsWildcardsComeFromABudgetThatGr
     const int fill = c.pile - (c.pileWildcard[0] ? 1 : 0);
     Lay((std::string("opp: ") + c.hand + "; pile: " + c.pileWildcard + " " + Fillers(fill)).c_str(), LevelExpert);
     ASSERT_EQ(t.DiscardPile.Count, c.pile);
-    EXPECT_EQ(computer.initialMeldEstimate(0, false, false).reachable, c.reachable);
+    EXPECT_EQ(computer.initialMeldEstimate(0, false, false).Reachable, c.reachable);
   }
 }
 

@@ -16,7 +16,7 @@ namespace {
 // the computer saw taken with the pile: what the computer sees is the same,
 // the stock's first card too; the rest of the deck fills the stock.
 constexpr const char* Seen =
-    "opp: KH KS 7D 7C 9S JD QC 5H 6S 4D; oppmelds: AH AS AC; melds: 8H 8S 8C; pile: 4C 9H 6H KD; stock: TC";
+    "opp: KH KS 7D 7C 9S JD QC 5H 6S 4D; oppmelds: AH AS AC; melds: 8H 8S 8C 8D 8H; pile: 4C 9H 6H KD; stock: TC";
 constexpr const char* HandA = "; hand: 7H 5C 5D 6C 6D TS TH JS QS";
 constexpr const char* HandB = "; hand: 7H 9C 9D JH JC QH QD 4S 4H";
 
@@ -55,7 +55,7 @@ TEST_F(Master, ItsTurnDoesNotDependOnThePlayersHiddenCards) {
   for (int i = 0; i < 2; ++i) {
     host.Random.Seed(5);
     Lay((std::string(Seen) + (i == 0 ? HandA : HandB)).c_str(), LevelMaster);
-    computer.Settings.masterSamples = 3;
+    computer.Settings.MasterSamples = 3;
     int searches = 0;
     computer.SearchDone = [&](const TSearchReport& report) {
       ++searches;
@@ -79,7 +79,7 @@ TEST_F(Master, EveryCardStaysInOneAreaWhileItWeighsTheRedThreeFreeze) {
     SCOPED_TRACE(seed);
     host.Random.Seed(seed);
     Lay("oppmelds: 3H; opp: 4S 4C 6D 6H 7C 8D 9S TC JD QH KS AC; hand: 5C 5D 5H 8S 8C JH; pile: 9H", LevelMaster);
-    computer.Settings.masterSamples = 4;
+    computer.Settings.MasterSamples = 4;
     int searches = 0;
     computer.SearchDone = [&](const TSearchReport&) {
       ++searches;

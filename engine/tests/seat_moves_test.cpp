@@ -122,16 +122,6 @@ TEST_F(OpponentSeatMoves, AWildcardGoesOnAMeldJokerFirstAndCompletesACanasta) {
   EXPECT_EQ(MeldSize(RankEight), 8);
 }
 
-TEST_F(OpponentSeatMoves, RedThreesAreLaidFirstInHandOrderWithTwoPausesEach) {
-  Lay("opp: 7S 3H 8S 3D");
-  host.Delay = 450;
-  moves.LayDownRedThrees(false);
-  EXPECT_EQ(Melds(), "3H 3D");
-  EXPECT_EQ(Hand(), "7S 8S");
-  EXPECT_EQ(t.OpponentMeldValue, 0);
-  EXPECT_EQ(host.Pauses, std::vector<int>(4, 450));
-}
-
 // The same moves on the two seats: the same columns, the player's stacks
 // growing down from its meld row where the opponent's grow up from its own.
 TEST_F(BothSeatMoves, MeldingOnEitherSeatGivesMirroredColumnsAndTheSameCanasta) {

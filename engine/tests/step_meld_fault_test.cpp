@@ -60,16 +60,16 @@ TEST_F(StepMeldFaults, ACanastaReleasesTheMinimumOnlyWithTheBonusRule) {
 
 TEST_F(StepMeldFaults, APileTakeMustLayTheTopCardWithTwoNaturalsWhenItIsConditional) {
   TPileTakeDemand demand;
-  demand.rank = RankKing;
-  demand.conditional = true;
-  demand.needsHand = true;
+  demand.Rank = RankKing;
+  demand.Conditional = true;
+  demand.NeedsHand = true;
   Lay("opp: 5D; oppmelds: KS KC JK>K");
   EXPECT_EQ(PileTakeFault(game, Seat::Opponent, demand), "you have not melded the top card correctly");
-  demand.needsHand = false;
+  demand.NeedsHand = false;
   EXPECT_EQ(PileTakeFault(game, Seat::Opponent, demand), "");
-  demand.columnBase = 1;
+  demand.ColumnBase = 1;
   EXPECT_EQ(PileTakeFault(game, Seat::Opponent, demand), "you have not melded the top card correctly");
-  demand.conditional = false;
+  demand.Conditional = false;
   EXPECT_EQ(PileTakeFault(game, Seat::Opponent, demand), "");
 }
 
@@ -85,9 +85,9 @@ TEST_F(StepMeldFaults, EitherSeatGetsTheSameTextForTheSameMelds) {
     Lay(table);
     const std::string opponentFault = StepMeldFault(game, Seat::Opponent, 90);
     TPileTakeDemand demand;
-    demand.rank = RankKing;
-    demand.conditional = true;
-    demand.needsHand = true;
+    demand.Rank = RankKing;
+    demand.Conditional = true;
+    demand.NeedsHand = true;
     const std::string opponentTake = PileTakeFault(game, Seat::Opponent, demand);
     TurnTableAround(game);
     EXPECT_EQ(StepMeldFault(game, Seat::Player, 90), opponentFault);

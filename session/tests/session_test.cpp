@@ -36,7 +36,7 @@ TEST_F(Session, AStoredMasterIsSeatedWithItsThinkingTimeAndPlaysItsTurn) {
   settings.WriteInt("Settings\\Master Time", 20);
   DealToThePlayer();
   ASSERT_EQ(session->Computer()->Settings.computerLevel, LevelMaster);
-  EXPECT_EQ(session->Computer()->Settings.masterMilliseconds, 20);
+  EXPECT_EQ(session->Computer()->Settings.MasterMilliseconds, 20);
   const TTableState& t = session->Game().Table;
   const int discardsBefore = t.DiscardPile.Count;
   PlayerDrawsAndDiscards(*session);

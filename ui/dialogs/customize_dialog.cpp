@@ -87,7 +87,7 @@ void TfmCustomize::ReadSettings() {
   rgLevel_->button(levelId)->setChecked(true);
   tbAggressiveness_->setValue(std::clamp(settings_.ReadInt(ComputerKey::Aggression, DefaultAggressiveness), 0, 100));
   lbAggressiveness_->setText(QString::number(tbAggressiveness_->value()) + '%');
-  seMasterTime_->setValue(ReadComputerSettings(settings_).masterMilliseconds / 1000.0);
+  seMasterTime_->setValue(ReadComputerSettings(settings_).MasterMilliseconds / 1000.0);
   masterTimeShown_ = seMasterTime_->value();
   const bool single = ReadSetting(settings_, Setting::MouseOptions) == Setting::MouseOptions.Default;
   rgDiscarding_->button(single ? 0 : 1)->setChecked(true);
