@@ -5,6 +5,7 @@
 #include "engine/random_source.h"
 #include "engine/silent_display.h"
 #include "session/idle_queue.h"
+#include "session/input_translation.h"
 #include "store/saved_game_format.h"
 
 #include <QObject>
@@ -141,6 +142,7 @@ class TSession : public QObject, public TableHost {
   TTableDisplay* display_ = &unseen_;
   TRandomSource random_;
   TGame game_{*this};
+  TInputTranslation input_{game_};  // the window's clicks and keys made into moves
   std::unique_ptr<TComputerPlayer> computer_;
   TIdleQueue events_;
 };
