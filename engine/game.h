@@ -152,7 +152,7 @@ class TGame : public TGameValues {
   // --- Turn helpers
   void SetPlayingRulesHint();
   // The hand's indices shift: HandShifts tells whoever names a hand card by index.
-  void ForgetDiscardClicks();
+  void HandIndicesShifted();
   // Lays a card face up into its rank column of the hand, or a red three into the player's melds.
   void LayInColumn(TCardArea& area, TCard card);
   // The column's closed canasta was completed by the card about to leave it: uncount it

@@ -19,7 +19,7 @@ void TGame::LayHandCardIntoMelds(int handIndex) {
   Send("MELD", std::to_string(card.Id));
   RemoveById(t.pickupMemory, card.Id);
   PushUndo(card);
-  ForgetDiscardClicks();
+  HandIndicesShifted();
   AnimateMove(from, card);
 }
 
@@ -80,7 +80,7 @@ void TGame::AddWildcard(int column, int index) {
   Send("MELDWILDCARD", std::to_string(card.Id) + static_cast<char>(0xFE) + std::to_string(column));
   RemoveById(t.pickupMemory, card.Id);
   PushUndo(card);
-  ForgetDiscardClicks();
+  HandIndicesShifted();
   AnimateMove(from, card);
   CheckCanasta(Seat::Player, column);
   CompletePileTake();

@@ -50,7 +50,7 @@ void TGame::SetPlayingRulesHint() {
   Host.SetRulesHint(" Changing the rules is only possible when starting a new game");
 }
 
-void TGame::ForgetDiscardClicks() { ++Table.HandShifts; }
+void TGame::HandIndicesShifted() { ++Table.HandShifts; }
 
 bool TGame::PlayerOnTurn() const { return !Table.OpponentToMove && Table.Phase != PhaseHandOver; }
 
