@@ -38,7 +38,7 @@ void TGame::EndOfDraw() {
   t.HasDrawn = true;
   t.PileTakeOpen = false;
   t.StockDraws = 0;
-  ForgetDiscardClicks();
+  HandIndicesShifted();
   SaveTurnSnapshot();
 }
 

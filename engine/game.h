@@ -8,46 +8,11 @@
 #include "engine/rules.h"
 #include "engine/scoring_types.h"
 
-#include <optional>
 #include <string>
 #include <utility>
 #include <vector>
 
 namespace tarvelo {
-
-// What a point of the table is: the result of HitTest. Values are the click targets.
-enum HitTarget {
-  HitNothing = 0,
-  HitStock = 1,
-  HitPile = 2,
-  HitHandNatural = 3,
-  HitMeld = 4,   // a card of PlayerMelds outside the threes
-  HitThree = 5,  // a card of column 2 of PlayerMelds
-  HitHandWildcard = 6
-};
-struct THit {
-  int Target = HitNothing;
-  int Index = -1;  // the card's index in its area
-  bool operator==(const THit&) const = default;
-};
-
-enum class MouseButton { Left, Right };
-struct ShiftState {
-  bool Shift = false;
-  bool Ctrl = false;
-  bool Alt = false;
-};
-
-// Keys of PlayerKey: printable keys are their upper-case ASCII codes.
-enum TableKey : int {
-  KeyEscape = 27,
-  KeyF6 = 0x1006,
-  KeyF7 = 0x1007,
-  KeyF8 = 0x1008,
-  KeyF9 = 0x1009,
-  KeyF10 = 0x100A,
-  KeyF11 = 0x100B
-};
 
 // One card laid into the melds this turn, as it was laid: its column is kept
 // with it, whatever size the window takes afterwards.
@@ -130,9 +95,6 @@ class TGame : public TGameValues {
   void PlaceOnPile(TCard card);
   std::string PhaseText(int phase) const;
   std::string ErrorText(int error) const;
-  THit HitTest(int x, int y);
-  void PlayerClick(MouseButton button, int x, int y, ShiftState shift);
-  void PlayerKey(int key, ShiftState shift);
   void DrawFromStock();
   void EndOfDraw();
   bool IsPileFrozen(Seat seat) const;
@@ -147,6 +109,10 @@ class TGame : public TGameValues {
   void EndHand();
   void EndHandNow();
   void ToggleOpponentCards();  // Ctrl+F11
+  // The player may act: it is not the opponent's turn and the hand is not over.
+  bool PlayerOnTurn() const;
+  // The player has drawn and is still melding: a chain of meld actions goes on only while this holds.
+  bool PlayerMelding() const;
   void SetStockExhausted(bool exhausted);
 
   // --- End of hand and scoring
@@ -196,13 +162,9 @@ class TGame : public TGameValues {
   void LayHandCardIntoMelds(int handIndex);
 
   // --- Turn helpers
-  // The player may act: it is not the opponent's turn and the hand is not over.
-  bool PlayerOnTurn() const;
-  // The player has drawn and is still melding: a chain of meld actions goes on only while this holds.
-  bool PlayerMelding() const;
   void SetPlayingRulesHint();
-  // Right-click counting names a hand card by index; it starts afresh whenever the indices shift.
-  void ForgetDiscardClicks();
+  // The hand's indices shift: HandShifts tells whoever names a hand card by index.
+  void HandIndicesShifted();
   // Lays a card face up into its rank column of the hand, or a red three into the player's melds.
   void LayInColumn(TCardArea& area, TCard card);
   // The column's closed canasta was completed by the card about to leave it: uncount it
@@ -216,14 +178,6 @@ class TGame : public TGameValues {
   // The automatic wildcard of a natural meld that has just become a pair.
   bool AutoWildcardDue(int rank);
   bool PileTakeIsConditional(bool frozen, int columnBefore) const;
-  void RunKeyPhaseClick(int key, ShiftState shift);
-  // The click meanings: which move a click asks for.
-  std::optional<TMove> LeftClickMove(const THit& hit, ShiftState shift);
-  int NaturalsToLay(int index, ShiftState shift) const;
-  std::optional<TMove> WildcardToMeldMove(int index, ShiftState shift) const;
-  std::optional<TMove> WildcardCanastaMove(ShiftState shift) const;
-  // Right-click counting: true once the clicks ask for the discard.
-  bool DiscardClickCounted(int index);
 
   TGameObserver* observer_ = nullptr;
 };

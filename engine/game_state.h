@@ -114,8 +114,10 @@ struct TTableState {
   bool NetworkHand = false;
   std::uint8_t LastError = 0;
   std::string DiscardReason;
-  std::int32_t DiscardClickCard = -1;
-  std::int32_t DiscardClicks = 0;
+  // Counts the times the indices of the player's hand shifted (a draw, a take,
+  // a meld, an undone take, a table put in place): the input names a hand card
+  // by index across clicks and starts afresh when this moves on.
+  std::uint32_t HandShifts = 0;
   bool OpponentCardsShown = false;
   std::uint8_t CardOverlap = 10;
 

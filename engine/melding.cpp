@@ -19,7 +19,7 @@ void TGame::LayHandCardIntoMelds(int handIndex) {
   ReportMove(TMoveKind::Meld, card);
   RemoveById(t.pickupMemory, card.Id);
   PushUndo(card);
-  ForgetDiscardClicks();
+  HandIndicesShifted();
   AnimateMove(from, card);
 }
 
@@ -80,7 +80,7 @@ void TGame::AddWildcard(int column, int index) {
   ReportMove(TMoveKind::MeldWildcard, card, column);
   RemoveById(t.pickupMemory, card.Id);
   PushUndo(card);
-  ForgetDiscardClicks();
+  HandIndicesShifted();
   AnimateMove(from, card);
   CheckCanasta(Seat::Player, column);
   CompletePileTake();

@@ -23,7 +23,7 @@ void TGame::TakePile() {
   SetPlayingRulesHint();
   t.MayDraw = false;
   if (t.DiscardPile.Count > 12) Host.PlaySound("Take Huge Pile");
-  ForgetDiscardClicks();
+  HandIndicesShifted();
 
   // The top card goes into the melds first; the rest follows once it is legally melded.
   CountColumns();

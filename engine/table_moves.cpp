@@ -50,9 +50,18 @@ void TGame::SetPlayingRulesHint() {
   Host.SetRulesHint(" Changing the rules is only possible when starting a new game");
 }
 
-void TGame::ForgetDiscardClicks() {
-  Table.DiscardClickCard = -1;
-  Table.DiscardClicks = 0;
+void TGame::HandIndicesShifted() { ++Table.HandShifts; }
+
+bool TGame::PlayerOnTurn() const { return !Table.OpponentToMove && Table.Phase != PhaseHandOver; }
+
+bool TGame::PlayerMelding() const { return PlayerOnTurn() && Table.HasDrawn; }
+
+void TGame::ToggleOpponentCards() {
+  TTableState& t = Table;
+  t.OpponentCardsShown = !t.OpponentCardsShown;
+  for (TCard& card : t.OpponentHand.Live()) card.FaceUp = card.FaceUp ? 0 : 1;
+  t.CardOverlap = static_cast<std::uint8_t>(22 - t.CardOverlap);
+  Host.RepaintRect(0, 0, Layout.ClientWidth, 5 + Layout.CardHeight);
 }
 
 }  // namespace tarvelo

@@ -14,6 +14,7 @@ void FindMeldColumns(TTableState& table, const TLayout& layout) {
 
 void PutTableInPlace(TGame& game, const TTableState& table, int sizeIndex) {
   const TLayout current = game.Layout;
+  const std::uint32_t handShifts = game.Table.HandShifts;
   game.Table = table;
   if (sizeIndex != current.SizeIndex) game.Layout = LayoutForSize(current, sizeIndex);
   FindMeldColumns(game.Table, game.Layout);
@@ -21,8 +22,7 @@ void PutTableInPlace(TGame& game, const TTableState& table, int sizeIndex) {
   TTableState& t = game.Table;
   // What the opponent saw and what was right-clicked belong to the game that left the table.
   t.pickupMemory = {};
-  t.DiscardClickCard = -1;
-  t.DiscardClicks = 0;
+  t.HandShifts = handShifts + 1;
   game.SetStockExhausted(t.Stock.Empty());
   t.EndHandRequested = false;
   game.ClearUndo();

@@ -83,7 +83,7 @@ void TGame::UndoTakePile() {
   // Back to the table just after the top card was laid into the melds.
   RestoreTurnSnapshot();
   ClearUndo();  // the melds made since the take are gone with it
-  ForgetDiscardClicks();
+  HandIndicesShifted();
   const TCard& top = t.PileTopCard;
   // Found by identity: a column the top card closed into a canasta no longer shows
   // it where it was laid.

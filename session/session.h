@@ -4,6 +4,7 @@
 #include "engine/random_source.h"
 #include "engine/silent_display.h"
 #include "session/idle_queue.h"
+#include "session/input_translation.h"
 #include "store/saved_game_format.h"
 
 #include <QObject>
@@ -146,6 +147,7 @@ class TSession : public QObject, public TableHost {
   TTableDisplay* display_ = &unseen_;
   TRandomSource random_;
   TGame game_{*this};
+  TInputTranslation input_{game_};  // the window's clicks and keys made into moves
   TIdleQueue events_;
   std::unique_ptr<TOpposingSeat> seat_;  // the seat across the table; none before seating
 };

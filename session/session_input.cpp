@@ -26,11 +26,11 @@ void TSession::PlayComputerTurn() {
 }
 
 void TSession::PlayerClick(MouseButton button, int x, int y, ShiftState shift) {
-  Guarded([&] { game_.PlayerClick(button, x, y, shift); });
+  Guarded([&] { input_.Click(button, x, y, shift); });
 }
 
 void TSession::PlayerKey(int key, ShiftState shift) {
-  Guarded([&] { game_.PlayerKey(key, shift); });
+  Guarded([&] { input_.Key(key, shift); });
 }
 
 void TSession::NewGame() {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "engine/game.h"
+#include "session/input_translation.h"
 
 #include <QPixmap>
 #include <QWidget>

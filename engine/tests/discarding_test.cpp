@@ -5,12 +5,12 @@
 
 using namespace tarvelo;
 
-TEST_F(TurnTest, ARightClickDiscardsAndPassesTheTurn) {
+TEST_F(TurnTest, ADiscardPassesTheTurn) {
   host.Network = true;
   Drawn("hand: KH 9C 4D QC; melds: QH QS QD AS AD AC");
-  ClickHand("QC");  // nothing to take back after the discard
+  Meld("QC");  // nothing to take back after the discard
   t.pickupMemory = t.PlayerHand;
-  RightClickHand("9C");
+  Discard("9C");
   EXPECT_EQ(NameOf(t.DiscardPile.Top()), "9C");
   EXPECT_EQ(t.DiscardPile.Top().X, l.LeftMargin);
   EXPECT_EQ(t.DiscardPile.Top().Y, l.DiscardY);
@@ -31,36 +31,14 @@ TEST_F(TurnTest, ARightClickDiscardsAndPassesTheTurn) {
   EXPECT_EQ(NamesOf(t.PlayerMelds), "QH QS QD AS AD AC QC");
 }
 
-TEST_F(TurnTest, WithTheDoubleRightClickOptionTheSameCardIsClickedTwice) {
-  game.RightClicks = 1;
-  Drawn("hand: KH 9C 4D");
-  RightClickHand("KH");
-  RightClickHand("9C");
-  EXPECT_EQ(t.PlayerHand.Count, 3);
-  RightClickHand("9C");
-  EXPECT_EQ(NameOf(t.DiscardPile.Top()), "9C");
-  EXPECT_EQ(host.ComputerTurns, 1);
-}
-
-TEST_F(TurnTest, AMeldBetweenTwoRightClicksStartsTheCountAfresh) {
-  // Melding shifts the hand's indices: the second click may name another card.
-  game.RightClicks = 1;
-  Drawn("hand: 4D KH KS KD 9C");
-  RightClickHand("KH");
-  ClickHand("4D");
-  RightClickHand("KS");  // now at the index the first click named
-  EXPECT_EQ(t.PlayerHand.Count, 4);
-  EXPECT_TRUE(t.DiscardPile.Empty());
-}
-
 TEST_F(TurnTest, DiscardingIsRefusedBeforeTheDrawAndWithIllegalMelds) {
   ToDraw("hand: KH 9C 4D");
-  RightClickHand("9C");
+  Discard("9C");
   EXPECT_EQ(LastStatus(),
             "You cannot discard before drawing; please draw first by clicking on the stock or the discard pile");
   Drawn("hand: KH 9C 4D; melds: QH QS");
   const TTableState before = t;
-  RightClickHand("9C");
+  Discard("9C");
   EXPECT_EQ(LastStatus(), "Discarding is not possible now: every melded rank must contain at least three cards");
   EXPECT_TRUE(ErrorShown());
   EXPECT_EQ(NamesOf(t.PlayerHand), NamesOf(before.PlayerHand));
@@ -75,7 +53,7 @@ TEST_F(TurnTest, DiscardingAWildcardFreezesThePile) {
     SCOPED_TRACE(card);
     Drawn((std::string("hand: KH 4D ") + card).c_str());
     t.PileFrozen = false;
-    RightClickHand(card);
+    Discard(card);
     EXPECT_EQ(NameOf(t.DiscardPile.Top()), card);
     EXPECT_EQ(t.PileFrozen, freezes);
   }
@@ -83,7 +61,7 @@ TEST_F(TurnTest, DiscardingAWildcardFreezesThePile) {
 
 TEST_F(TurnTest, DiscardingTheLastCardWithTheCanastasGoesOut) {
   Drawn("hand: 9C; melds: 8H 8S 8D 8C 8H 8S 8D");
-  RightClickHand("9C");
+  Discard("9C");
   ASSERT_EQ(host.HandResults.size(), 1u);
   EXPECT_EQ(t.WhoWentOut, PlayerWentOut);
   EXPECT_EQ(CheckCardConservation(t), "");
@@ -92,13 +70,13 @@ TEST_F(TurnTest, DiscardingTheLastCardWithTheCanastasGoesOut) {
 TEST_F(TurnTest, TheLastCardIsNotDiscardedWithoutTheCanastasToGoOut) {
   // Melds below the minimum are let through only for going out, and going out needs a canasta.
   Drawn("hand: 9C; melds: 8H 8S 8D");
-  RightClickHand("9C");
+  Discard("9C");
   EXPECT_EQ(LastStatus(), "Discarding is not possible now: you need a Canasta to go out");
   EXPECT_EQ(NamesOf(t.PlayerHand), "9C");
   EXPECT_TRUE(host.HandResults.empty());
   game.Rules.NumberOfCanastas = 2;
   Drawn("hand: 9C; melds: 8H 8S 8D 8C 8H 8S 8D");
-  RightClickHand("9C");
+  Discard("9C");
   EXPECT_EQ(LastStatus(), "Discarding is not possible now: you need two Canastas to go out");
 }
 
@@ -106,11 +84,11 @@ TEST_F(TurnTest, ARedThreeLeavesTheMeldsOnlyUnderTheFreezingRule) {
   host.Network = true;
   Drawn("hand: KH 9C; melds: 3H AH AS AD");
   const int redThree = 0;
-  game.PlayerClick(MouseButton::Right, t.PlayerMelds.Cards[redThree].X + 1, t.PlayerMelds.Cards[redThree].Y + 1, {});
+  DiscardRedThree(redThree);
   EXPECT_EQ(t.PlayerMelds.Count, 4);
   EXPECT_TRUE(t.DiscardPile.Empty());
   game.Rules.ThreeBlock = true;
-  game.PlayerClick(MouseButton::Right, t.PlayerMelds.Cards[redThree].X + 1, t.PlayerMelds.Cards[redThree].Y + 1, {});
+  DiscardRedThree(redThree);
   EXPECT_EQ(NameOf(t.DiscardPile.Top()), "3H");
   EXPECT_TRUE(t.PileFrozen);
   EXPECT_EQ(t.Phase, PhaseOpponent);
@@ -122,7 +100,7 @@ TEST_F(TurnTest, ARedThreeLeavesTheMeldsOnlyUnderTheFreezingRule) {
 TEST_F(TurnTest, ARedThreeIsNotDiscardedFromIllegalMelds) {
   game.Rules.ThreeBlock = true;
   Drawn("hand: KH 9C; melds: 3H QH QS");
-  game.PlayerClick(MouseButton::Right, t.PlayerMelds.Cards[0].X + 1, t.PlayerMelds.Cards[0].Y + 1, {});
+  DiscardRedThree(0);
   EXPECT_EQ(LastStatus(), "Discarding is not possible now: every melded rank must contain at least three cards");
   EXPECT_EQ(t.PlayerMelds.Count, 3);
 }

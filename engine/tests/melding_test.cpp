@@ -7,20 +7,20 @@ using namespace tarvelo;
 
 TEST_F(TurnTest, MeldingBeforeTheDrawIsRefused) {
   ToDraw("hand: KH KS; melds: QH QS QD");
-  ClickHand("KH");
-  ClickMeld(RankQueen);
+  Meld("KH");
+  AddWildcards(RankQueen);
   EXPECT_EQ(LastStatus(),
             "You cannot meld before drawing; please draw first by clicking on the stock or the discard pile");
-  game.PlayerClick(MouseButton::Left, l.ColumnX(RankJoker) + 1, l.PlayerHandY + 13, {});
+  AddWildcards(RankTwo);
   EXPECT_EQ(NamesOf(t.PlayerHand), "KH KS");
   EXPECT_EQ(NamesOf(t.PlayerMelds), "QH QS QD");
 }
 
-TEST_F(TurnTest, AClickMeldsOneCardAndReportsIt) {
+TEST_F(TurnTest, AMeldOfOneCardIsLaidAndReported) {
   host.Network = true;
   Drawn("hand: KH KS 4C");
   t.pickupMemory = t.PlayerHand;
-  ClickHand("KS");
+  Meld("KS");
   EXPECT_EQ(NamesOf(t.PlayerMelds), "KS");
   EXPECT_EQ(t.PlayerMelds.Cards[0].X, l.ColumnX(RankKing));
   EXPECT_EQ(t.PlayerMelds.Cards[0].Y, l.PlayerMeldY + StackStep);
@@ -47,104 +47,63 @@ TEST_F(TurnTest, NothingIsReportedWhileAStepIsRehearsed) {
 
 TEST_F(TurnTest, BlackThreesAreMeldedOnlyAsTheLastCardsWhenGoingOut) {
   Drawn("hand: 3S 3C 3S 9D; melds: 8H 8S 8D 8C 8H 8S 8D");
-  ClickHand("3S");
+  Meld("3S");
   EXPECT_EQ(MeldColumnSize(RankThree), 1);
   Drawn("hand: 3S 3C 3S 9D 4C; melds: 8H 8S 8D 8C 8H 8S 8D");
   t.MayMeldBlackThrees = false;  // as in a new hand
-  ClickHand("3S");
+  Meld("3S");
   EXPECT_EQ(LastStatus(), "Black Threes can only be melded as the last cards when going out");
   EXPECT_EQ(MeldColumnSize(RankThree), 0);
 }
 
-TEST_F(TurnTest, ShiftMeldsTheWholeRankButKeepsACardForTheDiscard) {
-  Drawn("hand: 9H 9S 9D 4C 5C");
-  ClickHand("9H", MouseButton::Left, WithShift);
-  EXPECT_EQ(MeldColumnSize(RankNine), 3);
-  EXPECT_EQ(NamesOf(t.PlayerHand), "4C 5C");
-  Drawn("hand: 9H 9S 9D");
-  ClickHand("9H", MouseButton::Left, WithShift);
-  EXPECT_EQ(MeldColumnSize(RankNine), 2);
-  EXPECT_EQ(t.PlayerHand.Count, 1);
-}
-
-TEST_F(TurnTest, CtrlFillsAMeldToThree) {
-  Drawn("hand: 9H 9S 4C 5C; melds: 9C 9D");
-  ClickHand("9H", MouseButton::Left, WithCtrl);
-  EXPECT_EQ(MeldColumnSize(RankNine), 3);
-  EXPECT_EQ(NamesOf(t.PlayerHand), "9S 4C 5C");
-  // Ctrl wins over Shift; a meld of three takes nothing more.
-  ClickHand("9S", MouseButton::Left, {true, true, false});
-  EXPECT_EQ(MeldColumnSize(RankNine), 3);
-  Drawn("hand: 9H 9S 9D 4C");
-  ClickHand("9H", MouseButton::Left, WithCtrl);
-  EXPECT_EQ(MeldColumnSize(RankNine), 3);
-}
-
 TEST_F(TurnTest, TheSecondNaturalOfARankGetsAWildcardWhenOneCanBeSpared) {
   Drawn("hand: 8H 8S JK 4C 5C");
-  ClickHand("8H");
+  Meld("8H");
   EXPECT_EQ(MeldColumnSize(RankEight), 1);
-  ClickHand("8S");
+  Meld("8S");
   EXPECT_EQ(MeldColumnSize(RankEight), 3);
   EXPECT_EQ(NamesOf(t.PlayerHand), "4C 5C");
   EXPECT_EQ(game.UndoStack.size(), 3u);
   // The joker would be the last card, and no canasta allows going out: it stays.
   Drawn("hand: 8H 8S JK");
-  ClickHand("8H");
-  ClickHand("8S");
+  Meld("8H");
+  Meld("8S");
   EXPECT_EQ(MeldColumnSize(RankEight), 2);
   EXPECT_EQ(NamesOf(t.PlayerHand), "JK");
 }
 
 TEST_F(TurnTest, AWildcardGoesOntoAMeldOnlyWhenTheHandCanSpareIt) {
   Drawn("hand: JK; melds: 8H 8S 8D 8C");
-  ClickMeld(RankEight);
+  AddWildcards(RankEight);
   EXPECT_EQ(MeldColumnSize(RankEight), 4);
   // Onto a meld of six it completes a canasta and the player goes out.
   Drawn("hand: JK; melds: 8H 8S 8D 8C 8H 8S");
-  ClickMeld(RankEight);
+  AddWildcards(RankEight);
   ASSERT_EQ(host.HandResults.size(), 1u);
   EXPECT_EQ(t.WhoWentOut, PlayerWentOut);
   EXPECT_EQ(CheckCardConservation(t), "");
-}
-
-TEST_F(TurnTest, ShiftFillsAMeldToACanastaWithWildcards) {
-  host.Network = true;
-  Drawn("hand: JK 2S 2S 4C 5C; melds: 8H 8S 8D 8C");
-  ClickMeld(RankEight, MouseButton::Left, WithShift);
-  EXPECT_EQ(MeldColumnSize(RankEight), 7);
-  EXPECT_EQ(t.PlayerCanastas.Kind[RankEight], MixedCanasta);
-  EXPECT_EQ(NamesOf(t.PlayerHand), "4C 5C");
-  const TMoveReport first = reports.Moves().at(0);
-  EXPECT_EQ(first.Kind, TMoveKind::MeldWildcard);
-  EXPECT_EQ(NameOf(first.Card), "JK");
-  EXPECT_EQ(first.Column, RankEight);
-  // Not enough wildcards to reach seven: nothing.
-  Drawn("hand: JK 2S 4C 5C; melds: 8H 8S 8D 8C");
-  ClickMeld(RankEight, MouseButton::Left, WithShift);
-  EXPECT_EQ(MeldColumnSize(RankEight), 4);
 }
 
 TEST_F(TurnTest, TheWildcardCanasta) {
   struct Case {
     bool allowed;
     const char* hand;
-    ShiftState shift;
+    int count;
     int laid;
     const char* error;
   };
   const Case cases[] = {
-      {false, "JK JK 2S 2H 2D 2C 2S 4C", {}, 0, "Wildcard Canastas are not allowed with the current rules"},
-      {true, "JK 2S 2H 2D 2C 2S 4C", {}, 0, "You need at least seven wildcards to create a wildcard Canasta"},
-      {true, "JK JK 2S 2H 2D 2C 2S 4C", {}, 1, ""},
-      {true, "JK JK 2S 2H 2D 2C 2S 4C", WithCtrl, 3, ""},
-      {true, "JK JK 2S 2H 2D 2C 2S 4C", WithShift, 7, ""},
+      {false, "JK JK 2S 2H 2D 2C 2S 4C", 1, 0, "Wildcard Canastas are not allowed with the current rules"},
+      {true, "JK 2S 2H 2D 2C 2S 4C", 1, 0, "You need at least seven wildcards to create a wildcard Canasta"},
+      {true, "JK JK 2S 2H 2D 2C 2S 4C", 1, 1, ""},
+      {true, "JK JK 2S 2H 2D 2C 2S 4C", 3, 3, ""},
+      {true, "JK JK 2S 2H 2D 2C 2S 4C", 7, 7, ""},
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(c.hand);
     game.Rules.WildcardCanasta = c.allowed;
     Drawn((std::string("hand: ") + c.hand).c_str());
-    game.PlayerClick(MouseButton::Left, l.ColumnX(RankJoker) + 1, l.PlayerHandY + 13, c.shift);
+    AddWildcards(RankTwo, c.count);
     EXPECT_EQ(MeldColumnSize(RankTwo), c.laid);
     if (*c.error) {
       EXPECT_EQ(LastStatus(), c.error);
@@ -155,7 +114,7 @@ TEST_F(TurnTest, TheWildcardCanasta) {
 
 TEST_F(TurnTest, MeldingTheLastCardWithTheCanastasGoesOut) {
   Drawn("hand: 9H 9S 9D; melds: 8H 8S 8D 8C 8H 8S 8D");
-  ClickHand("9H", MouseButton::Left, WithShift);
+  Meld("9H", 3);
   ASSERT_EQ(host.HandResults.size(), 1u);
   EXPECT_EQ(t.WhoWentOut, PlayerWentOut);
 }
@@ -163,9 +122,9 @@ TEST_F(TurnTest, MeldingTheLastCardWithTheCanastasGoesOut) {
 TEST_F(TurnTest, MeldingDownToOneCardWithoutACanastaPassesTheDiscard) {
   host.Network = true;
   Drawn("hand: AH AS AD 9C");
-  ClickHand("AH");
-  ClickHand("AS");
-  ClickHand("AD");
+  Meld("AH");
+  Meld("AS");
+  Meld("AD");
   ASSERT_EQ(host.Boxes.size(), 1u);
   EXPECT_EQ(t.Phase, PhaseOpponent);
   EXPECT_TRUE(t.OpponentToMove);

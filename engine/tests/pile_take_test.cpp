@@ -47,7 +47,7 @@ TEST_F(TurnTest, WhetherThePileMayBeTaken) {
     ToDraw(c.table);
     t.PileFrozen = c.frozen;
     host.StatusLines.clear();
-    ClickPile();
+    TakePile();
     EXPECT_EQ(t.HasDrawn, c.error == 0);
     EXPECT_EQ(int(t.LastError), c.error);
     if (c.error != 0) {
@@ -60,7 +60,7 @@ TEST_F(TurnTest, WhetherThePileMayBeTaken) {
 TEST_F(TurnTest, TakingThePileOntoAnExistingMeldTakesItWhole) {
   host.Network = true;
   ToDraw("hand: 4D 9C; melds: 7H 7S 7D; pile: 3H KS 5C 7C");
-  ClickPile();
+  TakePile();
   EXPECT_EQ(NamesOf(t.PlayerMelds), "7H 7S 7D 7C 3H");  // the red three is laid out
   EXPECT_EQ(NamesOf(t.PlayerHand), "4D 9C 5C KS");
   EXPECT_EQ(NamesOf(t.pickupMemory), "5C KS");
@@ -76,16 +76,16 @@ TEST_F(TurnTest, ANewMeldFromThePileIsCompletedFromTheHand) {
   ToDraw("hand: 7H 7S 4D 9C 8S; pile: KD 5C 7D");
   t.PileFrozen = true;
   t.InitialMeldMinimum = 15;
-  ClickPile();
+  TakePile();
   EXPECT_EQ(t.Phase, PhaseTakePile);
   EXPECT_TRUE(t.PileTakeOpen);
   EXPECT_EQ(NamesOf(t.DiscardPile), "KD 5C");
   // Until the top card is melded legally no discard is possible.
-  ClickHand("7H");
-  RightClickHand("9C");
+  Meld("7H");
+  Discard("9C");
   EXPECT_EQ(LastStatus(), "Discarding is not possible now: every melded rank must contain at least three cards");
   EXPECT_TRUE(host.UndoEnabled);
-  ClickHand("7S");
+  Meld("7S");
   EXPECT_FALSE(t.PileTakeOpen);
   EXPECT_FALSE(t.PileFrozen);
   EXPECT_EQ(NamesOf(t.PlayerHand), "4D 9C 8S 5C KD");
@@ -98,12 +98,12 @@ TEST_F(TurnTest, ANewMeldFromThePileIsCompletedFromTheHand) {
 TEST_F(TurnTest, AFrozenPileOntoAnExistingMeldNeedsTwoNaturalsFromTheHand) {
   ToDraw("hand: 7H 7S JK 9C 8S; melds: 7D 7C 7D; pile: 5C 7C");
   t.PileFrozen = true;
-  ClickPile();
+  TakePile();
   EXPECT_EQ(t.Phase, PhaseTakePile);
-  ClickMeld(RankSeven);  // a wildcard is no natural from the hand
-  ClickHand("7H");
+  AddWildcards(RankSeven);  // a wildcard is no natural from the hand
+  Meld("7H");
   EXPECT_TRUE(t.PileTakeOpen);
-  ClickHand("7S");
+  Meld("7S");
   EXPECT_FALSE(t.PileTakeOpen);
   EXPECT_EQ(t.PlayerCanastas.Count, 1);
   EXPECT_EQ(t.PlayerCanastas.Kind[RankSeven], MixedCanasta);
@@ -117,10 +117,10 @@ TEST_F(TurnTest, GivingThePileBackRestoresTheTableAndCosts50Points) {
   t.PileFrozen = true;
   t.PlayerScore = 120;
   const TTableState before = t;
-  ClickPile();
+  TakePile();
   EXPECT_EQ(t.InitialMeldMinimum, 55);  // the top card does not count towards the minimum
-  ClickHand("7H");
-  ClickPile();
+  Meld("7H");
+  GiveBackPile();
   EXPECT_EQ(t.PlayerScore, 70);
   EXPECT_EQ(t.InitialMeldMinimum, 50);
   EXPECT_EQ(NamesOf(t.DiscardPile), "KD 5C 7D");
@@ -134,10 +134,10 @@ TEST_F(TurnTest, GivingThePileBackRestoresTheTableAndCosts50Points) {
   EXPECT_TRUE(game.UndoStack.empty());
   EXPECT_EQ(LastMove().Kind, TMoveKind::GiveBackPile);
   // Giving back costs the same without a meld after the take; then the stock is drawn.
-  ClickPile();
-  ClickPile();
+  TakePile();
+  GiveBackPile();
   EXPECT_EQ(t.PlayerScore, 20);
-  ClickStock();
+  Draw();
   EXPECT_TRUE(t.HasDrawn);
   EXPECT_EQ(CheckCardConservation(t), "");
 }
@@ -145,9 +145,9 @@ TEST_F(TurnTest, GivingThePileBackRestoresTheTableAndCosts50Points) {
 TEST_F(TurnTest, GivingBackAPileWhoseTopCardClosedACanastaReopensIt) {
   ToDraw("hand: KH KS 9C 8S 4D; melds: KD KC KD KC JK>K 2S>K; pile: 5C KH");
   t.PileFrozen = true;
-  ClickPile();
+  TakePile();
   ASSERT_EQ(t.PlayerCanastas.Count, 1);
-  ClickPile();
+  GiveBackPile();
   EXPECT_TRUE(host.Boxes.empty());  // no fresh deal
   EXPECT_EQ(t.PlayerCanastas.Count, 0);
   EXPECT_EQ(t.PlayerCanastas.Kind[RankKing], NoCanasta);
@@ -162,7 +162,7 @@ TEST_F(TurnTest, GivingBackAPileWhoseTopCardClosedACanastaReopensIt) {
 TEST_F(TurnTest, TheForcedTakeLaysOnlyTheTopCard) {
   game.Rules.AddExistingMeld = true;
   builder.Build("hand: 5C 9D 8S; melds: QH QS QD QC QH; pile: 4D 6S QS").StockHolds(0).PlayerToDraw();
-  ClickPile();
+  TakePile();
   EXPECT_EQ(MeldColumnSize(RankQueen), 6);
   EXPECT_EQ(NamesOf(t.DiscardPile), "4D 6S");
   EXPECT_EQ(NamesOf(t.PlayerHand), "5C 9D 8S");
@@ -173,7 +173,7 @@ TEST_F(TurnTest, TheForcedTakeLaysOnlyTheTopCard) {
 
 TEST_F(TurnTest, TakingAHugePileIsCheered) {
   ToDraw("hand: 4D 9C; melds: 7H 7S 7D; pile: 4S 5S 6S 8S 9S TS JS QS KS AS 4C 5C 6C 7C");
-  ClickPile();
+  TakePile();
   EXPECT_EQ(host.Sounds.back(), "Take Huge Pile");
   EXPECT_EQ(t.PlayerHand.Count, 15);
 }

@@ -27,7 +27,7 @@ inline std::string NamesOf(const TCardArea& area) {
 }
 
 // A player's turn on a table laid by the builder, driven through the engine's
-// own entry points: clicks at the cards' table positions and keys; what the
+// own entry point: the player's moves, judged and made by TryMove; what the
 // game reports is recorded.
 struct TurnTest : ::testing::Test {
   TDeferredTurns<TRecordingHost> host;
@@ -45,23 +45,30 @@ struct TurnTest : ::testing::Test {
   void ToDraw(const char* table) { builder.Build(table).PlayerToDraw(); }
   void Drawn(const char* table) { builder.Build(table).PlayerHasDrawn(); }
 
-  void ClickStock(MouseButton button = MouseButton::Left) {
-    game.PlayerClick(button, l.LeftMargin + 5, l.StockY + 5, {});
+  bool Move(const TMove& move) { return TryMove(game, Seat::Player, move); }
+  void Draw() { Move({.Kind = TMoveKind::Draw}); }
+  void TakePile() { Move({.Kind = TMoveKind::TakePile}); }
+  void GiveBackPile() { Move({.Kind = TMoveKind::GiveBackPile}); }
+  // The index of the last hand card of that name (the one drawn on top of its column).
+  int HandIndex(const char* name) const {
+    return FindLast(t.PlayerHand, [&](const TCard& c) { return NameOf(c) == name; });
   }
-  void ClickPile(MouseButton button = MouseButton::Left) {
-    game.PlayerClick(button, l.LeftMargin + 5, l.DiscardY + 5, {});
-  }
-  // Clicks the last hand card of that name (the one drawn on top of its column).
-  void ClickHand(const char* name, MouseButton button = MouseButton::Left, ShiftState shift = {}) {
-    const int i = FindLast(t.PlayerHand, [&](const TCard& c) { return NameOf(c) == name; });
+  // Melds that hand card, or `count` naturals of its rank.
+  void Meld(const char* name, int count = 1) {
+    const int i = HandIndex(name);
     ASSERT_GE(i, 0) << name << " is not in the hand";
-    game.PlayerClick(button, t.PlayerHand.Cards[i].X + 2, t.PlayerHand.Cards[i].Y + 2, shift);
+    Move({.Kind = TMoveKind::Meld, .Card = i, .Count = count});
   }
-  void RightClickHand(const char* name) { ClickHand(name, MouseButton::Right); }
-  // Clicks the first card of a meld column.
-  void ClickMeld(int column, MouseButton button = MouseButton::Left, ShiftState shift = {}) {
-    game.PlayerClick(button, l.ColumnX(column) + 2, l.PlayerMeldY + StackStep + 2, shift);
+  void Discard(const char* name) {
+    const int i = HandIndex(name);
+    ASSERT_GE(i, 0) << name << " is not in the hand";
+    Move({.Kind = TMoveKind::Discard, .Card = i});
   }
+  // Wildcards of the hand onto a meld column; onto the twos' column they make the wildcard canasta.
+  void AddWildcards(int column, int count = 1) {
+    Move({.Kind = TMoveKind::MeldWildcard, .Column = column, .Count = count});
+  }
+  void DiscardRedThree(int meldIndex) { Move({.Kind = TMoveKind::DiscardRedThree, .Card = meldIndex}); }
   int MeldColumnSize(int column) {
     game.CountColumns();
     return t.ColumnCounts[CountPlayerMelds + column];
@@ -79,8 +86,5 @@ struct TurnTest : ::testing::Test {
     return moves.back();
   }
 };
-
-constexpr ShiftState WithShift{true, false, false};
-constexpr ShiftState WithCtrl{false, true, false};
 
 }  // namespace tarvelo

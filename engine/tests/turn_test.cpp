@@ -1,3 +1,4 @@
+#include "engine/hit_test.h"
 #include "engine/invariants.h"
 #include "engine/tests/turn_fixture.h"
 
@@ -34,43 +35,19 @@ TEST_F(TurnTest, HitTestFindsTheTargetsInOrderWithInclusiveEdges) {
   };
   for (const Case& c : cases) {
     SCOPED_TRACE(std::to_string(c.x) + "," + std::to_string(c.y));
-    EXPECT_EQ(game.HitTest(c.x, c.y), c.hit);
+    EXPECT_EQ(HitTest(t, l, c.x, c.y), c.hit);
   }
 }
 
 TEST_F(TurnTest, HitTestFindsNothingAfterTheHandAndNoStockOnceItIsExhausted) {
   builder.Build("hand: KH; pile: 5D").StockHolds(0).PlayerToDraw();
-  EXPECT_EQ(game.HitTest(l.LeftMargin + 1, l.StockY + 1).Target, HitNothing);
-  EXPECT_EQ(game.HitTest(l.LeftMargin + 1, l.DiscardY + 1).Target, HitPile);
+  EXPECT_EQ(HitTest(t, l, l.LeftMargin + 1, l.StockY + 1).Target, HitNothing);
+  EXPECT_EQ(HitTest(t, l, l.LeftMargin + 1, l.DiscardY + 1).Target, HitPile);
   game.ShowPhase(PhaseHandOver);
-  EXPECT_EQ(game.HitTest(l.LeftMargin + 1, l.DiscardY + 1).Target, HitNothing);
+  EXPECT_EQ(HitTest(t, l, l.LeftMargin + 1, l.DiscardY + 1).Target, HitNothing);
 }
 
-TEST_F(TurnTest, OnlyTheStockThePileAndHandNaturalsStartTheGame) {
-  ToDraw("hand: KH JK; melds: 9S 9C 9D");
-  // Clicked before the draw: refused, but a click on a natural of the hand starts the game all the same.
-  ClickMeld(RankNine);
-  ClickHand("JK");
-  EXPECT_FALSE(t.GameInProgress);
-  ClickHand("KH");
-  EXPECT_TRUE(t.GameInProgress);
-}
-
-TEST_F(TurnTest, ClicksAreIgnoredWhileTheOpponentMovesAndALeftClickClosesTheFannedPile) {
-  ToDraw("hand: KH KS; pile: 5D 9C");
-  t.DiscardSpread = true;
-  t.OpponentToMove = true;
-  ClickStock();
-  EXPECT_EQ(t.PlayerHand.Count, 2);
-  EXPECT_TRUE(t.DiscardSpread);
-  t.OpponentToMove = false;
-  game.PlayerClick(MouseButton::Right, 600, 5, {});
-  EXPECT_TRUE(t.DiscardSpread);
-  game.PlayerClick(MouseButton::Left, 600, 5, {});
-  EXPECT_FALSE(t.DiscardSpread);
-}
-
-TEST_F(TurnTest, OneClickDrawsTheTurnsCardsAndRedThreesAreReplaced) {
+TEST_F(TurnTest, ADrawTakesTheTurnsCardsAndRedThreesAreReplaced) {
   struct Case {
     int cards;
     bool drawExtra;
@@ -92,7 +69,7 @@ TEST_F(TurnTest, OneClickDrawsTheTurnsCardsAndRedThreesAreReplaced) {
     game.Rules.DrawExtra = c.drawExtra;
     ToDraw((std::string("hand: KS; stock: ") + c.stock).c_str());
     const int stock = t.Stock.Count;
-    ClickStock();
+    Draw();
     EXPECT_EQ(NamesOf(t.PlayerHand), c.hand);
     EXPECT_EQ(NamesOf(t.PlayerMelds), c.threes);
     EXPECT_EQ(stock - t.Stock.Count, c.drawn);
@@ -103,10 +80,10 @@ TEST_F(TurnTest, OneClickDrawsTheTurnsCardsAndRedThreesAreReplaced) {
   }
 }
 
-TEST_F(TurnTest, ASecondClickOnTheStockIsRefused) {
+TEST_F(TurnTest, ASecondDrawIsRefused) {
   ToDraw("hand: KS; stock: 9H 4C");
-  ClickStock();
-  ClickStock();
+  Draw();
+  Draw();
   EXPECT_EQ(NamesOf(t.PlayerHand), "KS 9H");
   EXPECT_EQ(LastStatus(), "You have already drawn");
   EXPECT_TRUE(ErrorShown());
@@ -115,19 +92,19 @@ TEST_F(TurnTest, ASecondClickOnTheStockIsRefused) {
 
 TEST_F(TurnTest, TheLastStockCardExhaustsTheStockAndShowsEndHand) {
   builder.Build("hand: KS 5D; stock: 9H").StockHolds(1).PlayerToDraw();
-  ClickStock();
+  Draw();
   EXPECT_EQ(NamesOf(t.PlayerHand), "KS 5D 9H");
   EXPECT_TRUE(t.StockExhausted);
   EXPECT_TRUE(host.EndHandVisible);
   EXPECT_FALSE(host.EndHandEnabled);  // usable only before the draw
-  EXPECT_EQ(game.HitTest(l.LeftMargin + 1, l.StockY + 1).Target, HitNothing);
+  EXPECT_EQ(HitTest(t, l, l.LeftMargin + 1, l.StockY + 1).Target, HitNothing);
   EXPECT_EQ(CheckCardConservation(t), "");
 }
 
 TEST_F(TurnTest, ARedThreeLeavingOneCardInHandForcesThePass) {
   game.Rules.DrawExtra = false;
   ToDraw("hand: 9S; melds: AH AS AD; stock: 3H 5C");
-  ClickStock();
+  Draw();
   EXPECT_EQ(NamesOf(t.PlayerMelds), "AH AS AD 3H");
   ASSERT_EQ(host.Boxes.size(), 1u);
   EXPECT_EQ(host.Boxes[0],
@@ -143,79 +120,8 @@ TEST_F(TurnTest, ARedThreeLeavingOneCardInHandForcesThePass) {
   EXPECT_FALSE(t.OpponentToMove);
   EXPECT_EQ(t.Phase, PhaseDraw);
   EXPECT_EQ(t.PendingPhase, PhaseOpponent);
-  ClickStock();
+  Draw();
   EXPECT_EQ(t.PlayerHand.Count, 2);
-}
-
-TEST_F(TurnTest, KeysInTheKeyboardPhasesActOnTheFirstCardOfTheNamedColumn) {
-  Drawn("hand: KH KS KD 4S 9C; melds: QH QS QD");
-  game.PlayerKey(KeyF8, {});
-  EXPECT_EQ(t.Phase, PhaseKeyMeld);
-  for (int i = 0; i < 3; ++i) game.PlayerKey('K', {});
-  EXPECT_EQ(MeldColumnSize(RankKing), 3);
-  EXPECT_EQ(t.Phase, PhaseKeyMeld);  // shown again after every meld
-  EXPECT_EQ(LastStatus(), game.PhaseText(PhaseKeyMeld));
-  game.PlayerKey('7', {});  // no sevens in hand: nothing
-  EXPECT_EQ(t.PlayerHand.Count, 2);
-
-  game.PlayerKey(KeyF10, {});
-  EXPECT_EQ(t.Phase, PhaseKeyDiscard);
-  game.PlayerKey('4', {});
-  EXPECT_EQ(NameOf(t.DiscardPile.Top()), "4S");
-  EXPECT_EQ(t.Phase, PhaseOpponent);  // the discard ended the turn: no keyboard phase now
-}
-
-TEST_F(TurnTest, KeyboardWildcardPhaseAddsToTheNamedMeld) {
-  Drawn("hand: JK JK 5S 6S; melds: QH QS QD KH KS KD");
-  game.PlayerKey(KeyF9, {});
-  game.PlayerKey('q', {});
-  EXPECT_EQ(MeldColumnSize(RankQueen), 4);
-  EXPECT_EQ(t.Phase, PhaseKeyWildcard);
-  game.PlayerKey(KeyF8, {});
-  game.PlayerKey('W', {});  // the wildcard column: a lone joker is no wildcard canasta
-  EXPECT_EQ(LastStatus(), "You need at least seven wildcards to create a wildcard Canasta");
-  game.PlayerKey(KeyEscape, {});
-  EXPECT_EQ(t.Phase, PhaseMeld);
-}
-
-TEST_F(TurnTest, EscapeBeforeTheDrawKeepsTheDrawPhaseAndItsEndHandButton) {
-  builder.Build("hand: KH 5D; pile: 9C").StockHolds(0).PlayerToDraw();
-  game.PlayerKey(KeyF8, {});
-  game.PlayerKey(KeyEscape, {});
-  EXPECT_EQ(t.Phase, PhaseDraw);
-  EXPECT_EQ(LastStatus(), "Stock exhausted; take discard pile or end hand");
-  EXPECT_TRUE(host.EndHandEnabled);
-}
-
-TEST_F(TurnTest, FunctionKeysClickTheStockAndThePile) {
-  ToDraw("hand: KS 4D 9C; melds: 7H 7S 7D; pile: 5C 7C; stock: 8H");
-  game.PlayerKey(KeyF7, {});
-  EXPECT_EQ(MeldColumnSize(RankSeven), 4);
-  ToDraw("hand: KS; stock: 8H");
-  game.PlayerKey(KeyF6, {});
-  EXPECT_EQ(NamesOf(t.PlayerHand), "KS 8H");
-}
-
-TEST_F(TurnTest, KeysDuringTheOpponentsTurnChangeNothing) {
-  ToDraw("hand: KS; stock: 8H");
-  game.ShowPhase(PhaseOpponent);
-  t.OpponentToMove = true;
-  for (int key : {int(KeyF6), int(KeyF8), int(KeyEscape), int('K')}) game.PlayerKey(key, {});
-  EXPECT_EQ(t.Phase, PhaseOpponent);
-  EXPECT_EQ(t.PlayerHand.Count, 1);
-}
-
-TEST_F(TurnTest, CtrlF11ShowsAndHidesTheOpponentsCards) {
-  ToDraw("hand: KS; opp: 5C 6C");
-  game.PlayerKey(KeyF11, {});
-  EXPECT_FALSE(t.OpponentCardsShown);
-  game.PlayerKey(KeyF11, WithCtrl);
-  EXPECT_TRUE(t.OpponentCardsShown);
-  EXPECT_EQ(t.CardOverlap, 12);
-  for (const TCard& c : t.OpponentHand.Live()) EXPECT_EQ(c.FaceUp, 1);
-  game.PlayerKey(KeyF11, WithCtrl);
-  EXPECT_EQ(t.CardOverlap, 10);
-  for (const TCard& c : t.OpponentHand.Live()) EXPECT_EQ(c.FaceUp, 0);
 }
 
 TEST_F(TurnTest, EndHandIsRefusedWhileThePlayerIsForcedToTakeThePile) {
@@ -241,9 +147,9 @@ TEST_F(TurnTest, EndHandScoresTheHandOnlyBeforeTheDraw) {
   EXPECT_EQ(MoveKinds()[0], TMoveKind::EndHand);
 }
 
-// A whole hand from the deal, the player drawing and discarding by clicks and the
-// stub opponent answering, until the stock runs out and the hand is scored.
-TEST_F(TurnTest, AWholeHandIsPlayedThroughClicks) {
+// A whole hand from the deal, the player drawing and discarding and the stub
+// opponent answering, until the stock runs out and the hand is scored.
+TEST_F(TurnTest, AWholeHandIsPlayedThroughMoves) {
   host.Random.Seed(7);
   game.DealHand(false);
   for (int turn = 0; turn < 200 && host.HandResults.empty(); ++turn) {
@@ -255,9 +161,9 @@ TEST_F(TurnTest, AWholeHandIsPlayedThroughClicks) {
       game.EndHand();
       break;
     }
-    ClickStock();
+    Draw();
     ASSERT_TRUE(t.HasDrawn);
-    RightClickHand(NameOf(t.PlayerHand.Cards[0]).c_str());
+    Discard(NameOf(t.PlayerHand.Cards[0]).c_str());
     ASSERT_FALSE(t.HasDrawn) << LastStatus();
   }
   ASSERT_EQ(host.HandResults.size(), 1u);

@@ -8,8 +8,8 @@ using namespace tarvelo;
 TEST_F(TurnTest, UndoingTheSeventhCardReopensTheCanasta) {
   host.Network = true;
   Drawn("hand: 9H 9S 4C 5C; melds: 9D 9C 9D 9C JK>9");
-  ClickHand("9H");
-  ClickHand("9S");
+  Meld("9H");
+  Meld("9S");
   ASSERT_EQ(t.PlayerCanastas.Count, 1);
   game.UndoMeld();
   EXPECT_EQ(t.PlayerCanastas.Count, 0);
@@ -30,7 +30,7 @@ TEST_F(TurnTest, UndoingTheSeventhCardReopensTheCanasta) {
 TEST_F(TurnTest, UndoingACardOfABiggerCanastaKeepsItClosed) {
   Drawn("hand: 9H 4C 5C; melds: 9D 9C 9D 9C JK>9 9S 9S");
   ASSERT_EQ(t.PlayerCanastas.Count, 1);
-  ClickHand("9H");
+  Meld("9H");
   game.UndoMeld();
   EXPECT_EQ(t.PlayerCanastas.Count, 1);
   for (const TCard& c : t.PlayerMelds.Live()) EXPECT_EQ(c.Y, l.PlayerMeldY + StackStep);
@@ -39,7 +39,7 @@ TEST_F(TurnTest, UndoingACardOfABiggerCanastaKeepsItClosed) {
 
 TEST_F(TurnTest, AnUndoneWildcardGoesBackToItsOwnColumnOfTheHand) {
   Drawn("hand: JK 4C 5C; melds: 8H 8S 8D");
-  ClickMeld(RankEight);
+  AddWildcards(RankEight);
   ASSERT_EQ(MeldColumnSize(RankEight), 4);
   game.UndoMeld();
   EXPECT_EQ(MeldColumnSize(RankEight), 3);
@@ -50,10 +50,10 @@ TEST_F(TurnTest, AnUndoneWildcardGoesBackToItsOwnColumnOfTheHand) {
 
 TEST_F(TurnTest, UndoAllTakesBackEveryMeldOfTheTurn) {
   Drawn("hand: QH QS QD JK 4C 5C");
-  ClickHand("QH");
-  ClickHand("QS");
-  ClickHand("QD");
-  ClickMeld(RankQueen);
+  Meld("QH");
+  Meld("QS");
+  Meld("QD");
+  AddWildcards(RankQueen);
   ASSERT_EQ(MeldColumnSize(RankQueen), 4);
   game.UndoAll();
   EXPECT_TRUE(t.PlayerMelds.Empty());
@@ -68,7 +68,7 @@ TEST_F(TurnTest, UndoAllTakesBackEveryMeldOfTheTurn) {
 
 TEST_F(TurnTest, UndoFindsTheColumnAfterTheWindowChangedSize) {
   Drawn("hand: QH QS QD 4C");
-  ClickHand("QH", MouseButton::Left, WithShift);
+  Meld("QH", 3);
   ASSERT_EQ(MeldColumnSize(RankQueen), 3);
   game.ApplyLayout(ComputeLayout(3));
   game.UndoAll();
@@ -90,7 +90,7 @@ TEST_F(TurnTest, AnUndoWaitsForARunningAnimation) {
 TEST_F(TurnTest, AColumnReachingFourNaturalsAtEightCardsIsCountedAndUndoneAgain) {
   Drawn("hand: 9H 4C 5C; melds: 9D 9C 9D JK>9 JK>9 2S>9 2H>9");
   ASSERT_EQ(t.PlayerCanastas.Count, 0);
-  ClickHand("9H");
+  Meld("9H");
   EXPECT_EQ(t.PlayerCanastas.Count, 1);
   EXPECT_EQ(t.PlayerCanastas.Kind[RankNine], MixedCanasta);
   // Without the fourth natural the eight cards are no canasta.

@@ -5,9 +5,11 @@
 #include "engine/silent_host.h"
 #include "engine/testing/stub_opponent.h"
 #include "engine/testing/table_builder.h"
+#include "session/input_translation.h"
 #include "store/saved_game_format.h"
 #include "store/saved_game_items.h"
 
+#include <memory>
 #include <string>
 
 namespace tarvelo {
@@ -69,11 +71,13 @@ struct TKnownGame {
 // tables of every kind, with takes of the pile open, canastas and undo.
 class TRandomTurns {
  public:
-  TRandomTurns(TGame& game, TPlayHost& host, std::uint32_t seed) : game_(&game), host_(&host), random_(seed) {}
+  TRandomTurns(TGame& game, TPlayHost& host, std::uint32_t seed)
+      : game_(&game), host_(&host), input_(std::make_unique<TInputTranslation>(game)), random_(seed) {}
 
   void Use(TGame& game, TPlayHost& host) {
     game_ = &game;
     host_ = &host;
+    input_ = std::make_unique<TInputTranslation>(game);
   }
 
   void Act() {
@@ -88,9 +92,9 @@ class TRandomTurns {
     } else if (t.PlayerHand.Empty())
       g.UndoAll();
     else if (roll < 20)
-      g.PlayerClick(MouseButton::Left, l.LeftMargin + 2, l.StockY + 2, {});
+      input_->Click(MouseButton::Left, l.LeftMargin + 2, l.StockY + 2, {});
     else if (roll < 35)
-      g.PlayerClick(MouseButton::Left, l.LeftMargin + 2, l.DiscardY + 2, {});
+      input_->Click(MouseButton::Left, l.LeftMargin + 2, l.DiscardY + 2, {});
     else if (roll < 75)
       ClickCard(t.PlayerHand, MouseButton::Left);
     else if (roll < 90)
@@ -107,11 +111,12 @@ class TRandomTurns {
     if (area.Empty()) return;
     const TCard& c = area.Cards[random_.Int(area.Count)];
     for (int i = 0; i <= (button == MouseButton::Right ? game_->RightClicks : 0); ++i)
-      game_->PlayerClick(button, c.X + 2, c.Y + 2, {});
+      input_->Click(button, c.X + 2, c.Y + 2, {});
   }
 
   TGame* game_;
   TPlayHost* host_;
+  std::unique_ptr<TInputTranslation> input_;  // the clicks made into moves, as the window's are
   TRandomSource random_;
   int stepsInHand_ = 0;
 };

@@ -3,6 +3,7 @@
 #include "engine/invariants.h"
 #include "engine/testing/recording_host.h"
 #include "engine/testing/table_builder.h"
+#include "session/input_translation.h"
 #include "store/tests/saved_game_fixture.h"
 
 #include <gtest/gtest.h>
@@ -21,8 +22,9 @@ struct TTableAt {
   TGame game{host};
   TTableBuilder builder{game};
   TTableState& t = game.Table;
+  TInputTranslation input{game};
 
-  void Click(int x, int y) { game.PlayerClick(MouseButton::Left, x + 2, y + 2, {}); }
+  void Click(int x, int y) { input.Click(MouseButton::Left, x + 2, y + 2, {}); }
   void ClickPile() { Click(game.Layout.LeftMargin, game.Layout.DiscardY); }
   void ClickHand(CardId id) {
     const int i = FindLast(t.PlayerHand, [id](const TCard& c) { return c.Id == id; });

@@ -1,5 +1,6 @@
 // A hand column that would run under the status bar closes up: its last card is
 // drawn whole above the bar, and every card answers clicks where it is drawn.
+#include "engine/hit_test.h"
 #include "engine/memory_settings.h"
 #include "engine/testing/table_builder.h"
 #include "ui/table_view.h"
@@ -27,7 +28,7 @@ int LowestInk(const QImage& image, int x) {
 std::vector<int> CardsFromTheTopDown(TGame& game, int x, int fromY, int toY) {
   std::vector<int> hits;
   for (int y = fromY; y <= toY; ++y) {
-    const THit hit = game.HitTest(x, y);
+    const THit hit = HitTest(game.Table, game.Layout, x, y);
     if (hit.Target == HitHandNatural && (hits.empty() || hits.back() != hit.Index)) hits.push_back(hit.Index);
   }
   return hits;
@@ -67,7 +68,7 @@ TEST(TableBottom, LongHandColumnsCloseUpAboveTheStatusBar) {
     std::vector<int> column(hand.Count);
     for (int i = 0; i < hand.Count; ++i) column[i] = i;
     EXPECT_EQ(CardsFromTheTopDown(game, x, game.Layout.PlayerHandY, lowest), column);
-    EXPECT_EQ(game.HitTest(x, lowest - 2), (THit{HitHandNatural, hand.Count - 1}));
-    EXPECT_EQ(game.HitTest(x, lowest + 2), THit{});
+    EXPECT_EQ(HitTest(game.Table, game.Layout, x, lowest - 2), (THit{HitHandNatural, hand.Count - 1}));
+    EXPECT_EQ(HitTest(game.Table, game.Layout, x, lowest + 2), THit{});
   }
 }

@@ -1,5 +1,6 @@
 #include "ui/table_view.h"
 
+#include "engine/hit_test.h"
 #include "engine/testing/recording_host.h"
 #include "engine/testing/table_builder.h"
 #include "ui/testing/qt_test_app.h"
@@ -126,16 +127,16 @@ TEST_F(TableView, ClicksHitWhatIsPaintedThere) {
   for (int i = 0; i < 4; ++i) {
     const TCard& c = hand.Cards[i];
     const int y = i < 3 ? c.Y + 6 : c.Y + l.CardHeight - 3;
-    EXPECT_EQ(game.HitTest(c.X + l.CardWidth / 2, y), (THit{HitHandNatural, i})) << i;
+    EXPECT_EQ(HitTest(game.Table, game.Layout, c.X + l.CardWidth / 2, y), (THit{HitHandNatural, i})) << i;
     EXPECT_NE(image.pixelColor(c.X + l.CardWidth / 2, y), QColor(0, 128, 0)) << "a card is painted there";
   }
   const TCard& last = hand.Cards[3];
-  EXPECT_EQ(game.HitTest(last.X + l.CardWidth / 2, last.Y + l.CardHeight + 3), THit{});
+  EXPECT_EQ(HitTest(game.Table, game.Layout, last.X + l.CardWidth / 2, last.Y + l.CardHeight + 3), THit{});
   EXPECT_EQ(image.pixelColor(last.X + l.CardWidth / 2, last.Y + l.CardHeight + 3), QColor(0, 128, 0));
   const TCard& king = game.Table.PlayerMelds.Cards[0];
-  EXPECT_EQ(game.HitTest(king.X + 2, king.Y + 2).Target, HitMeld);
+  EXPECT_EQ(HitTest(game.Table, game.Layout, king.X + 2, king.Y + 2).Target, HitMeld);
   const TCard& three = game.Table.PlayerMelds.Cards[3];
-  EXPECT_EQ(game.HitTest(three.X + 2, three.Y + 2).Target, HitThree);
-  EXPECT_EQ(game.HitTest(l.LeftMargin + 2, l.StockY + 2).Target, HitStock);
-  EXPECT_EQ(game.HitTest(l.LeftMargin + 2, l.DiscardY + 2).Target, HitPile);
+  EXPECT_EQ(HitTest(game.Table, game.Layout, three.X + 2, three.Y + 2).Target, HitThree);
+  EXPECT_EQ(HitTest(game.Table, game.Layout, l.LeftMargin + 2, l.StockY + 2).Target, HitStock);
+  EXPECT_EQ(HitTest(game.Table, game.Layout, l.LeftMargin + 2, l.DiscardY + 2).Target, HitPile);
 }

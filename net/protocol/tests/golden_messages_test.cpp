@@ -65,58 +65,58 @@ TEST_F(TurnTest, EveryMessageToThePeerKeepsItsBytes) {
        [](TurnTest& f) {
          f.game.Rules.NumberOfCards = 2;
          f.ToDraw("hand: 7H 8S 9D KC; stock: 3H 5C 6D");
-         f.ClickStock();
+         f.Draw();
        },
        "DRAWNEW | DRAWNEW | DRAWNEW"},
       {"naturals melded with an automatic wildcard, and the wildcard taken back",
        [](TurnTest& f) {
          f.Drawn("hand: 7H 7S 2C 9D KC QD");
-         f.ClickHand("7H");
-         f.ClickHand("7S");
+         f.Meld("7H");
+         f.Meld("7S");
          f.game.UndoMeld();
        },
        "MELD 45 | MELD 6 | MELDWILDCARD 14\\xFE6 | UN .&"},
       {"a discard",
        [](TurnTest& f) {
          f.Drawn("hand: 9D KC QD; melds: AH AS AD");
-         f.RightClickHand("9D");
+         f.Discard("9D");
        },
        "DISCARD 34"},
       {"the pile taken onto a meld at once",
        [](TurnTest& f) {
          f.ToDraw("hand: 4D 9C; melds: 7H 7S 7D; pile: 5D 7C");
          f.t.PileFrozen = false;
-         f.ClickPile();
+         f.TakePile();
        },
        "DRAWPILETOP | DRAWPILEREST"},
       {"a conditional take made good by melding",
        [](TurnTest& f) {
          f.ToDraw("hand: AH AS 4D 9C; pile: 5D AD");
          f.t.PileFrozen = true;
-         f.ClickPile();
-         f.ClickHand("AH");
-         f.ClickHand("AS");
+         f.TakePile();
+         f.Meld("AH");
+         f.Meld("AS");
        },
        "DRAWPILETOP | MELD 52 | MELD 13 | DRAWPILEREST"},
       {"a conditional take given back",
        [](TurnTest& f) {
          f.ToDraw("hand: 7H 7S 4D 9C; pile: 5D 7D");
          f.t.PileFrozen = true;
-         f.ClickPile();
-         f.ClickPile();
+         f.TakePile();
+         f.GiveBackPile();
        },
        "DRAWPILETOP | UNDOPILE"},
       {"the discard passed with one card left",
        [](TurnTest& f) {
          f.Drawn("hand: 9C AH; melds: AS AD KH KS KD");
-         f.ClickHand("AH");
+         f.Meld("AH");
        },
        "MELD 52 | PASSDISCARD"},
       {"a red three discarded from the melds",
        [](TurnTest& f) {
          f.game.Rules.ThreeBlock = true;
          f.Drawn("hand: KH 9C; melds: 3H AH AS AD");
-         f.game.PlayerClick(MouseButton::Right, f.t.PlayerMelds.Cards[0].X + 1, f.t.PlayerMelds.Cards[0].Y + 1, {});
+         f.DiscardRedThree(0);
        },
        "DISCARDREDTHREE 41"},
       {"the hand ended with the stock exhausted",
@@ -132,7 +132,7 @@ TEST_F(TurnTest, EveryMessageToThePeerKeepsItsBytes) {
        [](TurnTest& f) {
          f.Drawn("hand: 9C; melds: 8H 8S 8D 8C 8H 8S 8D");
          f.t.PlayerScore = 4900;
-         f.RightClickHand("9C");
+         f.Discard("9C");
        },
        "DISCARD 21 | NEWGAME | DEAL 1W\\x81cxNb\\x5CFBhYrku\\x84d\\x884f\\x8ART=@&w\"ij\\x89\\x83Z"
        "M?[)CgzVs\\x85v(<\\x82D0\\x86:oA}p*%9n2ELO1KmtaJ>!SU]/`^X6qP\\x7Fe 3I|\\x8B{5.'\\x87-Gl$_~"

@@ -3,6 +3,7 @@
 #include "engine/random_source.h"
 #include "engine/silent_host.h"
 #include "engine/testing/stub_opponent.h"
+#include "session/input_translation.h"
 
 #include <array>
 #include <gtest/gtest.h>
@@ -10,9 +11,10 @@
 
 using namespace tarvelo;
 
-// Hands played by random clicks and keys anywhere on the table, with the stub
-// opponent answering, under random rules and at every window size. After every
-// action the table must hold each of the 108 cards exactly once, in place.
+// Hands played by random clicks and keys anywhere on the table, made into moves
+// as the window's are, with the stub opponent answering, under random rules and
+// at every window size. After every action the table must hold each of the 108
+// cards exactly once, in place.
 namespace {
 
 class TRandomPlayHost : public TDeferredTurns<TSilentHost> {
@@ -67,7 +69,7 @@ class TRandomPlayer {
   void Click(int x, int y) {
     const MouseButton button = Chance(60) ? MouseButton::Left : MouseButton::Right;
     const ShiftState shift{Chance(15), Chance(15), Chance(5)};
-    game_.PlayerClick(button, x, y, shift);
+    input_.Click(button, x, y, shift);
   }
 
   // A point on a card that is really there, edges included: random points seldom hit one.
@@ -88,20 +90,21 @@ class TRandomPlayer {
     static const int keys[] = {'2', '3', '4', '5', '6', '7',       '8',   '9',   '0',   'J',   'Q',    'K',
                                'A', 'W', 'w', 'X', ' ', KeyEscape, KeyF6, KeyF7, KeyF8, KeyF9, KeyF10, KeyF11};
     const int key = Chance(90) ? keys[random_.Int(std::size(keys))] : random_.Int(1 << 20) - (1 << 19);
-    game_.PlayerKey(key, ShiftState{Chance(10), Chance(20), Chance(5)});
+    input_.Key(key, ShiftState{Chance(10), Chance(20), Chance(5)});
   }
 
   // What moves a hand along: draw, then try to discard a card.
   void MoveOn() {
     const TTableState& t = game_.Table;
     const TLayout& l = game_.Layout;
-    if (!t.HasDrawn) return game_.PlayerClick(MouseButton::Left, l.LeftMargin + 1, l.StockY + 1, {});
+    if (!t.HasDrawn) return input_.Click(MouseButton::Left, l.LeftMargin + 1, l.StockY + 1, {});
     if (t.PlayerHand.Empty()) return;
     const TCard& card = t.PlayerHand.Cards[random_.Int(t.PlayerHand.Count)];
-    for (int i = 0; i <= game_.RightClicks; ++i) game_.PlayerClick(MouseButton::Right, card.X + 1, card.Y + 1, {});
+    for (int i = 0; i <= game_.RightClicks; ++i) input_.Click(MouseButton::Right, card.X + 1, card.Y + 1, {});
   }
 
   TGame& game_;
+  TInputTranslation input_{game_};
   TRandomSource random_;
 };
 
