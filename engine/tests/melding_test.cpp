@@ -37,11 +37,11 @@ TEST_F(TurnTest, AMeldOfOneCardIsLaidAndReported) {
 TEST_F(TurnTest, NothingIsReportedWhileAStepIsRehearsed) {
   Drawn("hand: KH KS 4C");
   game.Rehearsing = true;
-  ClickHand("KS");
+  Meld("KS");
   game.Rehearsing = false;
   EXPECT_EQ(NamesOf(t.PlayerMelds), "KS");
   EXPECT_TRUE(reports.Reports.empty());
-  ClickHand("KH");
+  Meld("KH");
   EXPECT_EQ(MoveKinds(), std::vector<TMoveKind>{TMoveKind::Meld});
 }
 
