@@ -19,7 +19,13 @@ void TComputerSeat::TurnBegins() {
 }
 
 void TComputerSeat::PlayTurn() {
-  if (!computer_.Game.Table.GameInProgress) computer_.Settings = ReadComputerSettings(settings_);
+  const TComputerSettings stored = ReadComputerSettings(settings_);
+  if (!computer_.Game.Table.GameInProgress) {
+    computer_.Settings = stored;
+  } else {
+    // The Master's thinking time is no rule of the game: it counts from the next turn.
+    computer_.Settings.MasterMilliseconds = stored.MasterMilliseconds;
+  }
   computer_.playComputerTurn();
 }
 

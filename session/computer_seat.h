@@ -13,7 +13,8 @@ class TIdleQueue;
 // The computer in the seat across the table. Its turn waits in the session's
 // queue and is played once the engine is idle. The stored level and
 // aggressiveness come into force at seating and between games; during a game
-// the ones it started with stay.
+// the ones it started with stay. The Master's thinking time comes into force
+// at its next turn, also during a game.
 class TComputerSeat : public TOpposingSeat {
  public:
   // Each move is judged as the player's own would be: one the checks refuse is not made.

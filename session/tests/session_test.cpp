@@ -49,11 +49,12 @@ TEST_F(Session, AStoredMasterIsSeatedWithItsThinkingTimeAndPlaysItsTurn) {
   EXPECT_NE(t.DiscardPile.Count, discardsBefore + 1) << "the Master took the pile or discarded";
 }
 
-TEST_F(Session, ALevelStoredDuringAGameComesIntoForceOnlyOnceTheGameIsOver) {
+TEST_F(Session, ALevelStoredDuringAGameComesIntoForceOnlyOnceTheGameIsOverTheThinkingTimeAtOnce) {
   DealToThePlayer();
   TTableState& t = session->MutableGame().Table;
   settings.WriteString("Settings\\Level", "Beginner");
   settings.WriteInt("Settings\\Aggression", 80);
+  settings.WriteInt("Settings\\Master Time", 2500);  // not a rule: in force from the next turn
   PlayerDrawsAndDiscards(*session);
   ASSERT_TRUE(t.GameInProgress);
   ASSERT_TRUE(t.OpponentToMove);
@@ -61,6 +62,7 @@ TEST_F(Session, ALevelStoredDuringAGameComesIntoForceOnlyOnceTheGameIsOver) {
   EXPECT_FALSE(t.OpponentToMove) << "the computer played its turn";
   EXPECT_EQ(session->Computer()->Settings.computerLevel, LevelExpert);
   EXPECT_EQ(session->Computer()->Settings.aggressiveness, 0);
+  EXPECT_EQ(session->Computer()->Settings.MasterMilliseconds, 2500);
 
   t.GameInProgress = false;  // the game is over: the next turn is a new game's
   session->PlayComputerTurn();

@@ -242,7 +242,8 @@ void TfmCustomize::UpdateEnabling() {
   const int level = Level();
   const bool aggressive = level >= 0 && LevelChoices[level].UsesAggressiveness;
   tbAggressiveness_->parentWidget()->setEnabled(aggressive && levelFree);
-  seMasterTime_->setEnabled(level >= 0 && LevelChoices[level].UsesThinkingTime && levelFree);
+  // The thinking time is no rule the opponent agreed to: it can change during a game.
+  seMasterTime_->setEnabled(level >= 0 && LevelChoices[level].UsesThinkingTime);
   tbCardSpeed_->setEnabled(!ckNoAnimation_->isChecked());
   const bool selected = edits_.Selected() >= 0;
   bnSetCurrent_->setEnabled(selected);

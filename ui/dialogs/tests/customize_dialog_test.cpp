@@ -105,10 +105,28 @@ TEST_F(Customize, TheLevelIsLockedDuringAGameAndKeptDuringANetworkGame) {
     EXPECT_EQ(Radio(dialog, "rgLevel", 0)->isEnabled(), c.levelFree);
     EXPECT_EQ(Find<QLabel>(dialog, "lbLevelLocked")->isVisible(), !c.levelFree);
     EXPECT_EQ(Find<QGroupBox>(dialog, "gbAggressiveness")->isEnabled(), c.levelFree);
+    EXPECT_FALSE(Find<QDoubleSpinBox>(dialog, "seMasterTime")->isEnabled()) << "the Expert does not think ahead";
     Radio(dialog, "rgLevel", 0)->setChecked(true);
     dialog.Confirm();
     EXPECT_EQ(Settings.ReadString("Settings\\Level", ""), c.network ? "Expert" : "Beginner");
   }
+}
+
+// The Master's thinking time is no rule the opponent agreed to: it can be changed
+// while the level is locked, and it is stored at once.
+TEST_F(Customize, TheMastersThinkingTimeCanBeChangedDuringAGame) {
+  Settings.WriteString("Settings\\Level", "Master");
+  TCustomizeContext context;
+  context.GameInProgress = true;
+  TfmCustomize dialog(Settings, Stats, context, TfmCustomize::PageLevel);
+  dialog.show();
+  EXPECT_FALSE(Radio(dialog, "rgLevel", 3)->isEnabled());
+  auto* time = Find<QDoubleSpinBox>(dialog, "seMasterTime");
+  ASSERT_TRUE(time->isEnabled());
+  time->setValue(3.5);
+  dialog.Confirm();
+  EXPECT_EQ(Settings.ReadInt("Settings\\Master Time", 0), 3500);
+  EXPECT_EQ(Settings.ReadString("Settings\\Level", ""), "Master");
 }
 
 TEST_F(Customize, TheLevelGroupOffersEveryChoiceAndOnlyTheAggressiveOnesTakeTheSlider) {
