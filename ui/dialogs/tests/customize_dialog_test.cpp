@@ -124,6 +124,7 @@ TEST_F(Customize, TheMastersThinkingTimeCanBeChangedDuringAGame) {
   auto* time = Find<QDoubleSpinBox>(dialog, "seMasterTime");
   ASSERT_TRUE(time->isEnabled());
   time->setValue(3.5);
+  Shoot(dialog, "customize-master-time-during-a-game");
   dialog.Confirm();
   EXPECT_EQ(Settings.ReadInt("Settings\\Master Time", 0), 3500);
   EXPECT_EQ(Settings.ReadString("Settings\\Level", ""), "Master");
