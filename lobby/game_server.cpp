@@ -12,7 +12,7 @@ TGameServer::TGameServer(QObject* parent) : QObject(parent), session_(std::make_
   connect(&socket_, &QTcpSocket::readyRead, this, &TGameServer::OnReadyRead);
   connect(&socket_, &QTcpSocket::errorOccurred, this, &TGameServer::OnError);
   connect(&socket_, &QTcpSocket::disconnected, this, &TGameServer::OnDisconnected);
-  tick_.setInterval(1000);
+  tick_.setInterval(TickMs);
   connect(&tick_, &QTimer::timeout, this, &TGameServer::OnTick);
   connectTimer_.setSingleShot(true);
   connect(&connectTimer_, &QTimer::timeout, this, &TGameServer::OnConnectTimeout);
@@ -165,6 +165,9 @@ void TGameServer::Flush() {
   if (linkOpen_) socket_.flush();
   for (auto& event : session_->TakeEvents()) Post(event.Code, std::move(event.Text));
   if (linkOpen_ && session_->WantsClose()) CloseLink();
+  // Quick ticks only while the login waits for the server's welcome.
+  const int interval = session_->AwaitingWelcome() ? static_cast<int>(irc::TLobbySession::KeepAliveMs) : TickMs;
+  if (linkOpen_ && tick_.interval() != interval) tick_.start(interval);
 }
 
 // Queued: whoever hears an event may call the lobby again without its answers overtaking the events still to come.

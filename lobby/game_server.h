@@ -22,6 +22,7 @@ class TGameServer : public QObject {
   Q_OBJECT
  public:
   static constexpr int ConnectTimeoutMs = 10000;
+  static constexpr int TickMs = 1000;  // the session's clock for its silence checks
   static constexpr int DisconnectTimeoutMs = 2000;
 
   explicit TGameServer(QObject* parent = nullptr);

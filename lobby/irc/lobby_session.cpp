@@ -189,6 +189,10 @@ void TLobbySession::Tick(std::int64_t nowMs) {
     lastHeard_ = now_;
   }
   if (wantsClose_) return;
+  if (AwaitingWelcome() && now_ - lastKeepAlive_ >= KeepAliveMs) {
+    lastKeepAlive_ = now_;
+    Send(MakeMessage("PING", {"tarvelo-login"}));
+  }
   if (now_ - lastHeard_ >= DropAfterMs) {
     Fail(LobbyError, "The lobby server stopped answering.");
   } else if (now_ - lastHeard_ >= PingAfterMs && !pinged_) {
@@ -290,6 +294,8 @@ void TLobbySession::HandleSaslOutcome(bool ok) {
     return;
   }
   Send(MakeMessage("CAP", {"END"}));
+  awaitingWelcome_ = true;
+  lastKeepAlive_ = now_;
 }
 
 void TLobbySession::HandleNumeric(int numeric, const TIrcMessage& message) {

@@ -22,6 +22,10 @@ class TLobbySession {
   static constexpr std::size_t MaxCommandBytes = 65536;  // a private command being put together
   static constexpr std::int64_t PingAfterMs = 60000;
   static constexpr std::int64_t DropAfterMs = 120000;
+  // Between CAP END and the welcome the session asks the server this often: an
+  // idle InspIRCd sends its welcome only in its once-a-second housekeeping, and
+  // a line from us wakes it.
+  static constexpr std::int64_t KeepAliveMs = 50;
 
   // --- The lobby's calls
   // Once logged in, the player enters the client's main room ("LOBBY-" + client).
@@ -48,6 +52,8 @@ class TLobbySession {
   std::vector<TLobbyEvent> TakeEvents();
   bool WantsClose() const { return wantsClose_; }
   bool Quitting() const { return quitting_; }
+  // Waiting for the welcome after CAP END: the link's owner ticks every KeepAliveMs meanwhile.
+  bool AwaitingWelcome() const { return awaitingWelcome_ && !registered_ && !wantsClose_; }
   const std::string& CurrentRoom() const { return currentRoom_; }
 
  private:
@@ -99,6 +105,8 @@ class TLobbySession {
   std::map<std::string, std::string> commands_;  // sender -> the private command so far
   std::int64_t now_ = 0, lastHeard_ = 0;
   bool clockStarted_ = false, pinged_ = false;
+  bool awaitingWelcome_ = false;
+  std::int64_t lastKeepAlive_ = 0;
 };
 
 }  // namespace tarvelo::irc

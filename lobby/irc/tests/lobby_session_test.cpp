@@ -469,6 +469,28 @@ TEST(LobbySession, SilenceIsAskedAfterAMinuteAndDropsTheLinkAfterTwo) {
   EXPECT_EQ(session.TakeEvents().back(), (TLobbyEvent{LobbyError, "The lobby server stopped answering."}));
 }
 
+// An idle server sends its welcome only once a second; a line from us wakes it,
+// so from CAP END until the welcome the session asks every 50 ms.
+TEST(LobbySession, TheLoginKeepsTheServerAwakeUntilTheWelcome) {
+  TLobbySession session;
+  session.Tick(1000);
+  session.Login("ann", "secret", "Tarvelo501");
+  EXPECT_FALSE(session.AwaitingWelcome()) << "not before CAP END";
+  session.Receive(Server({":irc CAP * LS :echo-message", ":irc CAP * ACK :echo-message"}));
+  EXPECT_EQ(session.TakeLines().back(), "CAP END\r\n");
+  EXPECT_TRUE(session.AwaitingWelcome());
+  session.Tick(1000 + TLobbySession::KeepAliveMs - 1);
+  EXPECT_TRUE(session.TakeLines().empty());
+  session.Tick(1000 + TLobbySession::KeepAliveMs);
+  EXPECT_EQ(session.TakeLines(), TLines({"PING tarvelo-login\r\n"}));
+  session.Tick(1000 + 2 * TLobbySession::KeepAliveMs);
+  EXPECT_EQ(session.TakeLines(), TLines({"PING tarvelo-login\r\n"}));
+  session.Receive(Server({":irc PONG irc :tarvelo-login", ":irc 001 ann :Welcome"}));
+  EXPECT_FALSE(session.AwaitingWelcome());
+  session.Tick(1000 + 10 * TLobbySession::KeepAliveMs);
+  EXPECT_TRUE(session.TakeLines().empty()) << "the welcome ends the asking";
+}
+
 // The clock a session is given is the program's: a link made after the program
 // has run for minutes is not taken for one that has been silent all that time.
 TEST(LobbySession, SilenceCountsFromTheLinksOwnStartNotTheProgramsStart) {
