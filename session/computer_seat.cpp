@@ -10,7 +10,7 @@ TComputerSeat::TComputerSeat(TGame& game, TSettingsAccess& settings, TIdleQueue&
   computer_.Settings = ReadComputerSettings(settings_);
 }
 
-void TComputerSeat::TurnBegins() {
+void TComputerSeat::PlayComputerTurn() {
   // Run from the event loop rather than inside the move that ended the
   // player's turn, so that hand after hand never nests deeper.
   queue_.Post([this, seated = std::weak_ptr<const bool>(seated_)] {

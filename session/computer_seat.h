@@ -1,8 +1,8 @@
 #pragma once
 
 #include "ai/computer_player.h"
+#include "engine/second_seat.h"
 #include "engine/settings_access.h"
-#include "session/opposing_seat.h"
 
 #include <memory>
 
@@ -15,7 +15,7 @@ class TIdleQueue;
 // aggressiveness come into force at seating and between games; during a game
 // the ones it started with stay. The Master's thinking time comes into force
 // at its next turn, also during a game.
-class TComputerSeat : public TOpposingSeat {
+class TComputerSeat : public TSecondSeat {
  public:
   // Each move is judged as the player's own would be: one the checks refuse is not made.
   TComputerSeat(TGame& game, TSettingsAccess& settings, TIdleQueue& queue);
@@ -28,7 +28,7 @@ class TComputerSeat : public TOpposingSeat {
   bool NetworkGameActive() const override { return false; }
   std::string PeerName() const override { return {}; }
   bool LocalSideDeals() const override { return true; }
-  void TurnBegins() override;
+  void PlayComputerTurn() override;
   void PostNetworkDispatch() override {}  // the computer sends no messages
 
  private:

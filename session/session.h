@@ -18,7 +18,6 @@
 namespace tarvelo {
 
 class TComputerPlayer;
-class TOpposingSeat;
 
 // Where the records of hands and matches go; each one not set does nothing.
 struct TSessionHooks {
@@ -149,7 +148,7 @@ class TSession : public QObject, public TableHost {
   TGame game_{*this};
   TInputTranslation input_{game_};  // the window's clicks and keys made into moves
   TIdleQueue events_;
-  std::unique_ptr<TOpposingSeat> seat_;  // the seat across the table; none before seating
+  std::unique_ptr<TSecondSeat> seat_;  // the seat across the table; none before seating
 };
 
 }  // namespace tarvelo

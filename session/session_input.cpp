@@ -2,7 +2,6 @@
 // computer's turns, and the guard every engine call runs under.
 #include "engine/card_area.h"
 #include "engine/rule_changes.h"
-#include "session/opposing_seat.h"
 #include "session/session.h"
 #include "store/saved_game_table.h"
 
@@ -22,7 +21,7 @@ void TSession::Guarded(const std::function<void()>& action) {
 void TSession::Post(std::function<void()> event) { events_.Post(std::move(event)); }
 
 void TSession::PlayComputerTurn() {
-  if (seat_) seat_->TurnBegins();
+  if (seat_) seat_->PlayComputerTurn();
 }
 
 void TSession::PlayerClick(MouseButton button, int x, int y, ShiftState shift) {

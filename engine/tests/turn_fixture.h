@@ -1,11 +1,13 @@
 #pragma once
 
 #include "engine/game.h"
+#include "engine/invariants.h"
 #include "engine/testing/recording_host.h"
 #include "engine/testing/recording_observer.h"
 #include "engine/testing/stub_opponent.h"
 #include "engine/testing/table_builder.h"
 
+#include <functional>
 #include <gtest/gtest.h>
 #include <string>
 #include <vector>
@@ -84,6 +86,27 @@ struct TurnTest : ::testing::Test {
       return {};
     }
     return moves.back();
+  }
+  // A whole hand from the deal (random seed 7), the player drawing and discarding
+  // the first card of the hand by the given actions and the stub opponent
+  // answering, until the stock runs out and the hand is scored.
+  void PlayHandToItsEnd(const std::function<void()>& draw, const std::function<void(const char*)>& discard) {
+    host.Random.Seed(7);
+    game.DealHand(false);
+    for (int turn = 0; turn < 200 && host.HandResults.empty(); ++turn) {
+      host.RunOpponentTurns(game);
+      ASSERT_EQ(CheckCardConservation(t), "");
+      if (!host.HandResults.empty()) break;
+      ASSERT_EQ(t.Phase, PhaseDraw);
+      if (t.StockExhausted) {
+        game.EndHand();
+        break;
+      }
+      draw();
+      ASSERT_TRUE(t.HasDrawn);
+      discard(NameOf(t.PlayerHand.Cards[0]).c_str());
+      ASSERT_FALSE(t.HasDrawn) << LastStatus();
+    }
   }
 };
 

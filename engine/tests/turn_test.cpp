@@ -150,22 +150,7 @@ TEST_F(TurnTest, EndHandScoresTheHandOnlyBeforeTheDraw) {
 // A whole hand from the deal, the player drawing and discarding and the stub
 // opponent answering, until the stock runs out and the hand is scored.
 TEST_F(TurnTest, AWholeHandIsPlayedThroughMoves) {
-  host.Random.Seed(7);
-  game.DealHand(false);
-  for (int turn = 0; turn < 200 && host.HandResults.empty(); ++turn) {
-    host.RunOpponentTurns(game);
-    ASSERT_EQ(CheckCardConservation(t), "");
-    if (!host.HandResults.empty()) break;
-    ASSERT_EQ(t.Phase, PhaseDraw);
-    if (t.StockExhausted) {
-      game.EndHand();
-      break;
-    }
-    Draw();
-    ASSERT_TRUE(t.HasDrawn);
-    Discard(NameOf(t.PlayerHand.Cards[0]).c_str());
-    ASSERT_FALSE(t.HasDrawn) << LastStatus();
-  }
+  PlayHandToItsEnd([&] { Draw(); }, [&](const char* name) { Discard(name); });
   ASSERT_EQ(host.HandResults.size(), 1u);
   EXPECT_EQ(CheckCardConservation(t), "");
   EXPECT_EQ(t.PlayerHand.Count, 15);  // the next hand is dealt

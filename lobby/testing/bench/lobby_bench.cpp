@@ -4,6 +4,7 @@
 // The nickname is registered by a first login that is not counted; then it
 // logs in and out N times (default 20), each after a random pause of under a
 // second, and prints every time and the median, the 99th percentile and the largest.
+// With WIRE set in the environment it also prints every line both ways, timed.
 #include "lobby/irc/lobby_events.h"
 #include "lobby/lobby_client.h"
 #include "lobby/testing/irc_network.h"
