@@ -165,8 +165,10 @@ void TGameServer::Flush() {
   if (linkOpen_) socket_.flush();
   for (auto& event : session_->TakeEvents()) Post(event.Code, std::move(event.Text));
   if (linkOpen_ && session_->WantsClose()) CloseLink();
-  // Quick ticks only while the login waits for the server's welcome.
-  const int interval = session_->AwaitingWelcome() ? static_cast<int>(irc::TLobbySession::KeepAliveMs) : TickMs;
+  // Quick ticks only while lines wait for their batch or the login waits for the server's welcome.
+  const int interval = session_->LinesWaiting()      ? static_cast<int>(irc::TLobbySession::PaceMs)
+                       : session_->AwaitingWelcome() ? static_cast<int>(irc::TLobbySession::KeepAliveMs)
+                                                     : TickMs;
   if (linkOpen_ && tick_.interval() != interval) tick_.start(interval);
 }
 

@@ -90,6 +90,8 @@ class TLobbyClient : public QObject {
   void TranscriptLine(const QString& line);
   void TranscriptCleared();
   void PrivateCommand(const std::string& sender, const std::string& text);  // unless the route took it
+  // A command from `sender` arrived cut short or in part and was dropped (told once per command).
+  void CommandDamaged(const std::string& sender);
 
  private:
   void OnLinkOpened();

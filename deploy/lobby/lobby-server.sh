@@ -9,6 +9,12 @@
 #
 # The servers and services link on LOBBY_LINK_PORT (default PORT + 1, on 127.0.0.1).
 # Start waits (at most 20 s) until a player can log in, and fails otherwise.
+#
+# Each player holds one open file of the server: the servers start with the
+# open-file limit raised to the hard limit (ulimit -Hn), and that is what caps
+# the players one server holds (a few dozen files go to the server itself).
+# Past it, link a second server. LOBBY_MAXLINE and LOBBY_NETBUFFERSIZE replace
+# the templates' values, for tests of a network whose servers differ.
 set -euo pipefail
 here="$(cd "$(dirname "$0")" && pwd)"
 
@@ -59,10 +65,19 @@ render() {
   printf '%s\n' "$text" >"$2"
 }
 
+# The values a test asks for in place of the template's.
+override() {
+  local conf="$1"
+  [[ -n "${LOBBY_MAXLINE:-}" ]] && sed -i "s/maxline=\"[0-9]*\"/maxline=\"$LOBBY_MAXLINE\"/" "$conf"
+  [[ -n "${LOBBY_NETBUFFERSIZE:-}" ]] && sed -i "s/netbuffersize=\"[0-9]*\"/netbuffersize=\"$LOBBY_NETBUFFERSIZE\"/" "$conf"
+  return 0
+}
+
 # Starts a daemon in the background, detached from the terminal, and records its pid.
 launch() {
   local name="$1" rundir="$2"
   shift 2
+  ulimit -n "$(ulimit -Hn)" 2>/dev/null || true
   setsid "$@" >"$rundir/$name.out" 2>&1 </dev/null &
   echo $! >"$rundir/$name.pid"
 }
@@ -79,6 +94,7 @@ start() {
   export RUNDIR PORT ADDRESS LINK_PORT SERVER_NAME SERVER_ID SERVICES_NAME SERVICES_ID LEAF_NAME LINK_PASSWORD
   umask 077
   render "$here/inspircd.conf.in" "$RUNDIR/inspircd.conf"
+  override "$RUNDIR/inspircd.conf"
   render "$here/atheme.conf.in" "$RUNDIR/atheme.conf"
   cp "$here/motd.txt" "$RUNDIR/motd.txt"
   printf 'LINK_PORT=%s\nLINK_PASSWORD=%s\nSERVER_NAME=%s\nSERVICES_NAME=%s\nLEAF_NAME=%s\n' \
@@ -99,6 +115,7 @@ link() {
   export RUNDIR PORT ADDRESS LINK_PORT SERVER_NAME SERVER_ID SERVICES_NAME SERVICES_ID LEAF_NAME LINK_PASSWORD
   umask 077
   render "$here/inspircd-linked.conf.in" "$RUNDIR/inspircd.conf"
+  override "$RUNDIR/inspircd.conf"
   cp "$here/motd.txt" "$RUNDIR/motd.txt"
   launch inspircd "$RUNDIR" inspircd --config "$RUNDIR/inspircd.conf" --nofork "${as_root[@]}"
   wait_ready "$RUNDIR" "$ADDRESS" "$PORT"

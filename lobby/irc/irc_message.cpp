@@ -98,7 +98,7 @@ const std::string& TIrcMessage::Param(std::size_t index) const {
   return index < Params.size() ? Params[index] : none;
 }
 
-std::optional<TIrcMessage> ParseIrcLine(std::string_view line) {
+std::optional<TIrcMessage> ParseIrcLine(std::string_view line, std::size_t maxBytes) {
   if (HasLineBreakOrNul(line)) return std::nullopt;
   TIrcMessage message;
   std::string_view rest = line;
@@ -108,7 +108,7 @@ std::optional<TIrcMessage> ParseIrcLine(std::string_view line) {
     if (tags.size() > MaxTagBytes) return std::nullopt;
     message.Tags = ParseTags(tags);
   }
-  if (rest.size() > MaxMessageBytes) return std::nullopt;
+  if (rest.size() > maxBytes) return std::nullopt;
   while (!rest.empty() && rest.front() == ' ') rest.remove_prefix(1);
   if (!rest.empty() && rest.front() == ':') {
     rest.remove_prefix(1);
@@ -127,7 +127,7 @@ std::optional<TIrcMessage> ParseIrcLine(std::string_view line) {
   return message;
 }
 
-std::optional<std::string> SerializeIrcMessage(const TIrcMessage& message) {
+std::optional<std::string> SerializeIrcMessage(const TIrcMessage& message, std::size_t maxBytes) {
   if (!IsCommand(message.Command) || HasLineBreakOrNul(message.Prefix)) return std::nullopt;
   if (message.Prefix.find(' ') != std::string::npos) return std::nullopt;
   std::string tags;
@@ -148,7 +148,7 @@ std::optional<std::string> SerializeIrcMessage(const TIrcMessage& message) {
     out += needsTrailing ? " :" : " ";
     out += param;
   }
-  if (out.size() > MaxMessageBytes) return std::nullopt;
+  if (out.size() > maxBytes) return std::nullopt;
   return tags.empty() ? out : tags + " " + out;
 }
 

@@ -19,7 +19,7 @@ namespace tarvelo::irc {
 //   nospcrlfcl = any byte except NUL, CR, LF, space and ":"
 //
 // Spaces between the parts may repeat. The part after the tags is at most 510
-// bytes (512 with CR LF); the tags at most 8191.
+// bytes (512 with CR LF) unless the server announces longer lines; the tags at most 8191.
 struct TIrcMessage {
   std::vector<std::pair<std::string, std::string>> Tags;
   std::string Prefix;
@@ -32,16 +32,16 @@ struct TIrcMessage {
   const std::string& Param(std::size_t index) const;
 };
 
-constexpr std::size_t MaxMessageBytes = 510;  // without CR LF
+constexpr std::size_t MaxMessageBytes = 510;  // without CR LF, on a server that announces no other length
 constexpr std::size_t MaxTagBytes = 8191;
 
-// Nothing for a line that breaks the grammar, holds NUL, CR or LF, or is too long.
-std::optional<TIrcMessage> ParseIrcLine(std::string_view line);
+// Nothing for a line that breaks the grammar, holds NUL, CR or LF, or is longer than `maxBytes`.
+std::optional<TIrcMessage> ParseIrcLine(std::string_view line, std::size_t maxBytes = MaxMessageBytes);
 
 // The wire form without CR LF; nothing when a part holds NUL, CR or LF, a
 // middle parameter is empty, holds a space or starts with ":", the command is
-// not a word or three digits, or the result is longer than MaxMessageBytes.
-std::optional<std::string> SerializeIrcMessage(const TIrcMessage& message);
+// not a word or three digits, or the result is longer than `maxBytes`.
+std::optional<std::string> SerializeIrcMessage(const TIrcMessage& message, std::size_t maxBytes = MaxMessageBytes);
 
 // A message built from a command and parameters, no prefix and no tags.
 TIrcMessage MakeMessage(std::string command, std::vector<std::string> params = {});

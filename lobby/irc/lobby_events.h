@@ -25,6 +25,7 @@ enum TLobbyEventCode : int {
   LobbyMotdLine = 2111,  // "line\r"
   LobbyMotdEnd = 2112,
   LobbyPrivateCommand = 2121,  // "sender command\r"
+  LobbyCommandDamaged = 2122,  // "sender\r": a private command arrived cut short or in part, and was dropped
   LobbyLoggedIn = 2150,
   LobbyChatRefused = 4040,
   LobbyNickTaken = 4060,  // registered by someone else

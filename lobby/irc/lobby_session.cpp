@@ -4,13 +4,11 @@
 
 #include <algorithm>
 #include <cctype>
+#include <cstdlib>
 #include <utility>
 
 namespace tarvelo::irc {
 namespace {
-
-constexpr char MoreFollows = '+';  // a private command's line that another one continues
-constexpr char LastPiece = '=';    // its last line
 
 std::string Base64(std::string_view bytes) {
   static const char table[] = "ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz0123456789+/";
@@ -58,8 +56,8 @@ std::string_view WithoutModePrefix(std::string_view name) {
 // missing parameter only through Param, which gives an empty text.
 std::size_t ParamsNeeded(std::string_view command) {
   static constexpr std::pair<std::string_view, std::size_t> needed[] = {
-      {"CAP", 3},    {"JOIN", 1}, {"PART", 1}, {"KICK", 2}, {"NICK", 1}, {"PRIVMSG", 2},
-      {"NOTICE", 2}, {"001", 1},  {"322", 2},  {"353", 2},  {"366", 2},  {"372", 1}};
+      {"CAP", 3}, {"JOIN", 1}, {"PART", 1}, {"KICK", 2}, {"NICK", 1}, {"PRIVMSG", 2}, {"NOTICE", 2},
+      {"001", 1}, {"005", 2},  {"322", 2},  {"353", 2},  {"366", 2},  {"372", 1},     {"396", 2}};
   for (const auto& [name, count] : needed)
     if (name == command) return count;
   return 0;
@@ -138,8 +136,9 @@ void TLobbySession::PublicMessage(std::string_view text) {
     Emit(LobbyChatRefused);
     return;
   }
-  for (const auto& piece : CutUtf8(utf8, ChunkBytes)) {
-    Send(MakeMessage("PRIVMSG", {Channel(currentRoom_), piece}));
+  const std::string channel = Channel(currentRoom_);
+  for (const auto& piece : CutUtf8(utf8, PieceBytes(channel))) {
+    Send(MakeMessage("PRIVMSG", {channel, piece}));
     if (!echo_) Emit(LobbyPublicMessage, nick_ + " " + Utf8ToLatin1(piece) + "\r");
   }
 }
@@ -147,12 +146,16 @@ void TLobbySession::PublicMessage(std::string_view text) {
 void TLobbySession::PrivateGameCommand(std::string_view nick, std::string_view text) {
   const std::string target = EscapeIrcName(StripLineBreaks(nick));
   if (target.empty()) return;
-  auto pieces = CutUtf8(Latin1ToUtf8(StripLineBreaks(text)), ChunkBytes - 1);
-  if (pieces.empty()) pieces.emplace_back();
-  for (std::size_t i = 0; i < pieces.size(); ++i) {
-    const char marker = i + 1 == pieces.size() ? LastPiece : MoreFollows;
-    Send(MakeMessage("PRIVMSG", {target, marker + pieces[i]}));
-  }
+  for (auto& piece : CutCommand(Latin1ToUtf8(StripLineBreaks(text)), PieceBytes(target)))
+    Send(MakeMessage("PRIVMSG", {target, std::move(piece)}));
+}
+
+std::size_t TLobbySession::PieceBytes(std::string_view target) const {
+  // Until the server has told us, the longest user and host it may give us.
+  const std::size_t prefix =
+      wireNick_.size() + (userHost_.empty() ? 2 + userBytes_ + 1 + hostBytes_ : userHost_.size());
+  const std::size_t relayed = 1 + prefix + std::string_view(" PRIVMSG ").size() + target.size() + 2 + 2;
+  return lineBytes_ > relayed + SpareLineBytes + MinPieceBytes ? lineBytes_ - relayed - SpareLineBytes : MinPieceBytes;
 }
 
 void TLobbySession::Disconnect() {
@@ -193,6 +196,10 @@ void TLobbySession::Tick(std::int64_t nowMs) {
     lastKeepAlive_ = now_;
     Send(MakeMessage("PING", {"tarvelo-login"}));
   }
+  if (now_ - batchStart_ >= PaceMs) {
+    batchStart_ = now_;
+    batchBytes_ = 0;
+  }
   if (now_ - lastHeard_ >= DropAfterMs) {
     Fail(LobbyError, "The lobby server stopped answering.");
   } else if (now_ - lastHeard_ >= PingAfterMs && !pinged_) {
@@ -206,13 +213,21 @@ void TLobbySession::LinkFailed(std::string_view text) {
   Fail(LobbyError, std::string(text));
 }
 
-std::vector<std::string> TLobbySession::TakeLines() { return std::exchange(lines_, {}); }
+std::vector<std::string> TLobbySession::TakeLines() {
+  std::vector<std::string> lines;
+  while (!queued_.empty() && (batchBytes_ == 0 || batchBytes_ + queued_.front().size() <= PaceBytes)) {
+    batchBytes_ += queued_.front().size();
+    lines.push_back(std::move(queued_.front()));
+    queued_.pop_front();
+  }
+  return lines;
+}
 
 std::vector<TLobbyEvent> TLobbySession::TakeEvents() { return std::exchange(events_, {}); }
 
 void TLobbySession::Send(const TIrcMessage& message) {
   if (wantsClose_) return;
-  if (const auto wire = SerializeIrcMessage(message)) lines_.push_back(*wire + "\r\n");
+  if (const auto wire = SerializeIrcMessage(message, lineBytes_ - 2)) queued_.push_back(*wire + "\r\n");
 }
 
 void TLobbySession::Emit(int code, std::string text) { events_.push_back({code, std::move(text)}); }
@@ -226,12 +241,13 @@ void TLobbySession::Fail(int code, std::string text) {
 // --- What arrives
 
 void TLobbySession::HandleLine(std::string_view line) {
-  if (const auto message = ParseIrcLine(line)) HandleMessage(*message);
+  if (const auto message = ParseIrcLine(line, lineBytes_ - 2)) HandleMessage(*message);
 }
 
 void TLobbySession::HandleMessage(const TIrcMessage& message) {
   const std::string& command = message.Command;
   if (message.Params.size() < ParamsNeeded(command)) return;
+  LearnOwnPrefix(message);
   if (command.size() == 3 && std::isdigit(static_cast<unsigned char>(command[0]))) {
     HandleNumeric(std::stoi(command), message);
   } else if (command == "PING") {
@@ -303,6 +319,19 @@ void TLobbySession::HandleNumeric(int numeric, const TIrcMessage& message) {
     case 1:
       registered_ = true;
       wireNick_ = message.Param(0);
+      // "Welcome to the ... Network nick!user@host": how the server will show us to others.
+      if (const std::string& text = message.Params.back(); text.find('@') != text.npos) {
+        const std::string_view last = std::string_view(text).substr(text.rfind(' ') + 1);
+        if (const auto bang = last.find('!'); bang != last.npos) userHost_ = last.substr(bang);
+      }
+      break;
+    case 5:
+      HandleSupport(message);
+      break;
+    case 396:
+      // Our host as others see it changed.
+      if (const auto at = userHost_.find('@'); at != userHost_.npos)
+        userHost_ = userHost_.substr(0, at + 1) + message.Param(1);
       break;
     case 375:
     case 372:
@@ -465,7 +494,7 @@ void TLobbySession::HandleJoin(const TIrcMessage& message) {
 void TLobbySession::HandleLeave(const TIrcMessage& message) {
   const bool kick = message.Command == "KICK";
   const std::string who = kick ? message.Param(1) : message.Nick();
-  commands_.erase(Folded(who));
+  commands_.Forget(Folded(who));
   if (currentRoom_.empty()) return;
   if (message.Command != "QUIT" && Folded(message.Param(0)) != Folded(Channel(currentRoom_))) return;
   if (IsMe(who)) {
@@ -487,17 +516,33 @@ void TLobbySession::HandlePrivmsg(const TIrcMessage& message) {
     }
     return;
   }
-  if (!IsMe(target) || text.empty() || (text.front() != MoreFollows && text.front() != LastPiece)) return;
-  std::string& sofar = commands_[Folded(message.Nick())];
-  sofar.append(text, 1);
-  if (sofar.size() > MaxCommandBytes) {
-    commands_.erase(Folded(message.Nick()));  // no peer of ours sends that much at once
-    return;
+  if (!IsMe(target)) return;
+  const auto result = commands_.Add(Folded(message.Nick()), text);
+  if (result.Outcome == TCommandAssembly::TOutcome::Whole)
+    Emit(LobbyPrivateCommand, sender + " " + Utf8ToLatin1(result.Command) + "\r");
+  else if (result.Outcome == TCommandAssembly::TOutcome::Damaged)
+    Emit(LobbyCommandDamaged, sender + "\r");
+}
+
+// "LINELEN=1024 USERLEN=11 HOSTLEN=64": what a relayed line may hold and what goes in front of it.
+void TLobbySession::HandleSupport(const TIrcMessage& message) {
+  for (std::size_t i = 1; i + 1 < message.Params.size(); ++i) {
+    const std::string& token = message.Params[i];
+    const auto equals = token.find('=');
+    if (equals == token.npos) continue;
+    const std::string_view key = std::string_view(token).substr(0, equals);
+    const std::size_t value = std::strtoul(token.c_str() + equals + 1, nullptr, 10);
+    if (key == "LINELEN") lineBytes_ = std::clamp<std::size_t>(value, MaxMessageBytes + 2, MaxLineBytes);
+    if (key == "USERLEN" && value > 0 && value < 256) userBytes_ = value;
+    if (key == "HOSTLEN" && value > 0 && value < 256) hostBytes_ = value;
   }
-  if (text.front() == LastPiece) {
-    Emit(LobbyPrivateCommand, sender + " " + Utf8ToLatin1(sofar) + "\r");
-    commands_.erase(Folded(message.Nick()));
-  }
+}
+
+// Every line of ours the server shows us (a JOIN, an echoed message) carries our prefix as others see it.
+void TLobbySession::LearnOwnPrefix(const TIrcMessage& message) {
+  const auto bang = message.Prefix.find('!');
+  if (bang != std::string::npos && message.Prefix.find('@', bang) != std::string::npos && IsMe(message.Nick()))
+    userHost_ = message.Prefix.substr(bang);
 }
 
 void TLobbySession::HandleNotice(const TIrcMessage& message) {
@@ -509,6 +554,10 @@ void TLobbySession::HandleNotice(const TIrcMessage& message) {
   } else if (Contains(text, "is already registered")) {
     registering_ = false;
     Emit(LobbyNickTaken);
+  } else if (Contains(text, "is invalid")) {
+    // The services keep account names of at most 31 bytes: a name of many escaped characters is longer.
+    registering_ = false;
+    Emit(LobbyNickInvalid);
   }
 }
 

@@ -1,9 +1,11 @@
 #pragma once
 
+#include "lobby/irc/command_pieces.h"
 #include "lobby/irc/irc_message.h"
 #include "lobby/irc/lobby_events.h"
 
 #include <cstdint>
+#include <deque>
 #include <map>
 #include <string>
 #include <string_view>
@@ -17,9 +19,21 @@ namespace tarvelo::irc {
 // names and carries the texts as UTF-8.
 class TLobbySession {
  public:
-  static constexpr std::size_t MaxLineBytes = 8192;      // a longer line without its end drops the link
-  static constexpr std::size_t ChunkBytes = 400;         // one private-command line's text, marker included
-  static constexpr std::size_t MaxCommandBytes = 65536;  // a private command being put together
+  static constexpr std::size_t MaxLineBytes = 8192;  // a longer line without its end drops the link
+  // A private command's text (8-bit; twice as long at most as UTF-8 on the
+  // wire), and what everyone's commands being put together may hold.
+  static constexpr std::size_t MaxCommandBytes = 65536;
+  static constexpr std::size_t MaxAssemblyBytes = 1 << 20;
+  // A line the server relays gets our "nick!user@host" in front and may not
+  // grow past the length the server announces (LINELEN, else 512): a piece
+  // leaves room for both and for this much more.
+  static constexpr std::size_t SpareLineBytes = 8;
+  static constexpr std::size_t MinPieceBytes = 32;
+  // Lines go out in batches of at most PaceBytes, PaceMs apart: a server that
+  // reads 10,240 bytes at a time holds the tail of a longer burst until
+  // something else wakes it, a whole second on a quiet server.
+  static constexpr std::size_t PaceBytes = 8192;
+  static constexpr std::int64_t PaceMs = 2;
   static constexpr std::int64_t PingAfterMs = 60000;
   static constexpr std::int64_t DropAfterMs = 120000;
   // Between CAP END and the welcome the session asks the server this often: an
@@ -48,7 +62,10 @@ class TLobbySession {
   void LinkFailed(std::string_view text);
 
   // --- What comes out
-  std::vector<std::string> TakeLines();  // each with its CR LF
+  // Each with its CR LF; in order, as many as the current batch allows.
+  std::vector<std::string> TakeLines();
+  // Lines wait for the next batch: the link's owner ticks every PaceMs meanwhile.
+  bool LinesWaiting() const { return !queued_.empty() && !wantsClose_; }
   std::vector<TLobbyEvent> TakeEvents();
   bool WantsClose() const { return wantsClose_; }
   bool Quitting() const { return quitting_; }
@@ -83,13 +100,19 @@ class TLobbySession {
   void HandlePrivmsg(const TIrcMessage& message);
   void HandleNotice(const TIrcMessage& message);
   void HandleError(const TIrcMessage& message);
+  void HandleSupport(const TIrcMessage& message);
+  void LearnOwnPrefix(const TIrcMessage& message);
+  // The text one PRIVMSG to `target` may carry so that the relayed line stays whole.
+  std::size_t PieceBytes(std::string_view target) const;
   void StartJoin(std::string_view room, bool create, bool forTwo);
   void EnterMainRoom();
   bool IsMe(std::string_view wireNick) const;
   static std::string Channel(std::string_view room);
   static std::string RoomOf(std::string_view channel);
 
-  std::vector<std::string> lines_;
+  std::deque<std::string> queued_;
+  std::size_t batchBytes_ = 0;
+  std::int64_t batchStart_ = 0;
   std::vector<TLobbyEvent> events_;
   std::string buffer_;
   bool wantsClose_ = false, quitting_ = false, loggedIn_ = false;
@@ -101,8 +124,11 @@ class TLobbySession {
   std::string currentRoom_;
   TPendingJoin pending_;
   bool joining_ = false, listing_ = false;
-  std::map<std::string, bool> names_;            // channel of an asked user list -> its names have started
-  std::map<std::string, std::string> commands_;  // sender -> the private command so far
+  std::map<std::string, bool> names_;  // channel of an asked user list -> its names have started
+  TCommandAssembly commands_{2 * MaxCommandBytes, MaxAssemblyBytes};  // folded sender -> its command so far
+  std::size_t lineBytes_ = MaxMessageBytes + 2;                       // LINELEN, CR LF included
+  std::size_t userBytes_ = 11, hostBytes_ = 64;                       // USERLEN, HOSTLEN
+  std::string userHost_;  // "!user@host" as the server puts it in front of our lines
   std::int64_t now_ = 0, lastHeard_ = 0;
   bool clockStarted_ = false, pinged_ = false;
   bool awaitingWelcome_ = false;

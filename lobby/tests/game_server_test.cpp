@@ -122,6 +122,13 @@ TEST_F(GameServer, LoginRefusalsOfATakenNickname) {
   ASSERT_TRUE(impostor.WaitFor(LobbyNotRegistered));
   impostor.Server.GS_Register(impostor.Nick, impostor.Credential, "player@tarvelo.invalid", "Tarvelo501");
   EXPECT_TRUE(impostor.WaitFor(LobbyNickTaken));
+
+  // Sixteen characters, every one escaped: longer than an account name may be.
+  TRawPlayer accented("\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xE9\xE8\xEA\xEB\xC9\xC8\xCA\xCB\xC5", "secret");
+  EXPECT_FALSE(accented.LogIn(network.Port()));
+  EXPECT_TRUE(std::any_of(accented.Events.begin(), accented.Events.end(), [](const TLobbyEvent& e) {
+    return e.Code == LobbyNickInvalid;
+  })) << "refused in words, not left waiting";
 }
 
 TEST_F(GameServer, TwoPlayersMeetInTheLobbyRoomAndChat) {
@@ -256,6 +263,87 @@ TEST_F(GameServer, PlayersOnTwoLinkedServersExchangeCommands) {
   const auto received = ann->WaitFor(LobbyPrivateCommand);
   ASSERT_TRUE(received);
   EXPECT_EQ(received->Text, "Bob " + std::string(1000, 'x') + "\xFF\r");
+}
+
+// The longest nicknames that can hold an account: the services keep 31 bytes,
+// and each of these characters but the last is escaped to three.
+const std::string LongAnn =
+    "\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xE9\xE8\xEA"
+    "a";
+const std::string LongBob =
+    "\xD8\xF8\xC6\xE6\xC7\xE7\xD1\xF1\xC0\xE0"
+    "b";
+
+// A game's bytes: separators, ends, card characters and text above 127.
+std::string GameBytes(std::size_t size) {
+  std::string out;
+  for (std::size_t i = 0; i < size; ++i)
+    out += static_cast<char>(i % 5 == 0 ? 0xFE : i % 11 == 0 ? 0xFF : 33 + i % 220);
+  return out;
+}
+
+// The relayed line carries the sender's "nick!user@host" in front: with the
+// longest names on both sides, a command as big as any arrives whole, on one
+// server and across two linked ones.
+TEST_F(GameServer, TheBiggestCommandBetweenTheLongestNamesArrivesWhole) {
+  ASSERT_TRUE(network.StartLinked()) << network.Error().toStdString();
+  const std::string command = GameBytes(TLobbySession::MaxCommandBytes);
+  auto ann = LoggedIn(LongAnn);
+  for (const quint16 port : {network.Port(), network.LinkedPort()}) {
+    SCOPED_TRACE(port);
+    auto bob = LoggedIn(LongBob, port);
+    ann->Server.GS_PrivateGameCommand(LongBob, command);
+    const auto received = bob->WaitFor(LobbyPrivateCommand, 15000);
+    ASSERT_TRUE(received);
+    EXPECT_EQ(received->Text, LongAnn + " " + command + "\r");
+    EXPECT_EQ(bob->CountAfter(LobbyCommandDamaged, 100), 0);
+  }
+}
+
+// A server that reads a burst in several goes used to hold its tail until
+// something else woke it, a whole second: a burst of 30 lines arrives at once,
+// from a server with the template's read buffer and from one with the old,
+// smaller one, which the program's batches get around.
+TEST_F(GameServer, AThirtyLineBurstArrivesAtOnce) {
+  TIrcNetwork oldBuffer;
+  qputenv("LOBBY_NETBUFFERSIZE", "10240");
+  const bool started = oldBuffer.Start();
+  qunsetenv("LOBBY_NETBUFFERSIZE");
+  ASSERT_TRUE(started) << oldBuffer.Error().toStdString();
+  for (const quint16 port : {network.Port(), oldBuffer.Port()}) {
+    SCOPED_TRACE(port);
+    auto ann = LoggedIn("Ann", port);
+    auto bob = LoggedIn("Bob", port);
+    for (int burst = 0; burst < 3; ++burst) {
+      QElapsedTimer clock;
+      clock.start();
+      for (int i = 0; i < 30; ++i) ann->Server.GS_PrivateGameCommand("Bob", std::string(380, 'x'));
+      for (int i = 0; i < 30; ++i) ASSERT_TRUE(bob->WaitFor(LobbyPrivateCommand)) << i;
+      const double ms = clock.nsecsElapsed() / 1e6;
+      std::printf("a 30-line burst on port %u arrived in %.1f ms\n", port, ms);
+      EXPECT_LT(ms, 100) << "the burst's tail waited for the server";
+    }
+  }
+}
+
+// Every server of a network should cut lines at the same length; one that cuts
+// shorter than the sender's spoils its pieces, and the receiver notices.
+TEST_F(GameServer, APieceCutByAServerIsToldAndNeverHandedOn) {
+  qputenv("LOBBY_MAXLINE", "512");
+  const bool linked = network.StartLinked();
+  qunsetenv("LOBBY_MAXLINE");
+  ASSERT_TRUE(linked) << network.Error().toStdString();
+  auto ann = LoggedIn("Ann");
+  auto bob = LoggedIn("Bob", network.LinkedPort());
+  ann->Server.GS_PrivateGameCommand("Bob", GameBytes(3000));
+  const auto damaged = bob->WaitFor(LobbyCommandDamaged);
+  ASSERT_TRUE(damaged);
+  EXPECT_EQ(damaged->Text, "Ann\r");
+  ann->Server.GS_PrivateGameCommand("Bob", "next");
+  const auto next = bob->WaitFor(LobbyPrivateCommand);
+  ASSERT_TRUE(next);
+  EXPECT_EQ(next->Text, "Ann next\r") << "nothing of the damaged command came before it";
+  EXPECT_EQ(bob->CountAfter(LobbyCommandDamaged, 200), 0) << "told once";
 }
 
 TEST_F(GameServer, LeavingEndsWithExactlyOneDisconnection) {

@@ -1,5 +1,8 @@
 #include "lobby/irc/lobby_session.h"
 
+#include "lobby/irc/irc_text.h"
+
+#include <cstdio>
 #include <functional>
 #include <gtest/gtest.h>
 
@@ -134,6 +137,13 @@ TEST(LobbySession, LoginRegistrationAndTheirRefusals) {
               "ann\x02 is already registered."})},
        {"PRIVMSG NickServ :REGISTER secret p@x.invalid"},
        {{LobbyNickTaken, ""}}},
+      {"a nickname too long for an account once escaped",
+       TStart::Fresh,
+       {Call([](TLobbySession& s) { s.Register("secret", "p@x.invalid"); }),
+        Hear({":NickServ!s@services NOTICE ann :The account name \x02"
+              "ann\x02 is invalid."})},
+       {"PRIVMSG NickServ :REGISTER secret p@x.invalid"},
+       {{LobbyNickInvalid, ""}}},
       {"a nickname in use by someone else",
        TStart::Fresh,
        {login, Hear({":irc CAP * LS :sasl", ":irc 433 * ann :Nickname is already in use.", ":irc CAP * ACK :sasl",
@@ -321,8 +331,14 @@ TEST(LobbySession, ChatAndOthersComingAndGoing) {
   });
 }
 
+// A command's length and checksum, as its last piece ends.
+std::string Check(const std::string& utf8) {
+  char text[17];
+  std::snprintf(text, sizeof text, "%08X%08X", static_cast<unsigned>(utf8.size()), static_cast<unsigned>(Crc32(utf8)));
+  return text;
+}
+
 TEST(LobbySession, PrivateGameCommands) {
-  const std::string longCommand(1200, '\xE9');  // 2,400 bytes on the wire
   RunAll({
       {"a short command is one line",
        TStart::InLobbyRoom,
@@ -332,24 +348,35 @@ TEST(LobbySession, PrivateGameCommands) {
                               "1\xFF");
        })},
        {"PRIVMSG J\\F6rg =INVITE\xC3\xBE"
-        "1\xC3\xBF"},
+        "1\xC3\xBF" +
+        Check("INVITE\xC3\xBE"
+              "1\xC3\xBF")},
        {}},
       {"an empty command",
        TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.PrivateGameCommand("bob", ""); })},
-       {"PRIVMSG bob ="},
+       {"PRIVMSG bob =0000000000000000"},
        {}},
       {"no line break reaches the wire through the addressee or the command",
        TStart::InLobbyRoom,
        {Call([](TLobbySession& s) { s.PrivateGameCommand("bob\r\nQUIT", "x\r\nJOIN #y\0"); })},
-       {"PRIVMSG bobQUIT :=xJOIN #y"},
+       {"PRIVMSG bobQUIT :=xJOIN #y" + Check("xJOIN #y")},
        {}},
       {"a command from a peer, put together in order",
        TStart::InLobbyRoom,
-       {Hear({":bob!b@h PRIVMSG ann :+part one, ", ":cy!c@h PRIVMSG ann :+other ", ":bob!b@h PRIVMSG ann :=part two",
-              ":cy!c@h PRIVMSG ann :=one"})},
+       {TStep{{},
+              Server({":bob!b@h PRIVMSG ann :+part one, ", ":cy!c@h PRIVMSG ann :+other "}) +
+                  ":bob!b@h PRIVMSG ann :=part two" + Check("part one, part two") + "\r\n" +
+                  ":cy!c@h PRIVMSG ann :=one" + Check("other one") + "\r\n"}},
        {},
        {{LobbyPrivateCommand, "bob part one, part two\r"}, {LobbyPrivateCommand, "cy other one\r"}}},
+      {"a command that a server cut short is told once and not handed on",
+       TStart::InLobbyRoom,
+       {TStep{{},
+              Server({":bob!b@h PRIVMSG ann :+part one, "}) + ":bob!b@h PRIVMSG ann :=part tw" +
+                  Check("part one, part two").substr(0, 10) + "\r\n"}},
+       {},
+       {{LobbyCommandDamaged, "bob\r"}}},
       {"CTCP, notices, lines without a marker and lines to others are not commands",
        TStart::InLobbyRoom,
        {Hear({":bob!b@h PRIVMSG ann :\x01VERSION\x01", ":bob!b@h NOTICE ann :=x", ":bob!b@h PRIVMSG ann :plain",
@@ -358,29 +385,126 @@ TEST(LobbySession, PrivateGameCommands) {
        {}},
       {"a peer who quits mid-command leaves nothing behind",
        TStart::InLobbyRoom,
-       {Hear({":bob!b@h PRIVMSG ann :+half", ":bob!b@h QUIT :gone", ":bob!b@h PRIVMSG ann :=new"})},
+       {TStep{{},
+              Server({":bob!b@h PRIVMSG ann :+half", ":bob!b@h QUIT :gone"}) + ":bob!b@h PRIVMSG ann :=new" +
+                  Check("new") + "\r\n"}},
        {},
        {{LobbyUserLeft, "bob LOBBY-Tarvelo501\r"}, {LobbyPrivateCommand, "bob new\r"}}},
   });
-  // A long command is cut into lines of at most 400 bytes, never inside a character.
-  TLobbySession session;
-  LogIn(session);
+}
+
+// Every line the session has queued, taken batch by batch as its clock runs.
+TLines Drain(TLobbySession& session, std::int64_t& now) {
+  TLines lines;
+  for (;;) {
+    for (auto& line : session.TakeLines()) lines.push_back(std::move(line));
+    if (!session.LinesWaiting()) return lines;
+    session.Tick(now += TLobbySession::PaceMs);
+  }
+}
+
+// The longest nicknames there are: 16 characters, each escaped to three bytes.
+const std::string LongAnn = "\xC4\xD6\xDC\xE4\xF6\xFC\xDF\xE9\xE8\xEA\xEB\xC9\xC8\xCA\xCB\xC5";
+const std::string LongBob = "\xD8\xF8\xC6\xE6\xC7\xE7\xD1\xF1\xC0\xE0\xC1\xE1\xC2\xE2\xC3\xE3";
+
+// Logged in under a long name, having heard the server's lines about itself and us.
+void LogInAs(TLobbySession& session, const std::string& nick, const std::vector<std::string>& about) {
+  const std::string wire = EscapeIrcName(nick);
+  session.Login(nick, "secret", "Tarvelo501");
+  std::string lines = ":irc CAP * LS :echo-message\r\n:irc CAP * ACK :echo-message\r\n";
+  for (const auto& line : about)
+    lines += ":irc " + line.substr(0, line.find('$')) + wire + line.substr(std::min(line.find('$') + 1, line.size())) +
+             "\r\n";
+  session.Receive(lines + ":irc 376 " + wire + " :End\r\n");
   session.TakeLines();
   session.TakeEvents();
-  session.PrivateGameCommand("bob", longCommand);
-  const auto lines = session.TakeLines();
-  ASSERT_EQ(lines.size(), 7u);
-  std::string echoed;
-  for (std::size_t i = 0; i < lines.size(); ++i) {
-    const auto message = ParseIrcLine(std::string_view(lines[i]).substr(0, lines[i].size() - 2));
-    ASSERT_TRUE(message);
-    const std::string text = message->Params.back();
-    EXPECT_LE(text.size(), TLobbySession::ChunkBytes);
-    EXPECT_EQ(text.front(), i + 1 == lines.size() ? '=' : '+');
-    echoed += ":bob!b@h PRIVMSG ann :" + text + "\r\n";
+}
+
+// A relayed line never grows past what the server allows, whatever the names
+// and the host in front of it, and a piece uses the room it has.
+TEST(LobbySession, PiecesLeaveRoomForWhatTheServerPutsInFront) {
+  struct Case {
+    const char* Name;
+    std::vector<std::string> About;  // "$" stands for our wire nickname
+    std::string Prefix;              // "nick!user@host" of ours, as the receiver sees it, after the nickname
+    std::size_t LineBytes;
+    bool Filled;  // the prefix was told, so the pieces fill the line
+  };
+  const std::string host6 = "2001:db8:ffff:ffff:ffff:ffff:ffff:ffff";
+  const Case cases[] = {
+      {"the standard line, the prefix from the welcome",
+       {"001 $ :Welcome to the Tarvelo IRC Network $!Abcdefghijk@" + host6},
+       "!Abcdefghijk@" + host6,
+       512,
+       true},
+      {"a longer line announced",
+       {"001 $ :Welcome to the Tarvelo IRC Network $!Abcdefghijk@127.0.0.1", "005 $ LINELEN=1024 :are supported"},
+       "!Abcdefghijk@127.0.0.1",
+       1024,
+       true},
+      {"a host shown to others changed after the welcome",
+       {"001 $ :Welcome to the Tarvelo IRC Network $!u@h", "396 $ " + std::string(60, 'h') + " :is now your host"},
+       "!u@" + std::string(60, 'h'),
+       512,
+       true},
+      {"nothing told of us: the longest user and host the server allows",
+       {"001 $ :Welcome", "005 $ USERLEN=11 HOSTLEN=64 :are supported"},
+       "!~" + std::string(11, 'u') + "@" + std::string(64, 'h'),
+       512,
+       false},
+  };
+  for (const auto& c : cases) {
+    SCOPED_TRACE(c.Name);
+    TLobbySession ann, bob;
+    LogInAs(ann, LongAnn, c.About);
+    LogInAs(bob, LongBob, c.About);
+    std::string command;
+    for (int i = 0; i < 3000; ++i) command += static_cast<char>(i % 7 == 0 ? 0xFE : 'A' + i % 26);
+    ann.PrivateGameCommand(LongBob, command);
+    std::int64_t now = 0;
+    const TLines sent = Drain(ann, now);
+    std::string relayed;
+    for (std::size_t i = 0; i < sent.size(); ++i) {
+      const std::string line = ":" + EscapeIrcName(LongAnn) + c.Prefix + " " + sent[i];
+      EXPECT_LE(line.size(), c.LineBytes) << i;
+      if (c.Filled && i + 1 < sent.size()) {
+        // Short of the spare bytes by at most the ":" a text without a space goes without, and a cut
+        // that stepped back before a two-byte character.
+        EXPECT_GE(line.size(), c.LineBytes - TLobbySession::SpareLineBytes - 2) << i;
+      }
+      relayed += line;
+    }
+    bob.Receive(relayed);
+    EXPECT_EQ(bob.TakeEvents(), TEvents({{LobbyPrivateCommand, LongAnn + " " + command + "\r"}}));
   }
-  session.Receive(echoed);
-  EXPECT_EQ(session.TakeEvents(), TEvents({{LobbyPrivateCommand, "bob " + longCommand + "\r"}}));
+}
+
+// A server that reads a few kilobytes at a time gets a big command in batches:
+// each at most PaceBytes, the next no sooner than PaceMs later, nothing reordered.
+TEST(LobbySession, ABigCommandGoesOutInBatchesAFewMillisecondsApart) {
+  TLobbySession session;
+  session.Tick(1000);
+  LogIn(session);
+  session.TakeLines();
+  session.Tick(1000 + TLobbySession::PaceMs);
+  session.PrivateGameCommand("bob", std::string(TLobbySession::MaxCommandBytes, '\xE9'));
+  session.Receive(Server({"PING :after"}));
+  std::int64_t now = 1000 + TLobbySession::PaceMs;
+  std::vector<std::size_t> batches;
+  std::string last;
+  while (session.LinesWaiting() || batches.empty()) {
+    std::size_t bytes = 0;
+    for (const auto& line : session.TakeLines()) bytes += line.size(), last = line;
+    batches.push_back(bytes);
+    session.Tick(now + TLobbySession::PaceMs - 1);
+    EXPECT_TRUE(session.TakeLines().empty()) << "a batch too soon";
+    session.Tick(now += TLobbySession::PaceMs);
+  }
+  const std::size_t wire = 2 * TLobbySession::MaxCommandBytes;
+  EXPECT_GE(batches.size(), wire / TLobbySession::PaceBytes);
+  EXPECT_LE(batches.size(), wire / TLobbySession::PaceBytes + 3);
+  for (std::size_t bytes : batches) EXPECT_LE(bytes, TLobbySession::PaceBytes);
+  EXPECT_EQ(last, "PONG after\r\n") << "the answer waits its turn behind the command";
 }
 
 TEST(LobbySession, LinkUpkeepAndLeaving) {
@@ -420,7 +544,8 @@ TEST(LobbySession, ALineShortOfParametersIsDropped) {
       ":irc 353 ann",  ":irc 372",      ":irc 366",         ":irc 322",
       ":irc 001",      ":bob!b@h JOIN", ":bob!b@h PART",    ":bob!b@h KICK",
       ":bob!b@h NICK", ":bob PRIVMSG",  ":bob PRIVMSG ann", ":NickServ!s@h NOTICE",
-      ":irc 375",      ":irc 376",      ":irc 433",         ":irc 471"};
+      ":irc 375",      ":irc 376",      ":irc 433",         ":irc 471",
+      ":irc 005",      ":irc 396 ann"};
   for (bool loggedIn : {false, true}) {
     for (const std::string& line : shortLines) {
       SCOPED_TRACE(line + (loggedIn ? " (logged in)" : " (logging in)"));
