@@ -157,16 +157,22 @@ void PrintLoad(const TLoadFigures& load) {
       static_cast<unsigned long long>(load.LinksLost));
 }
 
+// The network's servers by what they are: the linked server's run folder is its "leaf".
+std::string ServerLabel(qint64 pid) {
+  const bool linked = ProcessCommandLine(pid).find("/leaf/") != std::string::npos;
+  return ProcessName(pid) + (linked ? " (linked)" : "");
+}
+
 void PrintUsage(const std::vector<TServerUsage>& before, const std::vector<TServerUsage>& after, double seconds,
                 double benchCpuSeconds) {
   for (std::size_t i = 0; i < after.size(); ++i) {
     const TProcessUsage& a = after[i].Usage;
     const double cpu = a.Read && before[i].Usage.Read ? a.CpuSeconds - before[i].Usage.CpuSeconds : 0;
-    std::printf("server %-16s pid %-7lld cpu %5.1f%% of a core  VmRSS %.1f MB  VmHWM %.1f MB%s\n",
-                ProcessName(after[i].Pid).c_str(), static_cast<long long>(after[i].Pid), 100.0 * cpu / seconds,
+    std::printf("server %-19s pid %-7lld cpu %5.1f%% of a core  VmRSS %.1f MB  VmHWM %.1f MB%s\n",
+                ServerLabel(after[i].Pid).c_str(), static_cast<long long>(after[i].Pid), 100.0 * cpu / seconds,
                 a.RssKb / 1024.0, a.PeakRssKb / 1024.0, a.Read ? "" : "  (gone)");
   }
-  std::printf("bench                          cpu %5.1f%% of a core\n", 100.0 * benchCpuSeconds / seconds);
+  std::printf("%-39s cpu %5.1f%% of a core\n", "bench", 100.0 * benchCpuSeconds / seconds);
 }
 
 }  // namespace

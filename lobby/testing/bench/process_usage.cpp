@@ -1,5 +1,6 @@
 #include "lobby/testing/bench/process_usage.h"
 
+#include <algorithm>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -49,6 +50,12 @@ std::string ProcessName(std::int64_t pid) {
   std::string name = ReadAll("/proc/" + std::to_string(pid) + "/comm");
   while (!name.empty() && name.back() == '\n') name.pop_back();
   return name;
+}
+
+std::string ProcessCommandLine(std::int64_t pid) {
+  std::string line = ReadAll("/proc/" + std::to_string(pid) + "/cmdline");
+  std::replace(line.begin(), line.end(), '\0', ' ');
+  return line;
 }
 
 }  // namespace tarvelo::bench

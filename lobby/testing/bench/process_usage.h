@@ -14,5 +14,7 @@ struct TProcessUsage {
 TProcessUsage ReadProcessUsage(std::int64_t pid);
 // The process's own name (its comm), e.g. "inspircd".
 std::string ProcessName(std::int64_t pid);
+// Its command line, the arguments joined by spaces.
+std::string ProcessCommandLine(std::int64_t pid);
 
 }  // namespace tarvelo::bench
