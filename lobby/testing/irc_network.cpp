@@ -104,6 +104,19 @@ void TIrcNetwork::StopByPids(const QString& runDir) {
   }
 }
 
+std::vector<qint64> TIrcNetwork::ServerPids() const {
+  std::vector<qint64> pids;
+  if (!dir_) return pids;
+  for (const QString& folder : {QStringLiteral("hub"), QStringLiteral("leaf")}) {
+    const QDir runDir(dir_->filePath(folder));
+    for (const QString& name : runDir.entryList({"*.pid"}, QDir::Files, QDir::Name)) {
+      QFile file(runDir.filePath(name));
+      if (file.open(QIODevice::ReadOnly)) pids.push_back(file.readAll().trimmed().toLongLong());
+    }
+  }
+  return pids;
+}
+
 void TIrcNetwork::Stop() {
   if (!dir_) return;
   StopByPids(dir_->filePath("leaf"));

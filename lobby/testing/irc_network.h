@@ -4,6 +4,7 @@
 #include <QTemporaryDir>
 
 #include <memory>
+#include <vector>
 
 namespace tarvelo {
 
@@ -27,6 +28,8 @@ class TIrcNetwork {
   quint16 Port() const { return port_; }
   quint16 LinkedPort() const { return linkedPort_; }
   const QString& Error() const { return error_; }
+  // The process ids of the running servers and services, from their run folders' pid files.
+  std::vector<qint64> ServerPids() const;
 
  private:
   bool RunScript(const QStringList& arguments, quint16 linkPort);

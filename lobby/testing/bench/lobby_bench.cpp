@@ -1,12 +1,17 @@
 // The lobby's own figures on a real lobby started from deploy/lobby/ on
-// loopback: how long a login takes, from the call to the server's welcome.
+// loopback.
 //   tarvelo-lobby-bench [--logins N]
+//   tarvelo-lobby-bench --clients N [--linked] [--seconds S]
+// The first: how long a login takes, from the call to the server's welcome.
 // The nickname is registered by a first login that is not counted; then it
 // logs in and out N times (default 20), each after a random pause of under a
 // second, and prints every time and the median, the 99th percentile and the largest.
 // With WIRE set in the environment it also prints every line both ways, timed.
+// The second: many players at once, playing in pairs (many_clients.h).
 #include "lobby/irc/lobby_events.h"
 #include "lobby/lobby_client.h"
+#include "lobby/testing/bench/bench_stats.h"
+#include "lobby/testing/bench/many_clients.h"
 #include "lobby/testing/irc_network.h"
 
 #include <QCoreApplication>
@@ -20,6 +25,7 @@
 #include <vector>
 
 using namespace tarvelo;
+using bench::Percentile;
 
 namespace {
 bool WaitFor(TLobbyClient& client, TLobbyState state, int ms = 20000) {
@@ -43,19 +49,25 @@ double TimedLogin(TLobbyClient& client) {
   QObject::disconnect(connection);
   return ms;
 }
-
-double Percentile(std::vector<double> values, double p) {
-  std::sort(values.begin(), values.end());
-  const std::size_t index = static_cast<std::size_t>(p * static_cast<double>(values.size() - 1) + 0.5);
-  return values[std::min(index, values.size() - 1)];
-}
 }  // namespace
 
 int main(int argc, char* argv[]) {
   QCoreApplication app(argc, argv);
   int logins = 20;
-  for (int i = 1; i + 1 < argc; ++i)
+  bool manyClients = false;
+  bench::TManyClientsOptions many;
+  for (int i = 1; i < argc; ++i) {
+    const bool valued = i + 1 < argc;
+    if (std::strcmp(argv[i], "--linked") == 0) many.Linked = true;
+    if (!valued) continue;
     if (std::strcmp(argv[i], "--logins") == 0) logins = std::max(1, std::atoi(argv[i + 1]));
+    if (std::strcmp(argv[i], "--clients") == 0) {
+      manyClients = true;
+      many.Clients = std::max(2, std::atoi(argv[i + 1]));
+    }
+    if (std::strcmp(argv[i], "--seconds") == 0) many.Seconds = std::max(1, std::atoi(argv[i + 1]));
+  }
+  if (manyClients) return bench::RunManyClients(many);
   srandom(27);
   TIrcNetwork network;
   if (!network.Start()) {
