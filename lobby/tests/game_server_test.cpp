@@ -297,6 +297,8 @@ TEST_F(GameServer, TheBiggestCommandBetweenTheLongestNamesArrivesWhole) {
     ASSERT_TRUE(received);
     EXPECT_EQ(received->Text, LongAnn + " " + command + "\r");
     EXPECT_EQ(bob->CountAfter(LobbyCommandDamaged, 100), 0);
+    bob->Server.GS_Disconnect();  // the same name logs in on the other server next
+    ASSERT_TRUE(bob->WaitFor(LobbyDisconnected));
   }
 }
 
