@@ -10,7 +10,7 @@ TArrival TReceiveBuffer::Append(std::string_view text) {
     const size_t end = text.find(MessageEnd);
     const std::string_view part = text.substr(0, end);
     if (!DroppingToEnd) {
-      if (Tail.size() + part.size() > MaxPendingBytes) {
+      if (Tail.size() + part.size() > Limit) {
         Tail.clear();
         DroppingToEnd = true;
         arrival = TArrival::OverlongDropped;

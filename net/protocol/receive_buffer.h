@@ -26,6 +26,9 @@ class TReceiveBuffer {
   // The most bytes a message may hold before its end byte.
   static constexpr size_t MaxPendingBytes = 64 * 1024;
 
+  // A smaller limit lets a fuzzer reach the dropping with short inputs.
+  explicit TReceiveBuffer(size_t maxPendingBytes = MaxPendingBytes) : Limit(maxPendingBytes) {}
+
   [[nodiscard]] TArrival Append(std::string_view text);
   // The oldest whole message, MessageEnd included; nothing while none is whole.
   std::optional<std::string> TakeMessage();
@@ -34,6 +37,7 @@ class TReceiveBuffer {
   size_t TailSize() const { return Tail.size(); }
 
  private:
+  size_t Limit;
   std::deque<std::string> Whole;
   std::string Tail;
   bool DroppingToEnd = false;  // inside an overlong message, until its end byte
