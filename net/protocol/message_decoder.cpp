@@ -2,6 +2,7 @@
 
 #include "net/protocol/field_codecs.h"
 #include "net/protocol/framing.h"
+#include "net/protocol/loaded_game_decoder.h"
 
 #include <algorithm>
 #include <span>
@@ -111,6 +112,12 @@ TDecoded DecodePlayerId(TFields fields) {
   return TReceivedMessage{TPlayerIdMessage{std::string(fields[0]), std::string(fields[1])}};
 }
 
+TDecoded DecodeLoadGame(TFields fields) {
+  TLoadedGameRead read = ReadLoadedGame(fields);
+  if (!read.Game) return Refused(TTokenCode::LoadGame, read.Fault);
+  return TReceivedMessage{std::move(*read.Game)};
+}
+
 // How many fields each token carries; nothing for a token without a decoder.
 std::optional<size_t> FieldCount(TTokenCode code) {
   switch (code) {
@@ -126,6 +133,8 @@ std::optional<size_t> FieldCount(TTokenCode code) {
       return 2;
     case TTokenCode::Rules:
       return RuleSwitchCount;
+    case TTokenCode::LoadGame:
+      return LoadedGameSections;
     case TTokenCode::DrawNew:
     case TTokenCode::DrawPileTop:
     case TTokenCode::DrawPileRest:
@@ -160,6 +169,8 @@ TDecoded DecodeFields(TTokenCode code, TFields fields) {
       return DecodeMeldWildcard(fields);
     case TTokenCode::TakeBack:
       return DecodeTakeBack(fields);
+    case TTokenCode::LoadGame:
+      return DecodeLoadGame(fields);
     case TTokenCode::DrawNew:
       return TReceivedMessage{TDrawNewMessage{}};
     case TTokenCode::DrawPileTop:

@@ -25,7 +25,8 @@ using TDecoded = std::variant<TMessageRefusal, TReceivedMessage>;
 // given unless every field is right: the number of fields its token carries
 // (a field more is refused as well, rather than read as a further message,
 // since a message of ours never has one), card ids 1..55, columns 0..13, a
-// deal that fills every stock slot once, the rule string's thirteen fields.
+// deal that fills every stock slot once, the rule string's thirteen fields,
+// the loaded game's thirteen sections.
 TDecoded DecodeMessage(std::string_view message);
 
 }  // namespace tarvelo::protocol

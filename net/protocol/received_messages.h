@@ -3,6 +3,7 @@
 #include "engine/card.h"
 #include "engine/card_area.h"
 #include "engine/rules.h"
+#include "net/protocol/loaded_game_message.h"
 #include "net/protocol/tokens.h"
 
 #include <array>
@@ -80,9 +81,10 @@ using TPassDiscardMessage = TBareMessage<TTokenCode::PassDiscard>;
 using TNewGameMessage = TBareMessage<TTokenCode::NewGame>;
 using THandOverMessage = TBareMessage<TTokenCode::HandOver>;
 
-using TReceivedMessage = std::variant<TIgnoredMessage, TChatMessage, TPlayerIdMessage, TDealMessage, TRulesMessage,
-                                      TMeldMessage, TDiscardMessage, TDiscardRedThreeMessage, TMeldWildcardMessage,
-                                      TTakeBackMessage, TDrawNewMessage, TDrawPileTopMessage, TDrawPileRestMessage,
-                                      TUndoPileMessage, TPassDiscardMessage, TNewGameMessage, THandOverMessage>;
+using TReceivedMessage =
+    std::variant<TIgnoredMessage, TChatMessage, TPlayerIdMessage, TDealMessage, TRulesMessage, TMeldMessage,
+                 TDiscardMessage, TDiscardRedThreeMessage, TMeldWildcardMessage, TTakeBackMessage, TDrawNewMessage,
+                 TDrawPileTopMessage, TDrawPileRestMessage, TUndoPileMessage, TPassDiscardMessage, TNewGameMessage,
+                 THandOverMessage, TLoadGameMessage>;
 
 }  // namespace tarvelo::protocol

@@ -1,5 +1,6 @@
 // Feeds arbitrary bytes to the receive path of peer messages: the text arrives
-// in pieces of sizes the first byte chooses, the receive buffer cuts it into
+// in pieces of sizes the first byte chooses, the receive buffer (with a limit
+// the first byte chooses too, so that short inputs reach it) cuts it into
 // whole messages, and each is given its token's code and decoded. Besides
 // crashes, it checks what the buffer promises: whole messages only, in order,
 // nothing lost while no message grew too long, the tail within its limit.
@@ -16,9 +17,6 @@
 using namespace tarvelo::protocol;
 
 namespace {
-// Small, so that short inputs reach the dropping of an overlong message.
-constexpr size_t FuzzLimit = 200;
-
 void Check(bool holds) {
   if (!holds) std::abort();
 }
@@ -38,10 +36,12 @@ void ActOn(const std::string& message) {
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
   if (size == 0) return 0;
-  // 0: all in one arrival; n: arrivals of 1, 2, .. n bytes, over again.
-  const size_t longest = data[0];
+  // The low five bits: 0 all in one arrival, n arrivals of 1, 2, .. n bytes
+  // over again; the high three: the buffer's limit, 64 bytes to 8 KiB.
+  const size_t longest = data[0] & 31;
+  const size_t limit = size_t{64} << (data[0] >> 5);
   const std::string_view stream(reinterpret_cast<const char*>(data + 1), size - 1);
-  TReceiveBuffer buffer(FuzzLimit);
+  TReceiveBuffer buffer(limit);
   std::string taken;
   bool dropped = false;
   size_t from = 0;
@@ -53,7 +53,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, size_t size) {
       ActOn(*message);
       taken += *message;
     }
-    Check(buffer.TailSize() <= FuzzLimit);
+    Check(buffer.TailSize() <= limit);
   }
   if (!dropped) Check(taken.size() + buffer.TailSize() == stream.size() && stream.starts_with(taken));
   return 0;
