@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Sets everything up, then runs the whole test suite: the layer check, the engine
 # under AddressSanitizer and UndefinedBehaviorSanitizer, then the saved-game
-# loader under libFuzzer for a minute and the IRC reader for half a minute, then
+# loader under libFuzzer for a minute, the IRC reader and the receive path of peer
+# messages for half a minute each, then
 # every test of the normal build, whose ctest summary is the last thing printed.
 # Sourced, it only defines its functions (run_fuzzer runs one fuzz project).
 set -euo pipefail
