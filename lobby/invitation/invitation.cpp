@@ -46,8 +46,8 @@ bool AskedLately(TInvitationState& s, const std::string& nick, TClock::time_poin
   return std::ranges::any_of(s.Asked, [&nick](const TAskedQuestion& q) { return SameNick(q.Nick, nick); });
 }
 
-// The room for the game is made only once the user said yes: a request alone
-// moves nobody out of the lobby's room.
+// The room for the game is made only once the match is agreed: a request
+// alone moves nobody out of the lobby's room.
 void OnRequest(TInvitationState& s, TActions& out, const TCommandReceived& e, const TCommand& c) {
   const std::string& from = e.Sender;
   const bool ownName = c.Nick && SameNick(*c.Nick, from);
@@ -75,8 +75,9 @@ void OnAccept(TInvitationState& s, TActions& out, const TCommandReceived& e, con
   }
   s.LobbyState = InGame;
   s.GameRoom = GameRoomOf(from, s.Nickname);
+  // The confirmation goes before we leave the lobby's room, so the invited
+  // side hears it before it sees us go.
   Send(out, from, ConfirmedCommand);
-  // Made, not only joined: our join may reach the server before the invited side's.
   out.push_back(TCreateRoom{s.GameRoom, GameRoomKind});
   out.push_back(TMatchAgreed{1, s.Nickname, from, s.GameRoom});
 }
@@ -90,6 +91,7 @@ void OnReply(TInvitationState& s, TActions& out, const TCommandReceived& e, TCom
   if (kind == TCommandKind::Confirmed && s.LobbyState == Accepted) {
     s.LobbyState = InGame;
     Chat(out, StartingText);
+    out.push_back(TCreateRoom{s.GameRoom, GameRoomKind});
     out.push_back(TMatchAgreed{0, s.Nickname, e.Sender, s.GameRoom});
   }
 }
@@ -115,10 +117,9 @@ void AcceptFrom(TInvitationState& s, TActions& out, const std::string& asker) {
   s.LobbyState = Accepted;
   s.PartnerNick = asker;
   s.GameRoom = GameRoomOf(s.Nickname, asker);
-  // The acceptance goes before we leave the lobby's room, so the inviter hears
-  // it before it sees us go.
+  // We wait for the confirmation in the lobby's room, where we see the inviter
+  // if it leaves; the game room is made once the match is confirmed.
   Send(out, asker, AcceptCommand(s.Nickname));
-  out.push_back(TCreateRoom{s.GameRoom, GameRoomKind});
 }
 
 void OnAnswer(TInvitationState& s, TActions& out, const TQuestionAnswered& e) {

@@ -27,6 +27,9 @@ using TClock = std::chrono::steady_clock;
 // this: declining does not invite a new box at once.
 inline constexpr std::chrono::seconds QuestionInterval{10};
 
+// Both sides make the game room once the match is agreed, the inviter on the
+// acceptance and the invited side on the confirmation: the first to come makes
+// it and the other joins it, in whatever order the server sees them.
 inline constexpr char GameRoomKind[] = "2";  // a room for two
 
 // The lobby's chat texts of an invitation.
