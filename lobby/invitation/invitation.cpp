@@ -132,10 +132,10 @@ void OnAnswer(TInvitationState& s, TActions& out, const TQuestionAnswered& e) {
   if (!e.Yes) return Send(out, asker, DeclinedCommand);
   if (s.LobbyState == InLobby) return AcceptFrom(s, out, asker);
   if (s.LobbyState == Inviting) {
-    // Each of two players who invited each other was asked about the other's
-    // invitation; the yes of the one whose name sorts first (byte by byte)
-    // stands, the other's yes is dropped without an answer, so at most one
-    // acceptance is on its way. An own invitation of someone else is given up.
+    // The user invited the asker back while its question was up: the yes
+    // stands only when our name sorts first (byte by byte), else it is dropped
+    // without an answer, so of two crossing acceptances at most one is on its
+    // way. An own invitation of someone else is given up for the asker.
     if (!IsPartner(s, asker) || s.Nickname < asker) AcceptFrom(s, out, asker);
     return;
   }
