@@ -15,6 +15,7 @@
 #      ai            only itself (ai/selfplay too) and the engine;
 #      net/protocol  only itself and the engine;
 #      lobby/irc     only itself;
+#      lobby/invitation  only itself and lobby/lobby.h (the lobby's states);
 #      session       anything but ui, lobby and app;
 #      ui            anything but lobby and app;
 #      app           anything;
@@ -29,12 +30,13 @@ layer_table=(
   "ai           only  ai engine"
   "net/protocol only  net/protocol engine"
   "lobby/irc    only  lobby/irc"
+  "lobby/invitation only lobby/invitation lobby/lobby.h"
   "session      not   ui lobby app"
   "ui           not   lobby app"
   "app          not"
   "*            not   app"
 )
-qt_free=(engine ai net/protocol lobby/irc)
+qt_free=(engine ai net/protocol lobby/irc lobby/invitation)
 
 # True when path is folder or lies below it ("lobby" holds "lobby/irc/x.h", not "lobbyist/x.h").
 under() { [[ "$2" == "*" || "$1" == "$2" || "$1" == "$2"/* ]]; }
@@ -142,6 +144,10 @@ self_test() {
     "lobby/irc/irc_text.cpp|#include \"lobby/lobby.h\"|fail"
     "lobby/irc/irc_text.cpp|#include \"engine/game.h\"|fail"
     "lobby/lobby.cpp|#include \"lobby/irc/irc_text.h\"|pass"
+    "lobby/invitation/invitation.h|#include \"lobby/lobby.h\"|pass"
+    "lobby/invitation/invitation.cpp|#include \"lobby/lobby_client.h\"|fail"
+    "lobby/invitation/tests/invitation_test.cpp|#include \"lobby/irc/irc_text.h\"|fail"
+    "lobby/invitation/invitation.cpp|#include <QString>|fail"
     "lobby/window/lobby_window.cpp|#include \"store/settings.h\"|pass"
     "lobbyist/x.cpp|#include \"engine/game.h\"|pass"
     "session/session.cpp|#include \"store/settings.h\"|pass"
