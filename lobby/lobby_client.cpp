@@ -117,6 +117,12 @@ void TLobbyClient::SendPrivateCommand(const std::string& nick, const std::string
   server_.GS_PrivateGameCommand(nick, text);
 }
 
+void TLobbyClient::SetInvitation(const std::string& partnerNick, const std::string& gameRoom, bool invitationOpen) {
+  lobby_.PartnerNick = partnerNick;
+  lobby_.GameRoom = gameRoom;
+  lobby_.InvitationOpen = invitationOpen;
+}
+
 void TLobbyClient::SetState(TLobbyState state) {
   if (state == lobby_.LobbyState) return;
   lobby_.LobbyState = state;

@@ -68,6 +68,8 @@ class TLobbyClient : public QObject {
   void SendPrivateCommand(const std::string& nick, const std::string& text);
   // The invitations' states (Inviting, Accepted, InGame) and back.
   void SetState(TLobbyState state);
+  // The invitations' fields of the lobby: the partner, the game room, a question open.
+  void SetInvitation(const std::string& partnerNick, const std::string& gameRoom, bool invitationOpen);
 
   // One lobby event: what the connection hands on, and what tests give directly.
   void HandleEvent(int code, const std::string& text);

@@ -1,5 +1,6 @@
 #include "lobby/lobby_client.h"
 
+#include "lobby/invitations.h"
 #include "lobby/irc/lobby_events.h"
 #include "lobby/testing/irc_network.h"
 #include "lobby/testing/raw_player.h"
@@ -9,6 +10,7 @@
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -295,3 +297,59 @@ TEST_F(LobbyClientOnTheNetwork, APrivateRoomIsMadeAndEnteredAfterTheMainRoom) {
 }
 
 }  // namespace
+
+// Two players agree a match through the invitations on their lobby clients:
+// the inviter asks, the invited user says Yes to the posted question, and
+// both end in the game room for two, each knowing its role and the other's name.
+TEST_F(LobbyClientOnTheNetwork, TwoPlayersAgreeAMatchAndMeetInTheGameRoom) {
+  THeard *annHeard = nullptr, *bobHeard = nullptr;
+  auto ann = LoggedIn("Ann", annHeard);
+  auto bob = LoggedIn("Bob", bobHeard);
+  ASSERT_TRUE(WaitUntil([&] { return ann->Players().size() == 2 && bob->Players().size() == 2; }));
+  TInvitations annInvitations(*ann), bobInvitations(*bob);
+  std::vector<std::string> agreed;
+  for (auto* invitations : {&annInvitations, &bobInvitations}) {
+    QObject::connect(invitations, &TInvitations::MatchAgreed,
+                     [&](int role, const std::string& local, const std::string& remote, const std::string& room) {
+                       agreed.push_back(std::to_string(role) + " " + local + " " + remote + " " + room);
+                     });
+  }
+  QObject::connect(ann.get(), &TLobbyClient::PrivateCommand,
+                   [&](const std::string& s, const std::string& c) { annInvitations.HandlePrivateCommand(s, c); });
+  QObject::connect(bob.get(), &TLobbyClient::PrivateCommand,
+                   [&](const std::string& s, const std::string& c) { bobInvitations.HandlePrivateCommand(s, c); });
+  std::string asker;
+  QObject::connect(
+      &bobInvitations, &TInvitations::QuestionPosted, &bobInvitations,
+      [&] {
+        ASSERT_TRUE(bobInvitations.ShowsQuestion());
+        asker = bobInvitations.Asker();
+        bobInvitations.Answer(true);
+      },
+      Qt::QueuedConnection);
+
+  annInvitations.Invite("Bob");
+  EXPECT_EQ(ann->Lobby().LobbyState, Inviting);
+  EXPECT_EQ(ann->Transcript().back(), "[Inviting your opponent, please wait...]");
+  ASSERT_TRUE(WaitUntil([&] { return agreed.size() == 2; }));
+  EXPECT_EQ(asker, "Ann");
+  EXPECT_EQ(agreed, (std::vector<std::string>{"1 Ann Bob Tarvelo#Bob#Ann#", "0 Bob Ann Tarvelo#Bob#Ann#"}));
+  EXPECT_EQ(ann->Lobby().LobbyState, InGame);
+  EXPECT_EQ(bob->Lobby().LobbyState, InGame);
+  EXPECT_EQ(bob->Transcript().back(), "[Your opponent accepted, starting match...]");
+
+  // Both are in the room for two: a third player is turned away from it.
+  TRawPlayer cy("Cy", "secret-of-Cy");
+  ASSERT_TRUE(cy.LogIn(network.Port()));
+  const std::string room = "Tarvelo#Bob#Ann#";
+  auto membersOfRoom = [&] {
+    cy.Server.GS_GetUserList(room);
+    std::set<std::string> members;
+    if (!cy.WaitFor(LobbyUsersStart, 1000)) return members;
+    while (const auto user = cy.WaitFor(LobbyUser, 200)) members.insert(user->Text);
+    return members;
+  };
+  ASSERT_TRUE(WaitUntil([&] { return membersOfRoom() == std::set<std::string>{"Ann ", "Bob "}; }));
+  cy.Server.GS_JoinRoom(room);
+  EXPECT_TRUE(cy.WaitFor(LobbyRoomFull)) << "the room is for two";
+}
