@@ -3,10 +3,13 @@
 #include "lobby/lobby_credential.h"
 #include "sound/audio_module.h"
 #include "sound/sound_files.h"
+#include "store/saved_game_file.h"
 #include "ui/status_bar.h"
 #include "ui/table_view.h"
 
+#include <QApplication>
 #include <QCoreApplication>
+#include <QDir>
 #include <QEvent>
 #include <QTimer>
 #include <QWindow>
@@ -43,6 +46,7 @@ TProgram::TProgram(const TStoreLocations& locations, const QStringList& argument
   session_.SetDisplay(window_.get());
   // The lobby link is answered before the first game is loaded or dealt.
   WireLobby();
+  WireNetwork();
   window_->UseSavedGames(lifeCycle_, commandLine_.Start);
 }
 
@@ -56,7 +60,11 @@ void TProgram::WireLobby() {
   hooks.CurrentPlayerName = [this] { return session_.Hooks.PlayerName ? session_.Hooks.PlayerName() : std::string(); };
   const QString dataFolder = lifeCycle_.DataFolder();
   hooks.Credential = [dataFolder] { return LobbyCredential(dataFolder); };
+  WireInvitations(hooks);
   lobby_ = std::make_unique<TLobbyController>(lobbyClient_, dmMain_.rfMain, hooks);
+  lobby_->HandlePrivateCommand = [this](const std::string& sender, const std::string& command) {
+    return invitations_->HandlePrivateCommand(sender, command);
+  };
   TfmTvlMain& window = *window_;
   lobby_->SetLobbyActive = [&window](bool active, int newLines) {
     window.StatusBar()->SetLobbyActive(active, newLines);
@@ -64,6 +72,58 @@ void TProgram::WireLobby() {
   window.ConnectAction("Lobby1", [this] { lobby_->OpenLobby(window_.get(), false); });
   if (commandLine_.LobbyAutoLogin)
     connect(&window, &TfmTvlMain::startUpEnded, this, [this] { lobby_->OpenLobby(window_.get(), true); });
+}
+
+void TProgram::WireInvitations(TLobbyWindowHooks& hooks) {
+  invitations_ = std::make_unique<TInvitations>(lobbyClient_);
+  hooks.InviteSelected = [this](const std::string& nick) { invitations_->Invite(nick); };
+  hooks.CancelInvitation = [this] { invitations_->Cancel(); };
+  connect(invitations_.get(), &TInvitations::QuestionPosted, this,
+          [this] { session_.Post([this] { AskInvitation(); }); });
+  connect(invitations_.get(), &TInvitations::MatchAgreed, this,
+          [this](int netRole, const std::string& localName, const std::string& remoteName, const std::string& room) {
+            network_->Start(netRole, localName, remoteName, room);
+          });
+}
+
+void TProgram::AskInvitation() {
+  if (!invitations_->ShowsQuestion()) return invitations_->Answer(false);
+  QApplication::beep();
+  window_->raise();
+  window_->activateWindow();
+  const bool yes = session_.Question(invitations_->Asker() + " invites you to play a game. Do you want to play?");
+  invitations_->Answer(yes);
+}
+
+// The network game on the lobby: the peer's messages, its leaving and a lost
+// link reach it before the lobby window; the window shows its state.
+void TProgram::WireNetwork() {
+  TNetworkGameHooks hooks;
+  TfmTvlMain& window = *window_;
+  hooks.ShowNetStatus = [&window](int status, const std::string& remote) { window.SetNetStatus(status, remote); };
+  hooks.ShowNetworkMenu = [&window](bool networkGame) { window.SetNetworkMenu(networkGame); };
+  hooks.ShowRuleDifferences = [this](const std::vector<protocol::TRuleDifference>& rows) {
+    if (ruleDifferences_) ruleDifferences_->ShowDifferences(rows);
+  };
+  hooks.Park = [this](const std::string& local, const std::string& remote) {
+    return lifeCycle_.ParkNetworkGame(local, remote);
+  };
+  hooks.KeepComputerGame = [this] {
+    const QString name = PlayerFileName(QString::fromStdString(session_.PlayerName() + "_Computer"));
+    lifeCycle_.Save(true, QDir(lifeCycle_.DataFolder()).filePath(name));
+  };
+  network_ = std::make_unique<TNetworkGame>(session_, lobbyClient_, hooks);
+  lobbyClient_.SetRoute(network_->Route());
+  connect(network_.get(), &TNetworkGame::started, this, [this] {
+    if (TfmLobbyGS* lobbyWindow = lobby_->Window()) lobbyWindow->accept();
+    delete ruleDifferences_;
+    ruleDifferences_ = new TfmRuleDifferences(window_.get());
+    connect(ruleDifferences_, &TfmRuleDifferences::useOpponentRules, network_.get(), &TNetworkGame::UseOpponentRules);
+  });
+  connect(network_.get(), &TNetworkGame::ended, this, [this] { delete ruleDifferences_; });
+  connect(&window, &TfmTvlMain::disconnectConfirmed, network_.get(), &TNetworkGame::End);
+  connect(&window, &TfmTvlMain::ruleDifferencesRequested, network_.get(), &TNetworkGame::ShowRuleDifferences);
+  connect(&window, &TfmTvlMain::closing, network_.get(), &TNetworkGame::End);
 }
 
 void TProgram::Start() {

@@ -1,18 +1,22 @@
 #pragma once
 
 #include "app/command_line.h"
+#include "lobby/invitations.h"
 #include "lobby/lobby_client.h"
 #include "lobby/window/lobby_controller.h"
+#include "net/network_game.h"
 #include "session/game_life_cycle.h"
 #include "session/session.h"
 #include "sound/audio_backend.h"
 #include "store/datamod.h"
 #include "store/store_locations.h"
 #include "store/store_settings.h"
+#include "ui/dialogs/rule_differences.h"
 #include "ui/player_records.h"
 #include "ui/tvlmain.h"
 
 #include <QObject>
+#include <QPointer>
 #include <QStringList>
 
 #include <functional>
@@ -46,6 +50,10 @@ class TProgram : public QObject {
   TGameLifeCycle& LifeCycle() { return lifeCycle_; }
   TfmTvlMain& Window() { return *window_; }
   TLobbyController& Lobby() { return *lobby_; }
+  TLobbyClient& LobbyClient() { return lobbyClient_; }
+  TInvitations& Invitations() { return *invitations_; }
+  TNetworkGame& Network() { return *network_; }
+  TfmRuleDifferences* RuleDifferences() const { return ruleDifferences_; }
   TPlayerRecords* Records() const { return records_.get(); }  // once started
 
  signals:
@@ -57,6 +65,10 @@ class TProgram : public QObject {
 
  private:
   void WireLobby();
+  void WireInvitations(TLobbyWindowHooks& hooks);
+  void WireNetwork();
+  // The invited user is asked, once the table is idle.
+  void AskInvitation();
   void StartAfterFirstPaint();
   void ChoosePlayer();
   void StartSound();
@@ -72,8 +84,11 @@ class TProgram : public QObject {
   std::unique_ptr<TAudioBackend> audio_;
   std::unique_ptr<TPlayerRecords> records_;
   TLobbyClient lobbyClient_;
+  std::unique_ptr<TInvitations> invitations_;
   std::unique_ptr<TLobbyController> lobby_;
   std::unique_ptr<TfmTvlMain> window_;
+  std::unique_ptr<TNetworkGame> network_;
+  QPointer<TfmRuleDifferences> ruleDifferences_;  // one per network game, made at its start
   bool startQueued_ = false;
 };
 

@@ -92,6 +92,8 @@ bool TGameLifeCycle::Load(const QString& path) {
 }
 
 void TGameLifeCycle::StartFirstGame(const TStartGame& start) {
+  // A match agreed in the lobby opened at start-up brings its own deal.
+  if (session_.NetworkGameActive()) return;
   // A file that fails to load leaves the table empty: a hand is dealt then.
   if (!StartSavedGame(start)) session_.DealFirstHand();
 }

@@ -56,6 +56,8 @@ class TSession : public QObject, public TableHost {
   // The computer takes the seat: its stored level and aggressiveness come into
   // force now and between games.
   void SeatComputer();
+  // Someone else takes the seat: the peer of a network game (or a test's fake).
+  void SeatPeer(std::unique_ptr<TSecondSeat> seat) { seat_ = std::move(seat); }
   // The computer in the seat across the table; null while it holds none.
   const TComputerPlayer* Computer() const;
   // Where the network game listens to the table while it runs: it attaches the

@@ -1,0 +1,146 @@
+// Two whole programs play each other through a real lobby: the invitation,
+// the handshake, the rules, the deal, and the game parked when one side goes.
+#include "app/program.h"
+#include "app/tests/program_fixture.h"
+#include "lobby/testing/irc_network.h"
+#include "net/testing/mirrored_tables.h"
+#include "store/saved_game_file.h"
+#include "ui/status_bar.h"
+
+#include <QAction>
+#include <QDeadlineTimer>
+#include <QDir>
+#include <QFileInfo>
+#include <QMessageBox>
+#include <QPushButton>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+using namespace tarvelo;
+
+namespace {
+
+bool WaitUntil(const std::function<bool()>& done, int ms = 15000) {
+  QDeadlineTimer deadline(ms);
+  while (!done() && !deadline.hasExpired())
+    QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+  return done();
+}
+
+struct NetworkPrograms : Programs {
+  TIrcNetwork network;
+  QTemporaryDir homeAnn, homeBob;
+  std::unique_ptr<TProgram> ann, bob;
+  std::vector<QString> boxes;  // the texts of the message boxes, as shown
+
+  void SetUp() override {
+    if (!TIrcNetwork::Installed()) {
+      if (qEnvironmentVariableIsSet("CI")) FAIL() << "inspircd or atheme-services is not installed";
+      GTEST_SKIP() << "inspircd or atheme-services is not installed (scripts/setup.sh installs them)";
+    }
+    ASSERT_TRUE(network.Start()) << network.Error().toStdString();
+    // The invited user says Yes; every other box is noted and closed.
+    OnModal = [this](QWidget* modal) {
+      auto* box = qobject_cast<QMessageBox*>(modal);
+      if (!box) return;
+      boxes.push_back(box->text());
+      if (box->text().contains("invites you")) box->button(QMessageBox::Yes)->click();
+    };
+    ann = Make(homeAnn);
+    bob = Make(homeBob);
+    for (TProgram* program : {ann.get(), bob.get()}) {
+      Start(*program);
+      FirstGame(*program);
+    }
+  }
+  void LogIn(TProgram& program, const std::string& nick) {
+    TLobbyClient& client = program.LobbyClient();
+    client.SetServer("127.0.0.1", network.Port());
+    client.ChooseRoomType(JustForFun, "");
+    client.LogIn(nick, "secret-of-" + nick);
+  }
+  // Ann invites Bob, Bob says Yes, and both tables are dealt.
+  void AgreeAndDeal() {
+    LogIn(*ann, "Ann");
+    LogIn(*bob, "Bob");
+    ASSERT_TRUE(WaitUntil(
+        [&] { return ann->LobbyClient().Players().size() == 2 && bob->LobbyClient().Players().size() == 2; }));
+    ann->Invitations().Invite("Bob");
+    ASSERT_TRUE(WaitUntil([&] { return ann->Network().HandshakeDone() && bob->Network().HandshakeDone(); }));
+  }
+  bool Dealt() const {
+    const std::string& deal = ann->Session().Game().LastDealString;
+    return !deal.empty() && bob->Session().Game().LastDealString == deal;
+  }
+};
+
+TEST_F(NetworkPrograms, AnAgreedMatchDealsTheSameHandOnBothTables) {
+  AgreeAndDeal();
+  ASSERT_TRUE(WaitUntil([&] { return Dealt(); }));
+  ExpectMirrored(ann->Session().Game(), bob->Session().Game());
+  for (auto [program, peer] : {std::pair{ann.get(), "Bob"}, std::pair{bob.get(), "Ann"}}) {
+    TfmTvlMain& window = program->Window();
+    EXPECT_EQ(window.StatusBar()->Text(), QString("Connection established with ") + peer);
+    EXPECT_TRUE(window.Action("Disconnect1")->isEnabled());
+    EXPECT_TRUE(window.Action("RuleDifferences1")->isEnabled());
+    EXPECT_FALSE(window.Action("Lobby1")->isEnabled());
+    EXPECT_EQ(program->Session().Game().OpponentCaption(), peer);
+    ASSERT_NE(program->RuleDifferences(), nullptr);
+    EXPECT_FALSE(program->RuleDifferences()->isVisible()) << "the rules agree";
+  }
+  EXPECT_EQ(boxes.size(), 1u) << "only the invitation was asked";
+}
+
+// One rule differs: both windows show it, Bob takes Ann's rules, and the hand is dealt.
+TEST_F(NetworkPrograms, ARuleDifferenceIsShownOnBothSidesUntilOneTakesTheOthers) {
+  bob->Settings().WriteInt("Settings\\Number of Canastas", 2);
+  bob->Session().ReadSettings();
+  AgreeAndDeal();
+  ASSERT_TRUE(WaitUntil([&] {
+    return ann->RuleDifferences() && ann->RuleDifferences()->isVisible() && bob->RuleDifferences() &&
+           bob->RuleDifferences()->isVisible();
+  }));
+  auto rowOf = [](TProgram& program) {
+    auto* list = program.RuleDifferences()->findChild<QTreeWidget*>();
+    EXPECT_EQ(list->topLevelItemCount(), 1);
+    const QTreeWidgetItem* row = list->topLevelItem(0);
+    return (row->text(0) + "|" + row->text(1) + "|" + row->text(2)).toStdString();
+  };
+  EXPECT_EQ(rowOf(*ann), "Number of Canastas required to go out|One|Two");
+  EXPECT_EQ(rowOf(*bob), "Number of Canastas required to go out|Two|One");
+  EXPECT_FALSE(Dealt());
+
+  for (QPushButton* button : bob->RuleDifferences()->findChildren<QPushButton*>())
+    if (button->text() == "Use Opponent's Rules") button->click();
+  ASSERT_TRUE(WaitUntil([&] { return Dealt(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !ann->RuleDifferences()->isVisible(); }));
+  EXPECT_FALSE(bob->RuleDifferences()->isVisible());
+  ExpectMirrored(ann->Session().Game(), bob->Session().Game());
+}
+
+// Bob's program goes away in the middle of the hand: Ann's parks the game,
+// says where, and plays on against the computer; the parked file holds the table.
+TEST_F(NetworkPrograms, ThePeerGoneParksTheGameAndTheComputerTakesTheSeat) {
+  AgreeAndDeal();
+  ASSERT_TRUE(WaitUntil([&] { return Dealt(); }));
+  const TTableState before = ann->Session().Game().Table;
+  bob.reset();
+  ASSERT_TRUE(WaitUntil([&] { return !ann->Network().Active(); }));
+  const QString parked = QDir(ann->LifeCycle().DataFolder()).filePath("Ann_Bob.tvl");
+  ASSERT_TRUE(WaitUntil([&] { return !boxes.empty() && boxes.back().startsWith("Connection with Bob"); }));
+  EXPECT_EQ(boxes.back(), "Connection with Bob has been terminated.\nThe game has been saved as\n" + parked);
+  EXPECT_NE(ann->Session().Computer(), nullptr);
+  EXPECT_EQ(ann->Window().StatusBar()->Text(), "Not connected");
+  EXPECT_TRUE(ann->Window().Action("Lobby1")->isEnabled());
+  EXPECT_FALSE(ann->Window().Action("Disconnect1")->isEnabled());
+
+  const TLoadOutcome read = ReadSavedGameFile(parked, TTableState{});
+  ASSERT_TRUE(read.Loaded) << read.Message.toStdString();
+  const TSavedGame& saved = read.Game;
+  EXPECT_EQ(CardsOf(saved.Table.PlayerHand), CardsOf(before.PlayerHand));
+  EXPECT_EQ(CardsOf(saved.Table.OpponentHand), CardsOf(before.OpponentHand));
+  EXPECT_EQ(CardsOf(saved.Table.Stock), CardsOf(before.Stock));
+}
+
+}  // namespace

@@ -1,0 +1,272 @@
+// Two network games over the real lobby network, each on a session of its
+// own: the handshake, the rules, the deal, and what a peer may not do.
+#include "net/network_game.h"
+
+#include "engine/memory_settings.h"
+#include "engine/silent_display.h"
+#include "lobby/invitations.h"
+#include "lobby/testing/irc_network.h"
+#include "lobby/testing/raw_player.h"
+#include "net/protocol/framing.h"
+#include "net/testing/mirrored_tables.h"
+#include "session/session.h"
+#include "store/setting_keys.h"
+
+#include <QCoreApplication>
+#include <QDeadlineTimer>
+#include <QTemporaryDir>
+
+#include <functional>
+#include <gtest/gtest.h>
+#include <memory>
+#include <string>
+#include <vector>
+
+using namespace tarvelo;
+
+namespace {
+
+bool WaitUntil(const std::function<bool()>& done, int ms = 10000) {
+  QDeadlineTimer deadline(ms);
+  while (!done() && !deadline.hasExpired())
+    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
+  return done();
+}
+
+// A display that writes down the boxes and answers questions as told.
+struct TBoxes : TSilentDisplay {
+  std::vector<std::string> Shown;
+  void Information(const std::string& text) override { Shown.push_back(text); }
+  void Warning(const std::string& text) override { Shown.push_back(text); }
+  bool Question(const std::string& text) override {
+    Shown.push_back(text);
+    return QuestionAnswer;
+  }
+};
+
+// One side of a match: a session, its lobby client, the invitations and the network game.
+struct TSide {
+  TSide(const std::string& nick, std::uint32_t seed, std::vector<std::string>& wire) : Nick(nick) {
+    session = std::make_unique<TSession>(settings, TSessionHooks{}, seed);
+    session->SetDisplay(&boxes);
+    session->SeatComputer();
+    TNetworkGameHooks hooks;
+    hooks.ShowNetStatus = [this](int status, const std::string&) { Statuses.push_back(status); };
+    hooks.ShowRuleDifferences = [this](const std::vector<protocol::TRuleDifference>& rows) { Differences = rows; };
+    hooks.Park = [this](const std::string& local, const std::string& remote) {
+      return dataFolder.filePath(QString::fromStdString(local + "_" + remote + ".tvl"));
+    };
+    network = std::make_unique<TNetworkGame>(*session, client, hooks);
+    client.SetRoute(network->Route());
+    QObject::connect(network.get(), &TNetworkGame::sent, [this, &wire](const std::string& message) {
+      wire.push_back(Nick + " " + message.substr(0, message.find(protocol::FieldSeparator)));
+    });
+    QObject::connect(&client, &TLobbyClient::PrivateCommand,
+                     [this](const std::string& s, const std::string& c) { invitations.HandlePrivateCommand(s, c); });
+    QObject::connect(&invitations, &TInvitations::MatchAgreed,
+                     [this](int role, const std::string& local, const std::string& remote, const std::string& room) {
+                       network->Start(role, local, remote, room);
+                     });
+    QObject::connect(
+        &invitations, &TInvitations::QuestionPosted, &invitations, [this] { invitations.Answer(true); },
+        Qt::QueuedConnection);
+  }
+  bool LogIn(quint16 port) {
+    client.SetServer("127.0.0.1", port);
+    client.ChooseRoomType(JustForFun, "");
+    client.LogIn(Nick, "secret-of-" + Nick);
+    return WaitUntil([&] { return client.Lobby().LobbyState == InLobby && !client.Players().empty(); });
+  }
+  const TTableState& Table() const { return session->Game().Table; }
+
+  std::string Nick;
+  TMemorySettings settings;
+  TBoxes boxes;
+  QTemporaryDir dataFolder;
+  std::unique_ptr<TSession> session;
+  TLobbyClient client;
+  TInvitations invitations{client};
+  std::unique_ptr<TNetworkGame> network;
+  std::vector<int> Statuses;
+  std::vector<protocol::TRuleDifference> Differences;
+};
+
+struct NetworkGameOnTheLobby : ::testing::Test {
+  TIrcNetwork network;
+  std::vector<std::string> wire;
+
+  void SetUp() override {
+    LobbyTestApp();
+    if (!TIrcNetwork::Installed()) {
+      if (qEnvironmentVariableIsSet("CI")) FAIL() << "inspircd or atheme-services is not installed";
+      GTEST_SKIP() << "inspircd or atheme-services is not installed (scripts/setup.sh installs them)";
+    }
+    ASSERT_TRUE(network.Start()) << network.Error().toStdString();
+  }
+  // Ann invites Bob and Bob says Yes; both have shaken hands.
+  void Agree(TSide& ann, TSide& bob) {
+    ASSERT_TRUE(ann.LogIn(network.Port()));
+    ASSERT_TRUE(bob.LogIn(network.Port()));
+    ASSERT_TRUE(WaitUntil([&] { return ann.client.Players().size() == 2 && bob.client.Players().size() == 2; }));
+    ann.invitations.Invite(bob.Nick);
+    ASSERT_TRUE(WaitUntil([&] { return ann.network->HandshakeDone() && bob.network->HandshakeDone(); }));
+  }
+};
+
+TEST_F(NetworkGameOnTheLobby, TheHandshakeRunsInOrderAndBothTablesHoldTheSameDeal) {
+  TSide ann("Ann", 1, wire), bob("Bob", 2, wire);
+  Agree(ann, bob);
+  ASSERT_TRUE(WaitUntil([&] {
+    return !bob.session->Game().LastDealString.empty() &&
+           bob.session->Game().LastDealString == ann.session->Game().LastDealString;
+  }));
+  EXPECT_EQ(wire, (std::vector<std::string>{"Ann PLAYERID", "Bob PLAYERID", "Bob RULES", "Ann RULES", "Ann DEAL"}));
+  EXPECT_EQ(ann.network->NetRole(), NetRoleInviting);
+  EXPECT_EQ(bob.network->NetRole(), NetRoleInvited);
+  for (TSide* side : {&ann, &bob}) {
+    EXPECT_EQ(side->Statuses, (std::vector<int>{NetWaiting, NetConnected})) << side->Nick;
+    EXPECT_TRUE(side->Differences.empty()) << side->Nick;
+    EXPECT_TRUE(side->session->NetworkGameActive());
+    EXPECT_EQ(side->session->Computer(), nullptr) << "the peer holds the seat";
+  }
+  ExpectMirrored(ann.session->Game(), bob.session->Game());
+}
+
+// A rule that differs is shown on both sides, with the values swapped, and
+// nothing is dealt until one side takes the other's rules.
+TEST_F(NetworkGameOnTheLobby, NoDealWhileOneRuleDiffersUntilOneSideTakesTheOthers) {
+  TSide ann("Ann", 3, wire), bob("Bob", 4, wire);
+  bob.settings.WriteInt("Settings\\Number of Canastas", 2);
+  bob.session->ReadSettings();
+  Agree(ann, bob);
+  ASSERT_TRUE(WaitUntil([&] { return !ann.Differences.empty() && !bob.Differences.empty(); }));
+  ASSERT_EQ(ann.Differences.size(), 1u);
+  ASSERT_EQ(bob.Differences.size(), 1u);
+  EXPECT_EQ(ann.Differences[0].Caption, bob.Differences[0].Caption);
+  EXPECT_EQ(ann.Differences[0].Own, bob.Differences[0].Opponent);
+  EXPECT_EQ(ann.Differences[0].Opponent, bob.Differences[0].Own);
+  WaitUntil([] { return false; }, 300);
+  EXPECT_EQ(std::count(wire.begin(), wire.end(), "Ann DEAL"), 0) << "the rules differ";
+
+  bob.network->UseOpponentRules();
+  ASSERT_TRUE(WaitUntil([&] {
+    return bob.session->Game().LastDealString == ann.session->Game().LastDealString &&
+           !ann.session->Game().LastDealString.empty();
+  }));
+  EXPECT_TRUE(ann.Differences.empty());
+  EXPECT_TRUE(bob.Differences.empty());
+  EXPECT_EQ(bob.session->Game().Rules.NumberOfCanastas, 1);
+  EXPECT_EQ(bob.settings.ReadInt("Settings\\Number of Canastas", 1), 2) << "the rules taken over are not stored";
+  ExpectMirrored(ann.session->Game(), bob.session->Game());
+
+  // The game over, the stored rules are back.
+  bob.network->End();
+  EXPECT_EQ(bob.session->Game().Rules.NumberOfCanastas, 2);
+  EXPECT_NE(bob.session->Computer(), nullptr);
+}
+
+// The invited side against a peer on the bare connection, which sends what it likes.
+struct AgainstARawPeer : NetworkGameOnTheLobby {
+  std::unique_ptr<TSide> bob;
+  std::unique_ptr<TRawPlayer> ann;
+  const std::string room = "Tarvelo#Bob#Ann#";
+
+  void SetUp() override {
+    NetworkGameOnTheLobby::SetUp();
+    if (IsSkipped() || HasFatalFailure()) return;
+    bob = std::make_unique<TSide>("Bob", 5, wire);
+    ASSERT_TRUE(bob->LogIn(network.Port()));
+    ann = std::make_unique<TRawPlayer>("Ann", "secret-of-Ann");
+    ASSERT_TRUE(ann->LogIn(network.Port()));
+    ASSERT_TRUE(ann->Enter(room));
+    bob->client.Server().GS_JoinRoom(room);
+    ASSERT_TRUE(ann->WaitFor(irc::LobbyUserJoined)) << "Bob is in the game's room";
+    bob->network->Start(NetRoleInvited, "Bob", "Ann", room);
+    ASSERT_TRUE(WaitUntil([&] { return bob->session->NetworkGameActive(); }));
+  }
+  void Say(TRawPlayer& from, const std::string& token, const std::vector<std::string>& fields = {}) {
+    std::string payload;
+    for (const std::string& field : fields)
+      payload += (payload.empty() ? "" : std::string(1, protocol::FieldSeparator)) + field;
+    from.Server.GS_PrivateGameCommand("Bob", protocol::Framed({token, payload}));
+  }
+  // Lets the lobby carry what was said and the session handle it.
+  void Settle() {
+    WaitUntil([] { return false; }, 400);
+  }
+  // A deal string of the fixed build order with the stock slots in order.
+  static std::string OrderedDeal() {
+    std::string deal = "1";
+    for (int slot = 0; slot < MaxCards; ++slot) deal += static_cast<char>(slot + 32);
+    return deal;
+  }
+};
+
+TEST_F(AgainstARawPeer, APeerOfAnotherVersionEndsTheGame) {
+  Say(*ann, "PLAYERID", {"Ann", "500"});
+  ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active(); }));
+  EXPECT_EQ(bob->boxes.Shown, (std::vector<std::string>{"You have version 50001 and your opponent has another "
+                                                        "version. Please use the same version."}));
+  EXPECT_NE(bob->session->Computer(), nullptr) << "the computer has the seat again";
+  EXPECT_EQ(bob->network->NetStatus(), NetNotConnected);
+}
+
+// What a peer or a stranger may not do changes nothing at the table.
+TEST_F(AgainstARawPeer, WhatAPeerMayNotSendLeavesTheTableAsItWas) {
+  Say(*ann, "PLAYERID", {"Ann", "501"});
+  ASSERT_TRUE(WaitUntil([&] { return bob->network->HandshakeDone(); }));
+  Say(*ann, "DEAL", {OrderedDeal()});
+  ASSERT_TRUE(WaitUntil([&] { return bob->session->Game().LastDealString == OrderedDeal(); }));
+  const auto hand = CardsOf(bob->Table().PlayerHand);
+
+  // A second deal in the middle of the hand, a repeated introduction under
+  // another name, and a deal from a stranger: none of them is acted on.
+  std::string other = OrderedDeal();
+  std::swap(other[1], other[50]);
+  Say(*ann, "DEAL", {other});
+  Say(*ann, "PLAYERID", {"Ann", "501"});
+  TRawPlayer cy("Cy", "secret-of-Cy");
+  ASSERT_TRUE(cy.LogIn(network.Port()));
+  Say(cy, "DEAL", {other});
+  // Without an end byte, past the buffer's limit: dropped.
+  ann->Server.GS_PrivateGameCommand("Bob",
+                                    "DEAL" + std::string(1, protocol::FieldSeparator) + std::string(70 * 1024, 'A'));
+  ann->Server.GS_PrivateGameCommand("Bob", std::string(1, protocol::MessageEnd));  // its end, at last
+  Settle();
+  EXPECT_EQ(bob->session->Game().LastDealString, OrderedDeal());
+  EXPECT_EQ(CardsOf(bob->Table().PlayerHand), hand);
+  EXPECT_TRUE(bob->network->Active());
+  EXPECT_TRUE(bob->boxes.Shown.empty());
+  EXPECT_EQ(std::count(wire.begin(), wire.end(), "Bob PLAYERID"), 1) << "one handshake per game";
+
+  // A new game in the middle of one needs the player's consent; declined, the game is parked and ends.
+  bob->session->MutableGame().Table.GameInProgress = true;
+  bob->boxes.QuestionAnswer = false;
+  Say(*ann, "NEWGAME");
+  ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active(); }));
+  ASSERT_GE(bob->boxes.Shown.size(), 2u);
+  EXPECT_EQ(bob->boxes.Shown[0], "Ann wants to start a new game. Do you want to give up the game in progress?");
+  EXPECT_EQ(bob->boxes.Shown[1].rfind("Connection with Ann has been terminated.\rThe game has been saved as\r", 0), 0u);
+}
+
+// Another name in the introduction would send our moves to someone else.
+TEST_F(AgainstARawPeer, AnIntroductionUnderAnotherNameEndsTheGame) {
+  Say(*ann, "PLAYERID", {"Cy", "501"});
+  ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active(); }));
+  EXPECT_EQ(bob->network->RemoteName(), "Ann");
+  EXPECT_EQ(std::count(wire.begin(), wire.end(), "Bob PLAYERID"), 0);
+}
+
+// The peer's link ends: the game is parked with the message, the computer takes the seat.
+TEST_F(AgainstARawPeer, ThePeerGoneParksTheGame) {
+  Say(*ann, "PLAYERID", {"Ann", "501"});
+  ASSERT_TRUE(WaitUntil([&] { return bob->network->HandshakeDone(); }));
+  ann->Server.GS_Disconnect();
+  ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active(); }));
+  ASSERT_EQ(bob->boxes.Shown.size(), 1u);
+  EXPECT_EQ(bob->boxes.Shown[0], "Connection with Ann has been terminated.\rThe game has been saved as\r" +
+                                     bob->dataFolder.filePath("Bob_Ann.tvl").toStdString());
+  EXPECT_NE(bob->session->Computer(), nullptr);
+}
+
+}  // namespace
