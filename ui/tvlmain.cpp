@@ -50,6 +50,7 @@ void TfmTvlMain::FormCreate() {
     session_.PlayerClick(button, at.x(), at.y(), shift);
   });
   connect(&session_, &TSession::tableChanged, this, &TfmTvlMain::UpdatePanels);
+  connect(view_, &TTableView::mouseMovedOverTable, this, &TfmTvlMain::ReleaseNetText);
   // Long columns close up above the status bar: the game learns where the table ends.
   connect(view_, &TTableView::tableResized, this, [this] {
     if (view_->PaintingAllowed()) session_.ApplyLayout(TableLayout());
@@ -177,6 +178,10 @@ bool TfmTvlMain::event(QEvent* event) {
 }
 
 void TfmTvlMain::closeEvent(QCloseEvent* event) {
+  if (!MayClose()) {
+    event->ignore();
+    return;
+  }
   emit closing();
   StartExitSound();
   if (help_) help_->close();

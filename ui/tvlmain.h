@@ -100,6 +100,18 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   TSoundSystem* Sound() const { return sound_.get(); }
   void EditSound();
 
+  // --- The network game (tvlmain_network.cpp)
+  // The network text of the status bar, in the normal style: 0 "Not connected",
+  // 1 "Waiting for connection...", 2 "Connection established with " and the
+  // peer's name. While waiting, the phase texts give way to the waiting text;
+  // "Not connected" stays until the mouse next moves over the table.
+  void SetNetStatus(int status, const std::string& remoteName);
+  int NetStatus() const { return netStatus_; }
+  // The network menu for a network game running (or not): "&Disconnect",
+  // "&Rule Differences..." and the chat item only during one, "Lobby..." only
+  // outside one. "Lobby Active" is hidden either way.
+  void SetNetworkMenu(bool networkGame);
+
   // --- TTableDisplay
   void ShowStatusText(const std::string& text, bool isError) override;
   void SetEndHandButton(bool visible, bool enabled) override;
@@ -138,6 +150,12 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   // 3 General), or -1 for the page it was last closed on. Confirmed settings
   // come back through ApplyCustomSettings.
   void customizeRequested(int page);
+  // "&Disconnect" was chosen, and confirmed when a network game runs.
+  void disconnectConfirmed();
+  // "&Rule Differences..." was chosen.
+  void ruleDifferencesRequested();
+  // The rules dialog closed with OK and its rules are in force.
+  void rulesConfirmed();
 
  private:
   void FormCreate();
@@ -154,6 +172,11 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   void HelpTopics();
   void EditRules(int page = -1);
   void EditDecks();
+  void Disconnect();
+  // The close query: false when the user keeps a running network game.
+  bool MayClose();
+  // A mouse move over the table lets go of a held network text.
+  void ReleaseNetText();
   SettingsReader Reader();
   SettingsWriter Writer();
   void ShowDetails(const THandResults& results);
@@ -179,6 +202,8 @@ class TfmTvlMain : public QMainWindow, public TTableDisplay {
   int busyDepth_ = 0;
   int groupCards_ = 0, groupFramesLeft_ = 0;  // the card moves of a group still to come
   bool quitting_ = false;
+  int netStatus_ = 0;
+  bool netTextHeld_ = false;  // "Not connected" shows until the mouse moves over the table
   QPoint startPosition_;
   TCardBacks backs_{};
   std::unique_ptr<TSoundSystem> sound_;

@@ -21,6 +21,15 @@
 namespace tarvelo {
 
 void TfmTvlMain::ShowStatusText(const std::string& text, bool isError) {
+  // A network text that stays keeps the phases off the bar: while waiting for
+  // the peer the waiting text comes back, and "Not connected" waits for the
+  // mouse. A mistake of the player still shows.
+  if (!isError && netStatus_ == 1) {
+    SetNetStatus(1, {});
+    return;
+  }
+  if (!isError && netTextHeld_) return;
+  netTextHeld_ = false;
   status_->ShowText(QString::fromStdString(text), isError);
   if (isError) QApplication::beep();
 }

@@ -63,9 +63,13 @@ void TfmTvlMain::BuildMenus() {
   AddItem(network, "Lobby1", "Lobby...", "Meet other players in the internet lobby", Qt::Key_F5, {});
   AddItem(network, "ConnecttoOpponent1", "&Connect to Opponent...", "Connect to an opponent", {}, {})
       ->setVisible(false);
-  AddItem(network, "RuleDifferences1", "&Rule Differences...", "Compare your rules with your opponent's", {}, {})
-      ->setEnabled(false);
-  AddItem(network, "Disconnect1", "&Disconnect", "End the network game", {}, {})->setEnabled(false);
+  // The network items wait for a network game (SetNetworkMenu).
+  AddItem(network, "RuleDifferences1", "&Rule Differences...", "Compare your rules with your opponent's", {}, [this] {
+    emit ruleDifferencesRequested();
+  })->setEnabled(false);
+  AddItem(network, "Disconnect1", "&Disconnect", "End the network game", {}, [this] {
+    Disconnect();
+  })->setEnabled(false);
   AddItem(network, "RequestListing1", "Request &Listing", "Request the list of players", {}, {})->setVisible(false);
   QAction* chatOnTop = AddItem(network, "ChatOnTop1", "&Chat window always on top",
                                "Keep the chat window in front of the table", {}, {});
@@ -93,7 +97,7 @@ void TfmTvlMain::HelpTopics() {
 void TfmTvlMain::EditRules(int page) {
   TfmRules dialog(
       Game(), [this](const TRuleSettings& rules) { session_.ApplyRules(rules); }, page, this);
-  dialog.exec();
+  if (dialog.exec() == QDialog::Accepted) emit rulesConfirmed();
 }
 
 }  // namespace tarvelo
