@@ -9,6 +9,7 @@
 #include "engine/scoring_types.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -152,9 +153,19 @@ class TGame : public TGameValues {
   // Reports one step of the player's move.
   void ReportMove(TMoveKind kind, const TCard& card = {}, int column = -1);
   void ShowCanastaTopCard(TCardArea& melds, int column, int kind);
-  void DealSeats();
+  // Before the cards of a new hand: notice, sound, undo and turn state.
+  void BeginHand(std::string_view sound, bool networkHand);
+  // Puts every card of the shuffle's order into the stock slot the deal string
+  // names, and empties the other areas.
+  void FillStock(const std::string& dealString);
+  // Deals the filled stock out, the upcard turned, and starts the hand's first turn.
+  void DealFromStock(Seat first, bool networkHand);
+  // Fifteen cards to each seat, `first` first; red threes are laid out at once.
+  void DealSeats(Seat first);
+  void DealOpponentHand();
+  void DealPlayerHand();
   void TurnUpcard();
-  void StartFirstTurn();
+  void StartFirstTurn(bool networkHand);
   bool HandHasEnded();
   // Ends a game: verdict, statistics, and the question of another game.
   // False when the player declined and the program is quitting.
