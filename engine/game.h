@@ -72,6 +72,11 @@ class TGame : public TGameValues {
   static int InitialMeldFor(int score);
   void ChooseFirstDrawer();  // once at program start
   void DealHand(bool atStartUp);
+  // The hand of a network game dealt on the other side, rebuilt from its deal
+  // string: the same stock, this side's player dealt first, so that both sides
+  // hold the same cards in the same seats. Nothing is reported: the deal is the
+  // dealer's. A string that is not a whole deal is refused and changes nothing.
+  bool DealFromString(const std::string& dealString);
   void NewGame();
   // Fills the stock with a random permutation of the 108 cards; returns the deal string.
   std::string Shuffle();
