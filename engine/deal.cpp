@@ -12,30 +12,34 @@ int TGame::InitialMeldFor(int score) {
 void TGame::ChooseFirstDrawer() { Table.PlayerDrawsFirst = Host.RandomReal() > 0.5; }
 
 std::string TGame::Shuffle() {
-  std::string dealString(1, static_cast<char>('0' + (Table.PlayerDrawsFirst ? 1 : 0)));
+  std::string dealString(1, Table.PlayerDrawsFirst ? '1' : '0');
   std::array<bool, MaxCards> used{};
-  Table.Stock.Count = 0;
-  auto place = [&](CardId id, std::uint8_t deck) {
+  for (int n = 0; n < MaxCards; ++n) {
     int slot;
     do slot = Host.RandomInt(MaxCards);
     while (slot < 0 || slot >= MaxCards || used[slot]);
     used[slot] = true;
     dealString += static_cast<char>(slot + 32);
-    TCard card = MakeCard(id, deck);
+  }
+  FillStock(dealString);
+  return dealString;
+}
+
+void TGame::FillStock(const std::string& dealString) {
+  // The cards in the order the shuffle builds them: per pack, ids 1..52, then two jokers.
+  constexpr int perPack = 54;
+  for (int n = 0; n < MaxCards; ++n) {
+    const int inPack = n % perPack;
+    TCard card =
+        MakeCard(static_cast<CardId>(inPack < 52 ? inPack + 1 : JokerId), static_cast<std::uint8_t>(n / perPack));
     card.X = Layout.LeftMargin;
     card.Y = Layout.StockY;
-    Table.Stock.Cards[slot] = card;
-  };
-  for (std::uint8_t deck = 0; deck < 2; ++deck) {
-    for (int id = 1; id <= 52; ++id) place(static_cast<CardId>(id), deck);
-    place(JokerId, deck);
-    place(JokerId, deck);
+    Table.Stock.Cards[static_cast<unsigned char>(dealString[n + 1]) - 32] = card;
   }
   Table.Stock.Count = MaxCards;
   for (TCardArea* area : {&Table.DiscardPile, &Table.OpponentHand, &Table.PlayerHand, &Table.PlayerMelds,
                           &Table.OpponentMelds, &Table.pickupMemory})
     area->Count = 0;
-  return dealString;
 }
 
 namespace {
@@ -58,34 +62,54 @@ void ResetTurnState(TTableState& t, bool pileFrozen) {
 }  // namespace
 
 void TGame::DealHand(bool atStartUp) {
+  BeginHand(atStartUp ? "Start" : "Deal", Host.NetworkGameActive());
+  LastDealString = Shuffle();
+  Report(TDealReport{LastDealString});
+  // The dealer's opponent gets the first cards: the other side, dealing from
+  // the same stock its own player first, gives both seats the same cards.
+  DealFromStock(Seat::Opponent, Host.NetworkGameActive());
+}
+
+void TGame::BeginHand(std::string_view sound, bool networkHand) {
   Host.SetBusy(true);
-  Host.PlaySound(atStartUp ? "Start" : "Deal");
+  Host.PlaySound(sound);
   if (Table.PlayerDrawsFirst)
     Host.ShowWhoseTurn("It's your turn to draw first.");
-  else if (Host.NetworkGameActive())
+  else if (networkHand)
     Host.ShowWhoseTurn("It's " + Host.PeerName() + "'s turn to draw first.");
   else
     Host.ShowWhoseTurn("It's the computer's turn to draw first.");
 
   Host.SetRulesHint("|Adjust the rules of Canasta to your local variant");
   ClearUndo();
-  ResetTurnState(Table, Host.ReadBool(RuleKey::InitialBlock, true));
+  // The freeze of the rules in force: in a network game both sides play the
+  // agreed rules, whatever either has stored.
+  ResetTurnState(Table, Rules.InitialBlock);
   SetStockExhausted(false);
+}
 
-  LastDealString = Shuffle();
-  Report(TDealReport{LastDealString});
+void TGame::DealFromStock(Seat first, bool networkHand) {
   ResetAnchors();
-  DealSeats();
+  DealSeats(first);
   TurnUpcard();
   SaveTurnSnapshot();
   Table.InitialMeldMinimum = InitialMeldFor(Table.PlayerScore);
-  StartFirstTurn();
+  StartFirstTurn(networkHand);
 }
 
-void TGame::DealSeats() {
+void TGame::DealSeats(Seat first) {
+  if (first == Seat::Opponent) {
+    DealOpponentHand();
+    DealPlayerHand();
+  } else {
+    DealPlayerHand();
+    DealOpponentHand();
+  }
+}
+
+void TGame::DealOpponentHand() {
   TTableState& t = Table;
-  int dealt = 0;
-  while (dealt < 15) {
+  while (t.OpponentHand.Count < 15) {
     TCard card = PopTop(t.Stock);
     if (IsRedThree(card)) {
       card.FaceUp = 1;
@@ -94,11 +118,14 @@ void TGame::DealSeats() {
       continue;
     }
     card.FaceUp = t.OpponentCardsShown ? 1 : 0;
-    card.X = Layout.LeftMargin + t.CardOverlap * dealt;
+    card.X = Layout.LeftMargin + t.CardOverlap * t.OpponentHand.Count;
     card.Y = 5;
     AddCard(t.OpponentHand, card);
-    ++dealt;
   }
+}
+
+void TGame::DealPlayerHand() {
+  TTableState& t = Table;
   while (t.PlayerHand.Count < 15) {
     TCard card = PopTop(t.Stock);
     card.FaceUp = 1;
@@ -120,10 +147,10 @@ void TGame::TurnUpcard() {
   }
 }
 
-void TGame::StartFirstTurn() {
+void TGame::StartFirstTurn(bool networkHand) {
   TTableState& t = Table;
   t.OpponentToMove = !t.PlayerDrawsFirst;
-  const bool computerStarts = t.OpponentToMove && !Host.NetworkGameActive();
+  const bool computerStarts = t.OpponentToMove && !networkHand;
   if (t.PlayerDrawsFirst) {
     ShowPhase(PhaseDraw);
     t.PendingPhase = PhaseOpponent;
@@ -135,7 +162,7 @@ void TGame::StartFirstTurn() {
   // computer turn run at once finds the finished deal.
   t.PlayerDrawsFirst = !t.PlayerDrawsFirst;
   t.LoadedHand = false;
-  t.NetworkHand = Host.NetworkGameActive();
+  t.NetworkHand = networkHand;
   t.DiscardSpread = true;
   Host.Repaint();
   Host.SetBusy(false);

@@ -9,6 +9,7 @@
 #include "engine/scoring_types.h"
 
 #include <string>
+#include <string_view>
 #include <utility>
 #include <vector>
 
@@ -71,6 +72,11 @@ class TGame : public TGameValues {
   static int InitialMeldFor(int score);
   void ChooseFirstDrawer();  // once at program start
   void DealHand(bool atStartUp);
+  // The hand of a network game dealt on the other side, rebuilt from its deal
+  // string: the same stock, this side's player dealt first, so that both sides
+  // hold the same cards in the same seats. Nothing is reported: the deal is the
+  // dealer's. A string that is not a whole deal is refused and changes nothing.
+  bool DealFromString(const std::string& dealString);
   void NewGame();
   // Fills the stock with a random permutation of the 108 cards; returns the deal string.
   std::string Shuffle();
@@ -152,9 +158,19 @@ class TGame : public TGameValues {
   // Reports one step of the player's move.
   void ReportMove(TMoveKind kind, const TCard& card = {}, int column = -1);
   void ShowCanastaTopCard(TCardArea& melds, int column, int kind);
-  void DealSeats();
+  // Before the cards of a new hand: notice, sound, undo and turn state.
+  void BeginHand(std::string_view sound, bool networkHand);
+  // Puts every card of the shuffle's order into the stock slot the deal string
+  // names, and empties the other areas.
+  void FillStock(const std::string& dealString);
+  // Deals the filled stock out, the upcard turned, and starts the hand's first turn.
+  void DealFromStock(Seat first, bool networkHand);
+  // Fifteen cards to each seat, `first` first; red threes are laid out at once.
+  void DealSeats(Seat first);
+  void DealOpponentHand();
+  void DealPlayerHand();
   void TurnUpcard();
-  void StartFirstTurn();
+  void StartFirstTurn(bool networkHand);
   bool HandHasEnded();
   // Ends a game: verdict, statistics, and the question of another game.
   // False when the player declined and the program is quitting.

@@ -78,11 +78,6 @@ constexpr int RuleDefault(const TRuleSwitch& s) { return RuleValue(TRuleSettings
 // The switch of a stored name (exactly as listed), or nullptr.
 const TRuleSwitch* FindRuleSwitch(std::string_view key);
 
-// Stored names the engine reads on its own.
-namespace RuleKey {
-constexpr std::string_view InitialBlock = RuleSwitches[5].Key;
-}  // namespace RuleKey
-
 // Reads every rule through the host, each with its default.
 TRuleSettings LoadRules(TableHost& host);
 // Writes every rule through the host (booleans as booleans, the two counts as 1 or 2).

@@ -2,6 +2,7 @@
 #include "engine/invariants.h"
 #include "engine/testing/recording_host.h"
 #include "engine/testing/recording_observer.h"
+#include "engine/testing/stacked_deck_host.h"
 #include "engine/testing/table_builder.h"
 
 #include <algorithm>
@@ -13,46 +14,7 @@
 using namespace tarvelo;
 
 namespace {
-// A host whose random source puts the named cards on top of the stock (the
-// first named is drawn first) and the others below them in the order the
-// shuffle generates them.
-class TStackedDeckHost : public TRecordingHost {
- public:
-  explicit TStackedDeckHost(const std::vector<std::string>& top) {
-    // Generation order of the shuffle: per pack, ids 1..52, then two jokers.
-    std::vector<std::pair<int, int>> order;  // (id, deck)
-    for (int deck = 0; deck < 2; ++deck) {
-      for (int id = 1; id <= 52; ++id) order.emplace_back(id, deck);
-      order.emplace_back(JokerId, deck);
-      order.emplace_back(JokerId, deck);
-    }
-    std::vector<int> fromTop(order.size(), -1);
-    std::array<int, JokerId + 1> named{};
-    for (size_t i = 0; i < top.size(); ++i) {
-      const TCard card = TTableBuilder::Card(top[i]);
-      const int copy = named[card.Id]++;
-      int seen = 0;
-      for (size_t n = 0; n < order.size(); ++n)
-        if (order[n].first == card.Id && seen++ == copy) fromTop[n] = static_cast<int>(i);
-    }
-    int next = static_cast<int>(top.size());
-    for (int& position : fromTop)
-      if (position < 0) position = next++;
-    for (int position : fromTop) slots_.push_back(MaxCards - 1 - position);
-  }
-  int RandomInt(int) override { return slots_[next_++ % slots_.size()]; }
-
- private:
-  std::vector<int> slots_;
-  size_t next_ = 0;
-};
-
-std::vector<std::string> Names(const char* text) {
-  std::vector<std::string> names;
-  std::istringstream in(text);
-  for (std::string w; in >> w;) names.push_back(w);
-  return names;
-}
+std::vector<std::string> Names(const char* text) { return TStackedDeckHost::Names(text); }
 
 constexpr const char* kFifteenNaturals = "4S 5S 6S 7S 8S 9S TS JS QS KS AS 4C 5C 6C 7C";
 constexpr const char* kFifteenMore = "8C 9C TC JC QC KC AC 4D 5D 6D 7D 8D 9D TD JD";
@@ -128,8 +90,9 @@ TEST(Deal, CardsComeOffTheStockInOrderToTheirPlaces) {
 TEST(Deal, BlackThreeCanBeTheUpcardAndRedThreeToTheOpponentIsLaidOut) {
   const std::string top = "3D " + std::string(kFifteenNaturals) + " " + kFifteenMore + " 3S";
   TStackedDeckHost host(Names(top.c_str()));
-  host.Settings["settings\\initial block"] = "0";
+  host.Settings["settings\\initial block"] = "1";  // stored, but not the rules in force
   TGame game(host);
+  game.Rules.InitialBlock = false;
   game.DealHand(false);
   const TTableState& t = game.Table;
   ASSERT_EQ(t.OpponentMelds.Count, 1);
@@ -138,7 +101,7 @@ TEST(Deal, BlackThreeCanBeTheUpcardAndRedThreeToTheOpponentIsLaidOut) {
   EXPECT_EQ(t.OpponentHand.Count, 15);
   ASSERT_EQ(t.DiscardPile.Count, 1);
   EXPECT_EQ(t.DiscardPile.Top().Id, BlackThreeSpades);
-  EXPECT_FALSE(t.PileFrozen);  // a natural upcard with "Initial Block" stored as false
+  EXPECT_FALSE(t.PileFrozen);  // a natural upcard with "Initial Block" off
   EXPECT_EQ(host.Sounds.front(), "Deal");
 }
 
