@@ -177,7 +177,8 @@ void TGame::NewGame() {
   Table.OpponentScore = 0;
   Report(TNewGameReport{});
   Table.GameInProgress = false;
-  DealHand(false);
+  // In a network game the dealer deals the new game's first hand, whichever side began it.
+  if (Host.LocalSideDeals()) DealHand(false);
 }
 
 }  // namespace tarvelo

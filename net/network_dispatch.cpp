@@ -162,8 +162,6 @@ void TNetworkGame::OnNewGame() {
 void TNetworkGame::DealWhenRulesAgree() {
   if (netRole_ != NetRoleInviting || !handshakeDone_ || !RulesAgree()) return;
   if (!dealPending_ && !(handsDealt_ > 0 && session_.Game().Table.Phase == PhaseHandOver)) return;
-  dealPending_ = newGameAgreed_ = false;
-  ++handsDealt_;
   session_.Guarded([this] { session_.MutableGame().DealHand(false); });
 }
 

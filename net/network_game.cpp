@@ -116,6 +116,14 @@ void TNetworkGame::Reported(const TGameReport& report) {
   // Moves in what is left of a game from before the match mean nothing to the peer.
   if (std::holds_alternative<TMoveReport>(report) && handsDealt_ == 0) return;
   if (const auto message = protocol::EncodeForPeer(report)) Send(message->Token, message->Payload);
+  if (std::holds_alternative<TNewGameReport>(report)) {
+    // Our new game: the next deal begins it, and the dealer owes one.
+    newGameAgreed_ = true;
+    dealPending_ = netRole_ == NetRoleInviting;
+  } else if (std::holds_alternative<TDealReport>(report)) {
+    dealPending_ = newGameAgreed_ = false;
+    ++handsDealt_;
+  }
   if (std::holds_alternative<TRulesReport>(report) && remoteRules_) ShowRuleDifferences();
 }
 

@@ -7,6 +7,7 @@ namespace tarvelo {
 bool TPeerSeat::NetworkGameActive() const { return network_.Active(); }
 std::string TPeerSeat::PeerName() const { return network_.RemoteName(); }
 void TPeerSeat::PostNetworkDispatch() { network_.PostDispatch(); }
-bool TPeerSeat::LocalSideDeals() const { return network_.NetRole() == NetRoleInviting; }
+// The dealer deals only by the rules both sides play by; until they agree the hand waits.
+bool TPeerSeat::LocalSideDeals() const { return network_.NetRole() == NetRoleInviting && network_.RulesAgree(); }
 
 }  // namespace tarvelo

@@ -59,12 +59,14 @@ TEST_F(EngineSettingsTest, StoredRulesSurviveARestart) {
   EXPECT_EQ(restarted.ReadValue("Settings\\Number of Cards", 0), 2);
 }
 
+// The stored rule, once read into the rules in force as the session does at start, freezes the deal's pile.
 TEST_F(EngineSettingsTest, TheDealFreezesThePileFromTheStoredInitialBlock) {
   for (const bool initialBlock : {true, false}) {
     ASSERT_TRUE(Store.WriteValue("Settings\\Initial Block", initialBlock));
     for (std::uint32_t seed = 1; seed <= 40; ++seed) {
       TStoreHost host(Store, seed);
       TGame game(host);
+      game.LoadRules();
       game.DealHand(false);
       // A wildcard or red three turned up under the upcard freezes the pile anyway.
       const bool upcardAlone = game.Table.DiscardPile.Count == 1;
