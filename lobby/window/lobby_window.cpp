@@ -244,7 +244,8 @@ void TfmLobbyGS::UpdateLobbyButtons() {
   const QListWidgetItem* selected = lbPlayers->currentItem();
   bnInvite->setEnabled(inLobby && selected && selected->isSelected() &&
                        selected->text() != FromLatin1(Lobby().Nickname));
-  bnCancel->setEnabled(state == Inviting);
+  // An accepted invitation waits for the inviter's confirmation: the user may give up waiting too.
+  bnCancel->setEnabled(state == Inviting || state == TLobbyState::Accepted);
   edNickname->setEnabled(notConnected);
   const bool privateField = notConnected && CheckedType() == PrivateRoomType;
   edPrivateRoom->setEnabled(privateField);

@@ -104,7 +104,7 @@ TEST(LobbyWindow, ButtonsFollowTheLobbyState) {
       {"in the lobby, another selected", InLobby, "Ann", 1, false, true, true, true, false, false,
        "Hide, stay avai&lable"},
       {"inviting", Inviting, "Ann", -1, false, false, false, false, true, false, "C&lose"},
-      {"accepted", Accepted, "Ann", -1, false, false, false, false, false, false, "C&lose"},
+      {"accepted", Accepted, "Ann", -1, false, false, false, false, true, false, "C&lose"},
       {"logging out", LoggingOut, "Ann", -1, false, false, false, false, false, false, "C&lose"},
       {"in a game", InGame, "Ann", -1, false, false, false, false, false, false, "C&lose"},
   };
