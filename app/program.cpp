@@ -89,8 +89,10 @@ void TProgram::WireInvitations(TLobbyWindowHooks& hooks) {
 void TProgram::AskInvitation() {
   if (!invitations_->ShowsQuestion()) return invitations_->Answer(false);
   QApplication::beep();
-  window_->raise();
-  window_->activateWindow();
+  // The program comes to the front as it stands: the lobby window stays over the table.
+  QWidget* front = lobby_->Window() ? static_cast<QWidget*>(lobby_->Window()) : window_.get();
+  front->raise();
+  front->activateWindow();
   const bool yes = session_.Question(invitations_->Asker() + " invites you to play a game. Do you want to play?");
   invitations_->Answer(yes);
 }
