@@ -170,6 +170,7 @@ struct AgainstARawPeer : NetworkGameOnTheLobby {
   std::unique_ptr<TSide> bob;
   std::unique_ptr<TRawPlayer> ann;
   const std::string room = "Tarvelo#Bob#Ann#";
+  int HandshakeLimit = TNetworkGame::HandshakeMilliseconds;
 
   void SetUp() override {
     NetworkGameOnTheLobby::SetUp();
@@ -181,6 +182,7 @@ struct AgainstARawPeer : NetworkGameOnTheLobby {
     ASSERT_TRUE(ann->Enter(room));
     bob->client.Server().GS_JoinRoom(room);
     ASSERT_TRUE(ann->WaitFor(irc::LobbyUserJoined)) << "Bob is in the game's room";
+    bob->network->SetHandshakeLimit(HandshakeLimit);
     bob->network->Start(NetRoleInvited, "Bob", "Ann", room);
     ASSERT_TRUE(WaitUntil([&] { return bob->session->NetworkGameActive(); }));
   }
@@ -247,6 +249,38 @@ TEST_F(AgainstARawPeer, WhatAPeerMayNotSendLeavesTheTableAsItWas) {
   ASSERT_GE(bob->boxes.Shown.size(), 2u);
   EXPECT_EQ(bob->boxes.Shown[0], "Ann wants to start a new game. Do you want to give up the game in progress?");
   EXPECT_EQ(bob->boxes.Shown[1].rfind("Connection with Ann has been terminated.\rThe game has been saved as\r", 0), 0u);
+}
+
+// A peer that never introduces itself: the game ends after the time limit, with a message.
+struct AgainstASilentPeer : AgainstARawPeer {
+  AgainstASilentPeer() { HandshakeLimit = 300; }
+};
+
+TEST_F(AgainstASilentPeer, TheGameEndsInTime) {
+  ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active(); }, 5000));
+  EXPECT_EQ(bob->boxes.Shown, std::vector<std::string>{"Ann did not answer. The network game has ended."});
+  EXPECT_NE(bob->session->Computer(), nullptr);
+}
+
+// A new game the player agrees to: the totals start again and the dealer's next deal replaces the hand.
+TEST_F(AgainstARawPeer, ANewGameAgreedToLetsTheNextDealReplaceTheHand) {
+  Say(*ann, "PLAYERID", {"Ann", "501"});
+  Say(*ann, "DEAL", {OrderedDeal()});
+  ASSERT_TRUE(WaitUntil([&] { return bob->session->Game().LastDealString == OrderedDeal(); }));
+  TTableState& table = bob->session->MutableGame().Table;
+  table.GameInProgress = true;
+  table.PlayerScore = 1200;
+  table.OpponentScore = 800;
+  Say(*ann, "NEWGAME");
+  std::string other = OrderedDeal();
+  std::swap(other[1], other[50]);
+  Say(*ann, "DEAL", {other});
+  ASSERT_TRUE(WaitUntil([&] { return bob->session->Game().LastDealString == other; }));
+  EXPECT_EQ(bob->boxes.Shown,
+            std::vector<std::string>{"Ann wants to start a new game. Do you want to give up the game in progress?"});
+  EXPECT_EQ(bob->Table().PlayerScore, 0);
+  EXPECT_EQ(bob->Table().OpponentScore, 0);
+  EXPECT_TRUE(bob->network->Active());
 }
 
 // Another name in the introduction would send our moves to someone else.
