@@ -60,6 +60,7 @@ struct TSide {
     client.SetRoute(network->Route());
     QObject::connect(network.get(), &TNetworkGame::sent, [this, &wire](const std::string& message) {
       wire.push_back(Nick + " " + message.substr(0, message.find(protocol::FieldSeparator)));
+      Sent.push_back(message);
     });
     QObject::connect(&client, &TLobbyClient::PrivateCommand,
                      [this](const std::string& s, const std::string& c) { invitations.HandlePrivateCommand(s, c); });
@@ -89,6 +90,7 @@ struct TSide {
   std::unique_ptr<TNetworkGame> network;
   std::vector<int> Statuses;
   std::vector<protocol::TRuleDifference> Differences;
+  std::vector<std::string> Sent;  // the bytes of each message sent
 };
 
 struct NetworkGameOnTheLobby : ::testing::Test {
@@ -121,6 +123,29 @@ TEST_F(NetworkGameOnTheLobby, TheHandshakeRunsInOrderAndBothTablesHoldTheSameDea
            bob.session->Game().LastDealString == ann.session->Game().LastDealString;
   }));
   EXPECT_EQ(wire, (std::vector<std::string>{"Ann PLAYERID", "Bob PLAYERID", "Bob RULES", "Ann RULES", "Ann DEAL"}));
+  EXPECT_EQ(ann.Sent.front(),
+            "PLAYERID\xFE"
+            "Ann\xFE"
+            "501\xFF");
+  EXPECT_EQ(bob.Sent.front(),
+            "PLAYERID\xFE"
+            "Bob\xFE"
+            "501\xFF");
+  EXPECT_EQ(bob.Sent[1],
+            "RULES\xFE"
+            "F\xFE"
+            "1\xFE"
+            "1\xFE"
+            "T\xFE"
+            "T\xFE"
+            "T\xFE"
+            "T\xFE"
+            "T\xFE"
+            "F\xFE"
+            "F\xFE"
+            "T\xFE"
+            "T\xFE"
+            "F\xFF");
   EXPECT_EQ(ann.network->NetRole(), NetRoleInviting);
   EXPECT_EQ(bob.network->NetRole(), NetRoleInvited);
   for (TSide* side : {&ann, &bob}) {
@@ -130,6 +155,31 @@ TEST_F(NetworkGameOnTheLobby, TheHandshakeRunsInOrderAndBothTablesHoldTheSameDea
     EXPECT_EQ(side->session->Computer(), nullptr) << "the peer holds the seat";
   }
   ExpectMirrored(ann.session->Game(), bob.session->Game());
+}
+
+// Hand after hand, each a new game the dealer begins and the other side
+// agrees to: every deal gives mirrored tables, red threes dealt and piles
+// frozen by their upcards among them.
+TEST_F(NetworkGameOnTheLobby, EveryDealOfManyNewGamesGivesMirroredTables) {
+  TSide ann("Ann", 7, wire), bob("Bob", 8, wire);
+  Agree(ann, bob);
+  int redThrees = 0, frozenUpcards = 0;
+  for (int hand = 0; hand < 30; ++hand) {
+    if (hand > 0) ann.session->NewGame();
+    ASSERT_TRUE(WaitUntil([&] {
+      return std::count(wire.begin(), wire.end(), "Ann DEAL") == hand + 1 &&
+             bob.session->Game().LastDealString == ann.session->Game().LastDealString;
+    })) << "hand "
+        << hand;
+    SCOPED_TRACE("hand " + std::to_string(hand));
+    ExpectMirrored(ann.session->Game(), bob.session->Game());
+    const TTableState& t = ann.Table();
+    redThrees += t.PlayerMelds.Count + t.OpponentMelds.Count > 0;
+    frozenUpcards += t.DiscardPile.Count > 1;
+  }
+  EXPECT_GT(redThrees, 0);
+  EXPECT_GT(frozenUpcards, 0);
+  EXPECT_TRUE(bob.boxes.Shown.empty()) << "no game was under way: nobody was asked";
 }
 
 // A rule that differs is shown on both sides, with the values swapped, and
