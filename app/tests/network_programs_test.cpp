@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QMessageBox>
 #include <QPushButton>
+#include <QTimer>
 #include <QTreeWidget>
 
 #include <gtest/gtest.h>
@@ -90,6 +91,27 @@ TEST_F(NetworkPrograms, AnAgreedMatchDealsTheSameHandOnBothTables) {
     EXPECT_FALSE(program->RuleDifferences()->isVisible()) << "the rules agree";
   }
   EXPECT_EQ(boxes.size(), 1u) << "only the invitation was asked";
+}
+
+// Bob's lobby window is open when the match is agreed: the question comes
+// over it, and Ann's introduction, which may arrive before the window has
+// closed, still reaches the network game.
+TEST_F(NetworkPrograms, TheMatchStartsWhileTheInvitedSidesLobbyWindowIsOpen) {
+  KeepOpen = [this](QWidget* modal) { return modal == bob->Lobby().Window(); };
+  LogIn(*ann, "Ann");
+  LogIn(*bob, "Bob");
+  ASSERT_TRUE(
+      WaitUntil([&] { return ann->LobbyClient().Players().size() == 2 && bob->LobbyClient().Players().size() == 2; }));
+  // The lobby window runs its own loop until it closes: the invitation comes from within it.
+  bool invitedWhileOpen = false;
+  QTimer::singleShot(0, [&] { bob->Lobby().OpenLobby(&bob->Window(), false); });
+  QTimer::singleShot(100, [&] {
+    invitedWhileOpen = bob->Lobby().Window() != nullptr;
+    ann->Invitations().Invite("Bob");
+  });
+  ASSERT_TRUE(WaitUntil([&] { return Dealt() && !bob->Lobby().Window(); }));
+  EXPECT_TRUE(invitedWhileOpen);
+  ExpectMirrored(ann->Session().Game(), bob->Session().Game());
 }
 
 // One rule differs: both windows show it, Bob takes Ann's rules, and the hand is dealt.

@@ -24,7 +24,7 @@ struct Programs : ::testing::Test {
     // Modal windows are noted and closed as they open, unless OnModal answered them.
     QObject::connect(&closer, &QTimer::timeout, [this] {
       QWidget* modal = QApplication::activeModalWidget();
-      if (!modal) return;
+      if (!modal || (KeepOpen && KeepOpen(modal))) return;
       if (OnModal) OnModal(modal);
       if (!modal->isVisible()) return;  // OnModal answered it
       if (auto* dialog = qobject_cast<QDialog*>(modal)) dialog->reject();
@@ -33,6 +33,7 @@ struct Programs : ::testing::Test {
   }
   QTimer closer;
   std::function<void(QWidget*)> OnModal;
+  std::function<bool(QWidget*)> KeepOpen;  // a modal window the test leaves open
   std::unique_ptr<TProgram> program_;
 
   // The store of one user: the settings file, no machine-wide file, the data folder.
