@@ -177,6 +177,9 @@ void TLobbyClient::HandleEvent(int code, const std::string& text) {
     case LobbyPrivateCommand:
       if (route_.PrivateCommand && route_.PrivateCommand(read.First, read.Rest)) return;
       return emit PrivateCommand(read.First, read.Rest);
+    case LobbyNoSuchUser:
+      if (route_.NoSuchUser) route_.NoSuchUser(read.Line);
+      return;
     case LobbyCommandDamaged:
       qWarning("A game command from %s arrived damaged and was dropped.", read.Line.c_str());
       return emit CommandDamaged(read.Line);

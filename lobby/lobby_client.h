@@ -22,6 +22,7 @@ struct TLobbyRoute {
   std::function<bool(const std::string& sender, const std::string& text)> PrivateCommand;
   std::function<bool(const std::string& nick, const std::string& room)> UserLeft;
   std::function<bool()> ConnectionLost;
+  std::function<bool(const std::string& nick)> NoSuchUser;  // a private command found nobody
 };
 
 // A running match of the "Now Playing" list: the room "Tarvelo#First#Second#".

@@ -38,6 +38,7 @@ TLobbyRoute TNetworkGame::Route() {
   };
   route.UserLeft = [this](const std::string& nick, const std::string& room) { return OnUserLeft(nick, room); };
   route.ConnectionLost = [this] { return OnConnectionLost(); };
+  route.NoSuchUser = [this](const std::string& nick) { return OnNoSuchUser(nick); };
   return route;
 }
 
@@ -90,6 +91,15 @@ void TNetworkGame::End() {
   session_.SeatComputer();
   const TTableState& table = session_.Game().Table;
   if (table.OpponentToMove && table.Phase != PhaseHandOver) session_.PlayComputerTurn();
+  // A hand that ended while this side waited for the peer's deal: the local side deals now.
+  if (table.Phase == PhaseHandOver && handsDealt_ > 0) {
+    const int epoch = epoch_;
+    session_.Post([this, epoch] {
+      const TTableState& t = session_.Game().Table;
+      if (epoch == epoch_ && t.Phase == PhaseHandOver && t.PlayerScore < 5000 && t.OpponentScore < 5000)
+        session_.Guarded([this] { session_.MutableGame().DealHand(false); });
+    });
+  }
   emit ended();
 }
 
@@ -154,6 +164,16 @@ bool TNetworkGame::OnPrivateCommand(const std::string& sender, const std::string
 // leave the lobby's room, and anyone else comes and goes as they like.
 bool TNetworkGame::OnUserLeft(const std::string& nick, const std::string& room) {
   if (!Active() || !invitation::SameNick(nick, remoteName_) || room != gameRoom_) return false;
+  const int epoch = epoch_;
+  session_.Post([this, epoch] {
+    if (epoch == epoch_) Park();
+  });
+  return true;
+}
+
+// Our message found no peer on the lobby: it has gone, whether or not it had reached the game's room.
+bool TNetworkGame::OnNoSuchUser(const std::string& nick) {
+  if (!Active() || !invitation::SameNick(nick, remoteName_)) return false;
   const int epoch = epoch_;
   session_.Post([this, epoch] {
     if (epoch == epoch_) Park();

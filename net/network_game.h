@@ -111,6 +111,7 @@ class TNetworkGame : public QObject, private TGameObserver {
   bool OnPrivateCommand(const std::string& sender, const std::string& text);
   bool OnUserLeft(const std::string& nick, const std::string& room);
   bool OnConnectionLost();
+  bool OnNoSuchUser(const std::string& nick);
   // The peer is gone: the game is saved and ends.
   void Park();
   void OnHandshakeTimeout();

@@ -31,6 +31,7 @@ enum TLobbyEventCode : int {
   LobbyNickTaken = 4060,  // registered by someone else
   LobbyNickInvalid = 4061,
   LobbyNickInUse = 4064,
+  LobbyNoSuchUser = 4101,  // "nick\r": a private command found nobody of that name
   LobbyRoomFull = 4071,    // "room\r": a room of two that already holds two
   LobbyNoSuchRoom = 4072,  // "room\r"
   LobbyNotRegistered = 4150,

@@ -369,6 +369,10 @@ void TLobbySession::HandleNumeric(int numeric, const TIrcMessage& message) {
     case 479:
       HandleJoinRefused(numeric, message);
       break;
+    case 401:
+      // A private command to someone no longer on the lobby: the peer of a game may have gone.
+      Emit(LobbyNoSuchUser, UnescapeIrcName(message.Param(1)) + "\r");
+      break;
     case 404:
       Emit(LobbyChatRefused);
       break;

@@ -333,12 +333,35 @@ TEST_F(AgainstARawPeer, ANewGameAgreedToLetsTheNextDealReplaceTheHand) {
   EXPECT_TRUE(bob->network->Active());
 }
 
+// The peer goes while this side waits for its next deal: the computer's side deals.
+TEST_F(AgainstARawPeer, ThePeerGoneBetweenHandsLeavesTheDealToThisSide) {
+  Say(*ann, "PLAYERID", {"Ann", "501"});
+  Say(*ann, "DEAL", {OrderedDeal()});
+  ASSERT_TRUE(WaitUntil([&] { return bob->session->Game().LastDealString == OrderedDeal(); }));
+  bob->session->MutableGame().Table.Phase = PhaseHandOver;
+  ann->Server.GS_Disconnect();
+  ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active() && bob->Table().Phase != PhaseHandOver; }));
+  EXPECT_NE(bob->session->Game().LastDealString, OrderedDeal());
+  EXPECT_GE(bob->Table().PlayerHand.Count + bob->Table().PlayerMelds.Count, 15) << "a whole hand was dealt";
+}
+
 // Another name in the introduction would send our moves to someone else.
 TEST_F(AgainstARawPeer, AnIntroductionUnderAnotherNameEndsTheGame) {
   Say(*ann, "PLAYERID", {"Cy", "501"});
   ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active(); }));
   EXPECT_EQ(bob->network->RemoteName(), "Ann");
   EXPECT_EQ(std::count(wire.begin(), wire.end(), "Bob PLAYERID"), 0);
+}
+
+// The inviting side introduces itself to a nickname nobody holds any more: the peer is gone.
+TEST_F(NetworkGameOnTheLobby, APeerThatLeftTheLobbyEndsTheGameAtOnce) {
+  TSide ann("Ann", 9, wire);
+  ASSERT_TRUE(ann.LogIn(network.Port()));
+  ann.network->Start(NetRoleInviting, "Ann", "Zed", "Tarvelo#Zed#Ann#");
+  ASSERT_TRUE(WaitUntil([&] { return !ann.network->Active(); }, 5000));
+  EXPECT_EQ(ann.boxes.Shown,
+            std::vector<std::string>{"Connection with Zed has been terminated.\rThe game has been saved as\r" +
+                                     ann.dataFolder.filePath("Ann_Zed.tvl").toStdString()});
 }
 
 // The peer's link ends: the game is parked with the message, the computer takes the seat.
