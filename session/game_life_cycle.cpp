@@ -47,10 +47,13 @@ bool TGameLifeCycle::MaySave(bool silent) {
 
 QString TGameLifeCycle::Save(bool silent, const QString& presetPath) {
   if (!MaySave(silent)) return {};
-  MakeDataFolder();
   const QString path = presetPath.isEmpty() ? AutoSavePath() : presetPath;
   if (path.isEmpty()) return {};
-  const TGame& game = session_.Game();
+  return Write(session_.Game(), path);
+}
+
+QString TGameLifeCycle::Write(const TGame& game, const QString& path) {
+  MakeDataFolder();
   const QString error = WriteSavedGameFile(path, game.Table, game.Layout.SizeIndex,
                                            [this] { return MaskSeed(TickCount(), session_.RandomReal()); });
   if (!error.isEmpty()) {
@@ -119,7 +122,14 @@ void TGameLifeCycle::DeleteAutoSave() {
 
 QString TGameLifeCycle::ParkNetworkGame(const std::string& localName, const std::string& remoteName) {
   const QString name = PlayerFileName(QString::fromStdString(localName + "_" + remoteName));
-  return Save(true, QDir(dataFolder_).filePath(name));
+  const QString path = QDir(dataFolder_).filePath(name);
+  if (session_.MeldsValid()) return Save(true, path);
+  // Melds half laid are no table to come back to: the game is kept as this turn
+  // stood before them, rather than lost.
+  TGame turnStart(session_);
+  static_cast<TGameValues&>(turnStart) = session_.Game();
+  turnStart.RestoreTurnSnapshot();
+  return Write(turnStart, path);
 }
 
 }  // namespace tarvelo

@@ -52,7 +52,8 @@ class TGameLifeCycle : public QObject {
   // At exit: the game in progress is kept for the next start, or the old file goes.
   void AutoSaveAtExit();
   void DeleteAutoSave();
-  // A network game whose connection was lost, saved as local_remote.tvl: the path, or empty.
+  // A network game whose connection was lost, saved as local_remote.tvl: the
+  // path, or empty. With melds that could not be saved, the table as the turn began.
   QString ParkNetworkGame(const std::string& localName, const std::string& remoteName);
 
  signals:
@@ -62,6 +63,9 @@ class TGameLifeCycle : public QObject {
   void loadedDuringNetworkGame();
 
  private:
+  // Writes the game's table to `path`; the path, or empty (and failed) when it could not be written.
+  QString Write(const TGame& game, const QString& path);
+
   TSession& session_;
   QString dataFolder_;
 };

@@ -93,6 +93,19 @@ TEST_F(NetworkPrograms, AnAgreedMatchDealsTheSameHandOnBothTables) {
   EXPECT_EQ(boxes.size(), 1u) << "only the invitation was asked";
 }
 
+// A game against the computer in progress is kept before the match replaces it.
+TEST_F(NetworkPrograms, AGameAgainstTheComputerIsKeptBeforeTheMatch) {
+  bob->Session().MutableGame().Table.GameInProgress = true;
+  const auto hand = CardsOf(bob->Session().Game().Table.PlayerHand);
+  AgreeAndDeal();
+  const QString kept = QDir(bob->LifeCycle().DataFolder()).filePath("Player_Computer.tvl");
+  const TLoadOutcome read = ReadSavedGameFile(kept, TTableState{});
+  ASSERT_TRUE(read.Loaded) << read.Message.toStdString();
+  EXPECT_EQ(CardsOf(read.Game.Table.PlayerHand), hand);
+  EXPECT_FALSE(QFileInfo::exists(QDir(ann->LifeCycle().DataFolder()).filePath("Player_Computer.tvl")))
+      << "Ann had no game under way";
+}
+
 // Bob's lobby window is open when the match is agreed: the question comes
 // over it, and Ann's introduction, which may arrive before the window has
 // closed, still reaches the network game.

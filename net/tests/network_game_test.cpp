@@ -345,6 +345,19 @@ TEST_F(AgainstARawPeer, ThePeerGoneBetweenHandsLeavesTheDealToThisSide) {
   EXPECT_GE(bob->Table().PlayerHand.Count + bob->Table().PlayerMelds.Count, 15) << "a whole hand was dealt";
 }
 
+// A message kept for a game that ends before the table is idle is dropped with it.
+TEST_F(AgainstARawPeer, AMessageOfAnEndedGameIsDropped) {
+  Say(*ann, "PLAYERID", {"Ann", "501"});
+  ASSERT_TRUE(WaitUntil([&] { return bob->network->HandshakeDone(); }));
+  const std::string before = bob->session->Game().LastDealString;
+  ASSERT_TRUE(bob->network->Route().PrivateCommand("Ann", protocol::Framed({"DEAL", OrderedDeal()})));
+  bob->network->End();
+  Settle();
+  EXPECT_EQ(bob->session->Game().LastDealString, before);
+  EXPECT_FALSE(bob->network->Route().PrivateCommand("Ann", protocol::Framed({"DEAL", OrderedDeal()})))
+      << "with no game the lobby hears it";
+}
+
 // Another name in the introduction would send our moves to someone else.
 TEST_F(AgainstARawPeer, AnIntroductionUnderAnotherNameEndsTheGame) {
   Say(*ann, "PLAYERID", {"Cy", "501"});

@@ -181,6 +181,25 @@ TEST_F(LifeCycle, AParkedNetworkGameIsSavedUnderBothNames) {
   EXPECT_EQ(loaded.Game.Table.PlayerScore, 1230);
 }
 
+// The connection is lost while the player's melds are half laid: the game is
+// parked as the turn stood before them, not lost.
+TEST_F(LifeCycle, AParkedGameWithMeldsHalfLaidKeepsTheTurnsStart) {
+  TRun run = Run();
+  TGame& game = run.Session->MutableGame();
+  LayGame(game);
+  const TTableState turnStart = game.Table;
+  game.MeldNaturals(2, 1);  // one card alone: no meld yet
+  ASSERT_FALSE(run.Session->MeldsValid());
+  const QString path = run.Files->ParkNetworkGame("Anna", "Bob");
+  ASSERT_EQ(path, data.filePath("Anna_Bob.tvl"));
+  const TLoadOutcome loaded = ReadSavedGameFile(path, TTableState{});
+  ASSERT_TRUE(loaded.Loaded) << loaded.Message.toStdString();
+  EXPECT_EQ(loaded.Game.Table.PlayerHand.Count, turnStart.PlayerHand.Count);
+  EXPECT_EQ(loaded.Game.Table.PlayerMelds.Count, turnStart.PlayerMelds.Count);
+  EXPECT_EQ(loaded.Game.Table.PlayerScore, 1230);
+  EXPECT_EQ(game.Table.PlayerMelds.Count, turnStart.PlayerMelds.Count + 1) << "the table itself stays as it is";
+}
+
 TEST_F(LifeCycle, TheFirstSaveMakesTheDataFolderAndAFinishedGameRemovesTheAutoSave) {
   const QString folder = data.filePath("first run/Tarvelo");
   TRun run = Run(folder);
