@@ -202,11 +202,15 @@ void TNetworkGame::Park() {
   session_.Information(text);
 }
 
+// The timer may fire inside a pause or an animation of the table: the game ends once the engine is idle.
 void TNetworkGame::OnHandshakeTimeout() {
-  if (!Active() || handshakeDone_) return;
-  const std::string remote = remoteName_;
-  End();
-  session_.Information(Replaced("%s did not answer. The network game has ended.", remote));
+  const int epoch = epoch_;
+  session_.Post([this, epoch] {
+    if (epoch != epoch_ || !Active() || handshakeDone_) return;
+    const std::string remote = remoteName_;
+    End();
+    session_.Information(Replaced("%s did not answer. The network game has ended.", remote));
+  });
 }
 
 }  // namespace tarvelo
