@@ -47,9 +47,7 @@ std::string Printable(const std::string& message) {
 void TNetworkGame::PostDispatch() {
   if (!Active() || dispatchPosted_ || !buffer_.HasMessage()) return;
   dispatchPosted_ = true;
-  const int epoch = epoch_;
-  session_.Post([this, epoch] {
-    if (epoch != epoch_) return;
+  PostForThisGame([this] {
     dispatchPosted_ = false;
     DispatchNext();
     PostDispatch();

@@ -54,9 +54,13 @@ void TNetworkGame::Start(int netRole, const std::string& localName, const std::s
   handsDealt_ = 0;
   remoteRules_.reset();
   buffer_ = protocol::TReceiveBuffer();
-  const int epoch = epoch_;
-  session_.Post([this, epoch] {
-    if (epoch == epoch_) TakeSeat();
+  PostForThisGame([this] { TakeSeat(); });
+}
+
+// Everything for the engine runs once it is idle, and only while the game it was meant for still runs.
+void TNetworkGame::PostForThisGame(std::function<void()> event) {
+  session_.Post([this, epoch = epoch_, event = std::move(event)] {
+    if (epoch == epoch_) event();
   });
 }
 
@@ -93,10 +97,9 @@ void TNetworkGame::End() {
   if (table.OpponentToMove && table.Phase != PhaseHandOver) session_.PlayComputerTurn();
   // A hand that ended while this side waited for the peer's deal: the local side deals now.
   if (table.Phase == PhaseHandOver && handsDealt_ > 0) {
-    const int epoch = epoch_;
-    session_.Post([this, epoch] {
+    PostForThisGame([this] {
       const TTableState& t = session_.Game().Table;
-      if (epoch == epoch_ && t.Phase == PhaseHandOver && t.PlayerScore < 5000 && t.OpponentScore < 5000)
+      if (t.Phase == PhaseHandOver && t.PlayerScore < 5000 && t.OpponentScore < 5000)
         session_.Guarded([this] { session_.MutableGame().DealHand(false); });
     });
   }
@@ -164,29 +167,20 @@ bool TNetworkGame::OnPrivateCommand(const std::string& sender, const std::string
 // leave the lobby's room, and anyone else comes and goes as they like.
 bool TNetworkGame::OnUserLeft(const std::string& nick, const std::string& room) {
   if (!Active() || !invitation::SameNick(nick, remoteName_) || room != gameRoom_) return false;
-  const int epoch = epoch_;
-  session_.Post([this, epoch] {
-    if (epoch == epoch_) Park();
-  });
+  PostForThisGame([this] { Park(); });
   return true;
 }
 
 // Our message found no peer on the lobby: it has gone, whether or not it had reached the game's room.
 bool TNetworkGame::OnNoSuchUser(const std::string& nick) {
   if (!Active() || !invitation::SameNick(nick, remoteName_)) return false;
-  const int epoch = epoch_;
-  session_.Post([this, epoch] {
-    if (epoch == epoch_) Park();
-  });
+  PostForThisGame([this] { Park(); });
   return true;
 }
 
 bool TNetworkGame::OnConnectionLost() {
   if (!Active()) return false;
-  const int epoch = epoch_;
-  session_.Post([this, epoch] {
-    if (epoch == epoch_) Park();
-  });
+  PostForThisGame([this] { Park(); });
   return false;  // the lobby's own listeners hear of it too
 }
 
@@ -204,9 +198,8 @@ void TNetworkGame::Park() {
 
 // The timer may fire inside a pause or an animation of the table: the game ends once the engine is idle.
 void TNetworkGame::OnHandshakeTimeout() {
-  const int epoch = epoch_;
-  session_.Post([this, epoch] {
-    if (epoch != epoch_ || !Active() || handshakeDone_) return;
+  PostForThisGame([this] {
+    if (!Active() || handshakeDone_) return;
     const std::string remote = remoteName_;
     End();
     session_.Information(Replaced("%s did not answer. The network game has ended.", remote));

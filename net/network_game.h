@@ -106,6 +106,8 @@ class TNetworkGame : public QObject, private TGameObserver {
   void SetNetStatus(int status);
   // The posted half of Start.
   void TakeSeat();
+  // Runs `event` once the engine is idle, unless this game has ended meanwhile.
+  void PostForThisGame(std::function<void()> event);
 
   // What the lobby tells, by the network game's state.
   bool OnPrivateCommand(const std::string& sender, const std::string& text);

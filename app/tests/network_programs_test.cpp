@@ -3,12 +3,13 @@
 #include "app/program.h"
 #include "app/tests/program_fixture.h"
 #include "lobby/testing/irc_network.h"
+#include "lobby/testing/lobby_fixture.h"
+#include "lobby/testing/wait_until.h"
 #include "net/testing/mirrored_tables.h"
 #include "store/saved_game_file.h"
 #include "ui/status_bar.h"
 
 #include <QAction>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -22,13 +23,6 @@ using namespace tarvelo;
 
 namespace {
 
-bool WaitUntil(const std::function<bool()>& done, int ms = 15000) {
-  QDeadlineTimer deadline(ms);
-  while (!done() && !deadline.hasExpired())
-    QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-  return done();
-}
-
 struct NetworkPrograms : Programs {
   TIrcNetwork network;
   QTemporaryDir homeAnn, homeBob;
@@ -36,11 +30,7 @@ struct NetworkPrograms : Programs {
   std::vector<QString> boxes;  // the texts of the message boxes, as shown
 
   void SetUp() override {
-    if (!TIrcNetwork::Installed()) {
-      if (qEnvironmentVariableIsSet("CI")) FAIL() << "inspircd or atheme-services is not installed";
-      GTEST_SKIP() << "inspircd or atheme-services is not installed (scripts/setup.sh installs them)";
-    }
-    ASSERT_TRUE(network.Start()) << network.Error().toStdString();
+    TARVELO_START_LOBBY(network);
     // The invited user says Yes; every other box is noted and closed.
     OnModal = [this](QWidget* modal) {
       auto* box = qobject_cast<QMessageBox*>(modal);

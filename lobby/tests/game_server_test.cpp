@@ -3,6 +3,7 @@
 #include "lobby/irc/lobby_events.h"
 #include "lobby/lobby.h"
 #include "lobby/testing/irc_network.h"
+#include "lobby/testing/lobby_fixture.h"
 #include "lobby/testing/raw_player.h"
 
 #include <QElapsedTimer>
@@ -28,12 +29,7 @@ struct GameServer : ::testing::Test {
 
   void SetUp() override {
     LobbyTestApp();
-    if (!TIrcNetwork::Installed()) {
-      // CI installs the servers; there a missing one is a fault, not a reason to skip.
-      if (qEnvironmentVariableIsSet("CI")) FAIL() << "inspircd or atheme-services is not installed";
-      GTEST_SKIP() << "inspircd or atheme-services is not installed (scripts/setup.sh installs them)";
-    }
-    ASSERT_TRUE(network.Start()) << network.Error().toStdString();
+    TARVELO_START_LOBBY(network);
   }
 
   std::unique_ptr<TRawPlayer> LoggedIn(const std::string& nick, quint16 port = 0) {

@@ -3,9 +3,9 @@
 #include "lobby/invitations.h"
 #include "lobby/irc/lobby_events.h"
 #include "lobby/testing/irc_network.h"
+#include "lobby/testing/lobby_fixture.h"
 #include "lobby/testing/raw_player.h"
-
-#include <QDeadlineTimer>
+#include "lobby/testing/wait_until.h"
 
 #include <functional>
 #include <gtest/gtest.h>
@@ -46,14 +46,6 @@ struct THeard {
   }
   bool Has(const std::string& line) const { return std::find(Lines.begin(), Lines.end(), line) != Lines.end(); }
 };
-
-bool WaitUntil(const std::function<bool()>& done, int ms = 10000) {
-  QDeadlineTimer deadline(ms);
-  while (!done() && !deadline.hasExpired()) {
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-  }
-  return done();
-}
 
 // A client in the lobby's main room, as far as its own state goes; no link is open.
 struct TClientInLobby {
@@ -224,11 +216,7 @@ struct LobbyClientOnTheNetwork : ::testing::Test {
 
   void SetUp() override {
     LobbyTestApp();
-    if (!TIrcNetwork::Installed()) {
-      if (qEnvironmentVariableIsSet("CI")) FAIL() << "inspircd or atheme-services is not installed";
-      GTEST_SKIP() << "inspircd or atheme-services is not installed (scripts/setup.sh installs them)";
-    }
-    ASSERT_TRUE(network.Start()) << network.Error().toStdString();
+    TARVELO_START_LOBBY(network);
   }
 
   // A client that logs in; LogIn itself returns before the link is made.

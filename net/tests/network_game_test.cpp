@@ -6,14 +6,15 @@
 #include "engine/silent_display.h"
 #include "lobby/invitations.h"
 #include "lobby/testing/irc_network.h"
+#include "lobby/testing/lobby_fixture.h"
 #include "lobby/testing/raw_player.h"
+#include "lobby/testing/wait_until.h"
 #include "net/protocol/framing.h"
 #include "net/testing/mirrored_tables.h"
 #include "session/session.h"
 #include "store/setting_keys.h"
 
 #include <QCoreApplication>
-#include <QDeadlineTimer>
 #include <QTemporaryDir>
 
 #include <functional>
@@ -25,13 +26,6 @@
 using namespace tarvelo;
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, int ms = 10000) {
-  QDeadlineTimer deadline(ms);
-  while (!done() && !deadline.hasExpired())
-    QCoreApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 20);
-  return done();
-}
 
 // A display that writes down the boxes and answers questions as told.
 struct TBoxes : TSilentDisplay {
@@ -99,11 +93,7 @@ struct NetworkGameOnTheLobby : ::testing::Test {
 
   void SetUp() override {
     LobbyTestApp();
-    if (!TIrcNetwork::Installed()) {
-      if (qEnvironmentVariableIsSet("CI")) FAIL() << "inspircd or atheme-services is not installed";
-      GTEST_SKIP() << "inspircd or atheme-services is not installed (scripts/setup.sh installs them)";
-    }
-    ASSERT_TRUE(network.Start()) << network.Error().toStdString();
+    TARVELO_START_LOBBY(network);
   }
   // Ann invites Bob and Bob says Yes; both have shaken hands.
   void Agree(TSide& ann, TSide& bob) {

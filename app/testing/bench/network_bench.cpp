@@ -9,10 +9,10 @@
 #include "app/program.h"
 #include "lobby/testing/bench/bench_stats.h"
 #include "lobby/testing/irc_network.h"
+#include "lobby/testing/wait_until.h"
 #include "sound/testing/fake_audio.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QElapsedTimer>
 #include <QMessageBox>
 #include <QPushButton>
@@ -29,13 +29,6 @@
 using namespace tarvelo;
 
 namespace {
-
-bool WaitUntil(const std::function<bool()>& done, int ms = 20000) {
-  QDeadlineTimer deadline(ms);
-  while (!done() && !deadline.hasExpired())
-    QApplication::processEvents(QEventLoop::AllEvents | QEventLoop::WaitForMoreEvents, 1);
-  return done();
-}
 
 struct TPlayer {
   explicit TPlayer(const std::string& nick) : Nick(nick) {

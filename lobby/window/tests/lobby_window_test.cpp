@@ -3,10 +3,11 @@
 #include "lobby/irc/lobby_events.h"
 #include "lobby/lobby_client.h"
 #include "lobby/testing/irc_network.h"
+#include "lobby/testing/lobby_fixture.h"
+#include "lobby/testing/wait_until.h"
 #include "lobby/window/lobby_controller.h"
 
 #include <QApplication>
-#include <QDeadlineTimer>
 #include <QDir>
 #include <QLineEdit>
 #include <QListWidget>
@@ -65,11 +66,6 @@ struct TPlayer {
     for (int i = 0; i < window->lbPlayers->count(); ++i) names << window->lbPlayers->item(i)->text();
     names.sort();
     return names;
-  }
-  bool WaitUntil(const std::function<bool()>& done, int ms = 10000) {
-    QDeadlineTimer deadline(ms);
-    while (!done() && !deadline.hasExpired()) QApplication::processEvents(QEventLoop::AllEvents, 20);
-    return done();
   }
 };
 
@@ -291,12 +287,8 @@ TEST(LobbyWindow, NoServerAddressMeansNoConnection) {
 }
 
 TEST(LobbyWindow, TwoPlayersLogInAndSeeEachOther) {
-  if (!TIrcNetwork::Installed()) {
-    if (qEnvironmentVariableIsSet("CI")) FAIL() << "inspircd or atheme-services is not installed";
-    GTEST_SKIP() << "inspircd or atheme-services is not installed";
-  }
   TIrcNetwork network;
-  ASSERT_TRUE(network.Start()) << network.Error().toStdString();
+  TARVELO_START_LOBBY(network);
   TPlayer ann("Ann"), bob("Bob");
   for (TPlayer* player : {&ann, &bob}) {
     player->store.WriteValue("Network\\Server", QString("127.0.0.1"));
@@ -304,21 +296,20 @@ TEST(LobbyWindow, TwoPlayersLogInAndSeeEachOther) {
     player->window->show();
     player->window->Open(false);
     player->window->bnLogin->click();
-    ASSERT_TRUE(player->WaitUntil([player] { return player->State() == InLobby; }))
-        << player->Chat().join("|").toStdString();
+    ASSERT_TRUE(WaitUntil([player] { return player->State() == InLobby; })) << player->Chat().join("|").toStdString();
   }
   for (TPlayer* player : {&ann, &bob}) {
-    EXPECT_TRUE(player->WaitUntil([player] {
+    EXPECT_TRUE(WaitUntil([player] {
       return player->Players() == QStringList({"Ann", "Bob"});
     })) << player->Players().join(",").toStdString();
-    EXPECT_TRUE(player->WaitUntil([player] { return player->Chat().contains("=== End of Message of the Day ==="); }));
+    EXPECT_TRUE(WaitUntil([player] { return player->Chat().contains("=== End of Message of the Day ==="); }));
     EXPECT_TRUE(player->Chat().contains("Connected with the Tarvelo game lobby."));
     EXPECT_EQ(player->store.ReadSetting("Network\\Username", QString("-")).toString().toStdString(),
               player == &ann ? "Ann" : "Bob");
   }
   ann.window->edInput->setText("Hello Bob, a game?");
   ann.window->bnSend->click();
-  EXPECT_TRUE(bob.WaitUntil([&] { return bob.Chat().contains("Ann: Hello Bob, a game?"); }));
+  EXPECT_TRUE(WaitUntil([&] { return bob.Chat().contains("Ann: Hello Bob, a game?"); }));
   bob.window->lbPlayers->setCurrentRow(0);
   bob.window->UpdateLobbyButtons();
   EXPECT_TRUE(bob.window->bnInvite->isEnabled());
@@ -327,8 +318,8 @@ TEST(LobbyWindow, TwoPlayersLogInAndSeeEachOther) {
     bob.window->grab().save(QDir(shots).filePath("lobby-two-players.png"));
   }
   ann.window->bnLogout->click();
-  EXPECT_TRUE(ann.WaitUntil([&] { return ann.State() == NotConnected; }));
-  EXPECT_TRUE(bob.WaitUntil([&] { return bob.Players() == QStringList({"Bob"}); }));
+  EXPECT_TRUE(WaitUntil([&] { return ann.State() == NotConnected; }));
+  EXPECT_TRUE(WaitUntil([&] { return bob.Players() == QStringList({"Bob"}); }));
 }
 
 }  // namespace
