@@ -245,7 +245,8 @@ class TComputerPlayer : public TStrategyMemory {
   void PlayTurnFromMeldStep(const TLevelSteps& level);
   void ForgetFinishedHand();
   void SetBusy(bool busy);
-  void BeginTurn();
+  // drawn: the turn is taken over after its draw.
+  void BeginTurn(bool drawn);
   bool StockExhausted() const;
   // The computer's caution beyond the rules: a take that starts a new meld, or
   // needs two naturals from the hand while the canastas to go out are missing,

@@ -31,8 +31,16 @@ void TComputerPlayer::playComputerTurn() {
 }
 
 void TComputerPlayer::PlayTurn(const TLevelSteps& level) {
-  BeginTurn();
+  // A turn taken over from a peer that had already drawn goes on from its
+  // melds: the seat does not draw a second time.
+  const bool drawn = Game.Table.PendingPhase == PhaseMeld;
+  BeginTurn(drawn);
   if (level.SetUp) (this->*level.SetUp)();
+  if (drawn) {
+    Game.Table.PendingPhase = PhaseMeld;
+    PlayTurnFromMeldStep(level);
+    return;
+  }
   PlayTurnAfterPileDecision(level, (this->*level.PileDecision)());
 }
 
@@ -67,14 +75,15 @@ void TComputerPlayer::SetBusy(bool busy) {
   Game.Host.SetBusy(busy);
 }
 
-void TComputerPlayer::BeginTurn() {
+void TComputerPlayer::BeginTurn(bool drawn) {
   TTableState& t = Game.Table;
   ForgetFinishedHand();
   t.OpponentToMove = true;
   t.PendingPhase = PhaseDraw;
   SetBusy(true);
   turn_ = {};
-  turn_.MeldValueAtTurnStart = t.OpponentMeldValue;
+  // Melds the peer laid in a turn taken over count as this turn's.
+  turn_.MeldValueAtTurnStart = drawn ? t.OpponentMeldValueAtTurnStart : t.OpponentMeldValue;
   t.PlayerMeldValueAtTurnStart = Game.MeldValue(false);
   initialMeldTarget = TGame::InitialMeldFor(t.OpponentScore);
 }

@@ -105,6 +105,11 @@ class TGame : public TGameValues {
   void EndOfDraw();
   bool IsPileFrozen(Seat seat) const;
   bool IsPileFrozen() const { return IsPileFrozen(Table.OpponentToMove ? Seat::Opponent : Seat::Player); }
+  // Takes a card out of a seat's melds, reopening or keeping a canasta as needed.
+  TCard TakeCardFromMelds(Seat seat, int index);
+  // A take must be made good before the rest of the pile follows: from a frozen
+  // pile, into a new meld, or where a natural pair joins an existing meld.
+  bool PileTakeIsConditional(bool frozen, int columnBefore) const;
   void TakePile();
   void CompletePileTake();
   void TakeRestOfPile();
@@ -136,6 +141,11 @@ class TGame : public TGameValues {
   void UndoTakePile();
   void SaveTurnSnapshot();
   void RestoreTurnSnapshot();
+  // A peer's turn keeps its snapshot in the same areas (the player is not on
+  // turn meanwhile): its hand, melds and canastas and the pile as they stood
+  // before its pile take or after its draw.
+  void SaveOpponentSnapshot();
+  void RestoreOpponentSnapshot();
   void ClearUndo();
 
   // --- Melding and discarding: the player's moves as Apply makes them, after Refusal allowed them
@@ -185,15 +195,12 @@ class TGame : public TGameValues {
   void LayInColumn(TCardArea& area, TCard card);
   // The column's closed canasta was completed by the card about to leave it: uncount it
   // and stack its cards open again.
-  void ReopenCanasta(int column);
+  void ReopenCanasta(Seat seat, int column);
   // Seven cards or more, four of them naturals (any seven in the wildcard column).
-  bool IsCanastaColumn(int column) const;
-  // Takes a card out of the player's melds, reopening or keeping a canasta as needed.
-  TCard TakeCardFromMelds(int index);
+  bool IsCanastaColumn(Seat seat, int column) const;
   void PushUndo(const TCard& card);
   // The automatic wildcard of a natural meld that has just become a pair.
   bool AutoWildcardDue(int rank);
-  bool PileTakeIsConditional(bool frozen, int columnBefore) const;
 
   TGameObserver* observer_ = nullptr;
 };

@@ -105,6 +105,9 @@ struct TTableState {
   std::int32_t PileTakeColumnBase = 0;
   std::int32_t PileTakeHandBase = 0;
   bool PileTakeNeedsHand = false;
+  // A peer's pile take still open must be made good by the demand of the
+  // PileTake fields before the rest of the pile may follow.
+  bool OpponentTakeConditional = false;
   std::uint8_t PileTakeRank = 0;
   bool MayMeldBlackThrees = false;
   std::uint8_t Phase = PhaseHandOver;

@@ -104,7 +104,7 @@ bool TGame::CheckCanasta(Seat seat, int column) {
   canastas.Naturals[c] = static_cast<std::uint8_t>(m);
   if (seat == Seat::Opponent && !Rehearsing) {
     Host.Repaint();
-    Host.Pause(Host.ComputerMeldDelay());
+    if (!Host.NetworkGameActive()) Host.Pause(Host.ComputerMeldDelay());
   }
   return true;
 }

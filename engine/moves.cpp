@@ -1,6 +1,7 @@
 #include "engine/moves.h"
 
 #include "engine/game.h"
+#include "engine/peer_moves.h"
 #include "engine/seat_moves.h"
 #include "engine/seat_rules.h"
 
@@ -12,11 +13,16 @@ bool SeatOnTurn(const TGame& game, Seat seat) {
   return t.Phase != PhaseHandOver && t.OpponentToMove == (seat == Seat::Opponent);
 }
 
+}  // namespace
+
 // The seat's turn record: the player's is kept on the table; the opponent's
-// phase is PendingPhase, which its draw or pile take moves on to melding.
+// phase is PendingPhase, which its draw or pile take moves on to melding (a
+// peer's take not yet made good is PhaseTakePile).
 bool HasDrawn(const TTableState& t, Seat seat) {
-  return seat == Seat::Player ? t.HasDrawn : t.PendingPhase == PhaseMeld;
+  return seat == Seat::Player ? t.HasDrawn : t.PendingPhase == PhaseMeld || t.PendingPhase == PhaseTakePile;
 }
+
+namespace {
 bool MayDraw(const TTableState& t, Seat seat) { return seat == Seat::Player ? t.MayDraw : !HasDrawn(t, seat); }
 bool PileTakeOpen(const TTableState& t, Seat seat) { return seat == Seat::Player && t.PileTakeOpen; }
 
@@ -34,6 +40,7 @@ TRefusal TakePileRefusal(const TGame& game, Seat seat) {
   const TTableState& t = game.Table;
   // A click on the pile while a conditional take is open gives it back instead.
   if (!MayDraw(t, seat)) return PileTakeOpen(t, seat) ? TRefusal::Silent() : TRefusal::Shown(ErrorAlreadyDrawn);
+  if (t.StockDraws > 0) return TRefusal::Silent("the draw has begun");
   if (MayTakePile(game, seat, true)) return {};
   const bool oneOnOne = t.DiscardPile.Count == 1 && HandOf(t, seat).Count == 1;
   return TRefusal::Shown(oneOnOne ? ErrorOneCardPileOneCardHand : ErrorPileTopNotMeldable);
@@ -115,6 +122,11 @@ TRefusal EndHandRefusal(const TGame& game, Seat seat) {
 
 TRefusal Refusal(const TGame& game, Seat seat, const TMove& move) {
   if (!SeatOnTurn(game, seat)) return TRefusal::Silent();
+  if (seat == Seat::Opponent && move.Stepwise) return PeerStepRefusal(game, move);
+  return SeatMoveRefusal(game, seat, move);
+}
+
+TRefusal SeatMoveRefusal(const TGame& game, Seat seat, const TMove& move) {
   const TTableState& t = game.Table;
   switch (move.Kind) {
     case TMoveKind::Draw:
@@ -235,6 +247,8 @@ void ApplyForOpponent(TGame& game, const TMove& move) {
 void Apply(TGame& game, Seat seat, const TMove& move) {
   if (seat == Seat::Player)
     ApplyForPlayer(game, move);
+  else if (move.Stepwise)
+    ApplyPeerStep(game, move);
   else
     ApplyForOpponent(game, move);
 }

@@ -38,6 +38,12 @@ struct TMove {
   // own order (the player's hand from its start, the opponent's row from its
   // end), and the one named need not be among them. MeldWildcard: wildcards.
   int Count = 1;
+  // A peer's move, one step as its own side made it on the player's seat:
+  // Draw takes one card of the turn's draw; TakePile lays the top card into
+  // the melds, the rest of the pile to follow (TakePileRest) or to be given
+  // back (GiveBackPile); red threes are laid out as they come; TakeBack takes
+  // the melds' card at Card out of Column.
+  bool Stepwise = false;
   bool operator==(const TMove&) const = default;
 };
 

@@ -15,7 +15,9 @@ int TSeatMoves::FindInHand(int rank) const {
 }
 
 void TSeatMoves::Pause() {
-  if (!Player() && !game_.Rehearsing) game_.Host.Pause(game_.Host.ComputerMeldDelay());
+  // The computer's moves pause so that they can be followed; a peer's come at the pace it made them.
+  if (!Player() && !game_.Rehearsing && !game_.Host.NetworkGameActive())
+    game_.Host.Pause(game_.Host.ComputerMeldDelay());
 }
 
 void TSeatMoves::AddToHand(TCard card, bool animate) {
@@ -99,7 +101,10 @@ void TSeatMoves::MeldWildcard(int column, int index) {
 
 void TSeatMoves::DrawFromStock() {
   TTableState& t = game_.Table;
-  for (int drawn = 0; drawn < game_.Rules.NumberOfCards && !t.Stock.Empty(); ++drawn) {
+  // A draw a peer began is finished here: the cards it drew count.
+  const int begun = t.StockDraws;
+  t.StockDraws = 0;
+  for (int drawn = begun; drawn < game_.Rules.NumberOfCards && !t.Stock.Empty(); ++drawn) {
     const TCard card = PopTop(t.Stock);
     if (t.Stock.Empty()) game_.SetStockExhausted(true);
     AddToHand(card, true);

@@ -36,6 +36,19 @@ class TSeatMoves {
   // thaw: the pile's freeze is lifted, with a pause, before the top card comes.
   TCard TakePileTop(bool thaw);
   void TakeRestOfPile();
+
+  // A peer's moves arrive one step at a time, as the other side made them on
+  // its own player's seat: one card drawn, the pile's top card laid into the
+  // melds, red threes laid out as they come.
+  // One card of the turn's draw; true once the draw is complete.
+  bool DrawOneCard();
+  // The pile's top card into the melds, its column judged for a canasta.
+  TCard LayPileTopInMelds();
+  // The rest of the pile into the hand, its red threes laid out.
+  void TakeRestOfPileLayingRedThrees();
+  // A card laid this turn taken back into the hand: a canasta it leaves short
+  // is opened again, as the player's own undo does.
+  void TakeBackFromMelds(int index);
   // Takes a red three back out of the melds to be discarded; the red threes
   // after it close up.
   TCard TakeRedThreeFromMelds(int index);
@@ -59,6 +72,8 @@ class TSeatMoves {
   int FindInHand(int rank) const;
   // A meld column grown to seven cards may have become a canasta.
   void CheckCanastaAfterMeld(int column);
+  // The cards of a column stacked again one by one from its anchor.
+  void RestackColumn(int column);
 
   TGame& game_;
   const Seat seat_;

@@ -80,6 +80,9 @@ std::string TurnEndFault(const TGame& game, Seat seat, int leaving) {
   const TMeldJudgement finishedTurn{.Minimum = minimum, .GoingOut = HandOf(t, seat).Count - leaving == 0};
   std::string fault = MeldFault(game, seat, finishedTurn);
   if (fault.empty() && seat == Seat::Player && t.TopCardPending) fault = TopCardFault;
+  // A peer's pile take is made good by its own message before the turn may end.
+  if (fault.empty() && seat == Seat::Opponent && t.PendingPhase == PhaseTakePile && t.OpponentTakeOpen)
+    fault = TopCardFault;
   return fault;
 }
 

@@ -10,23 +10,26 @@ void TGame::PushUndo(const TCard& card) {
   Host.SetUndoEnabled(true);
 }
 
-void TGame::ReopenCanasta(int column) {
-  TTableState& t = Table;
-  --t.PlayerCanastas.Count;
-  t.PlayerCanastas.Kind[column] = NoCanasta;
-  t.PlayerCanastas.Naturals[column] = 0;
-  int y = Layout.PlayerMeldY + StackStep;
-  for (TCard& card : t.PlayerMelds.Live()) {
+void TGame::ReopenCanasta(Seat seat, int column) {
+  TCanastaInfo& canastas = Table.CanastasOf(seat);
+  --canastas.Count;
+  canastas.Kind[column] = NoCanasta;
+  canastas.Naturals[column] = 0;
+  // The player's columns stack downward from the meld line, the opponent's upward.
+  const int step = seat == Seat::Player ? StackStep : -StackStep;
+  int y = (seat == Seat::Player ? Layout.PlayerMeldY : Layout.OpponentMeldY) + step;
+  TCardArea& melds = Table.MeldsOf(seat);
+  for (TCard& card : melds.Live()) {
     if (card.Column != column) continue;
     card.Y = y;
-    y += StackStep;
+    y += step;
   }
-  t.PlayerMelds.Columns[column].Y = y - StackStep;  // the anchor marks the last card
+  melds.Columns[column].Y = y - step;  // the anchor marks the last card
 }
 
-bool TGame::IsCanastaColumn(int column) const {
+bool TGame::IsCanastaColumn(Seat seat, int column) const {
   int n = 0, naturals = 0;
-  for (const TCard& card : Table.PlayerMelds.Live()) {
+  for (const TCard& card : Table.MeldsOf(seat).Live()) {
     if (card.Column != column) continue;
     ++n;
     if (!IsWildcard(card)) ++naturals;
@@ -34,15 +37,15 @@ bool TGame::IsCanastaColumn(int column) const {
   return n >= 7 && (naturals >= 4 || column == RankTwo);
 }
 
-TCard TGame::TakeCardFromMelds(int index) {
-  TTableState& t = Table;
-  const int column = t.PlayerMelds.At(index).Column;
-  const bool closed = t.PlayerCanastas.Kind[column] != NoCanasta;
-  const TCard card = RemoveAt(t.PlayerMelds, index, 1, closed, column);
+TCard TGame::TakeCardFromMelds(Seat seat, int index) {
+  TCardArea& melds = Table.MeldsOf(seat);
+  const int column = melds.At(index).Column;
+  const bool closed = Table.CanastasOf(seat).Kind[column] != NoCanasta;
+  const TCard card = RemoveAt(melds, index, seat == Seat::Player ? 1 : -1, closed, column);
   // A canasta of seven falls apart without this card, and so does a bigger one
   // that is left with three naturals; any other stays closed.
-  if (closed && !IsCanastaColumn(column)) ReopenCanasta(column);
-  CheckCanasta(Seat::Player, column);
+  if (closed && !IsCanastaColumn(seat, column)) ReopenCanasta(seat, column);
+  CheckCanasta(seat, column);
   Host.Repaint();
   return card;
 }
@@ -59,7 +62,7 @@ void TGame::TakeBackLastMeld() {
     return c.Id == record.Card.Id && c.Deck == record.Card.Deck && c.Column == column;
   });
   if (index >= 0) {
-    const TCard card = TakeCardFromMelds(index);
+    const TCard card = TakeCardFromMelds(Seat::Player, index);
     AddCard(t.pickupMemory, card);  // the opponent has seen it
     LayInColumn(Table.PlayerHand, card);
   }
@@ -93,7 +96,7 @@ void TGame::UndoTakePile() {
     DealHand(false);
     return;
   }
-  PlaceOnPile(TakeCardFromMelds(index));
+  PlaceOnPile(TakeCardFromMelds(Seat::Player, index));
   t.PlayerScore -= 50;  // giving back a taken pile costs 50 points
   Host.Repaint();
   ReportMove(TMoveKind::GiveBackPile, top);

@@ -72,6 +72,7 @@ void TNetworkGame::DispatchNext() {
 }
 
 void TNetworkGame::Handle(const TReceivedMessage& message) {
+  if (OnPeerMove(message)) return;
   std::visit(
       [this](const auto& m) {
         using T = std::decay_t<decltype(m)>;

@@ -2,6 +2,7 @@
 // the lobby or the peer; what the local player does is sent as it happens.
 #include "net/network_game.h"
 
+#include "engine/peer_moves.h"
 #include "engine/rule_changes.h"
 #include "lobby/invitation/invitation_commands.h"
 #include "net/peer_seat.h"
@@ -92,6 +93,7 @@ void TNetworkGame::End() {
   lobby_.LogOut();
   // Rules taken over from the peer were never stored: the stored ones come back.
   session_.MutableGame().LoadRules();
+  session_.Guarded([this] { SettlePeerTurn(session_.MutableGame()); });
   session_.SeatComputer();
   const TTableState& table = session_.Game().Table;
   if (table.OpponentToMove && table.Phase != PhaseHandOver) session_.PlayComputerTurn();
@@ -186,6 +188,8 @@ bool TNetworkGame::OnConnectionLost() {
 
 void TNetworkGame::Park() {
   const std::string remote = remoteName_;
+  // What the peer left half done is kept as the computer will go on from it.
+  session_.Guarded([this] { SettlePeerTurn(session_.MutableGame()); });
   const QString path = hooks_.Park ? hooks_.Park(localName_, remoteName_) : QString();
   std::string text = Replaced("Connection with %s has been terminated.\r", remote);
   if (path.isEmpty())

@@ -125,6 +125,9 @@ class TNetworkGame : public QObject, private TGameObserver {
   void OnRules(const protocol::TRulesMessage& message);
   void OnDeal(const protocol::TDealMessage& message);
   void OnNewGame();
+  // The peer's moves (peer_moves_received.cpp): false for a message that is no move.
+  bool OnPeerMove(const protocol::TReceivedMessage& message);
+  void EndOnRefusedTurn(const std::string& reason);
   bool AtHandBoundary() const;
   // The dealer deals once both sides play by the same rules.
   void DealWhenRulesAgree();

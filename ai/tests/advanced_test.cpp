@@ -80,7 +80,7 @@ TEST_F(Advanced, UnderThePairRuleAPairOfTheHandIsPaddedButNeverThePilesTopCard) 
   ASSERT_TRUE(game.Rules.NaturalPair);
   t.OpponentScore = 1500;  // 90: only the aces padded with the joker reach it
   Lay("opp: AH AS JK KD KC KH 5C 6D 7D 8H 9S 4H TC QD; stock: 6S", LevelAdvanced);
-  computer.playComputerTurn();
+  PlayWholeTurn();
   EXPECT_EQ(MeldSize(RankAce), 3);  // the aces with the joker reach 90 alone
   EXPECT_EQ(Hand().find("JK"), std::string::npos);
 
@@ -124,7 +124,7 @@ TEST_F(Advanced, ACanastaFromTheHandIsTheLowestRankThatReachesTheTarget) {
 
 TEST_F(Advanced, TakingThePileForACanastaFromTheHandLaysItWhole) {
   Lay("opp: KH KS KD KC KH 2C 2D 5C 6C 7D 8D 9D JD QH; pile: 4H KS", LevelAdvanced);
-  computer.playComputerTurn();
+  PlayWholeTurn();
   EXPECT_EQ(t.OpponentCanastas.Count, 1);
   EXPECT_EQ(t.OpponentCanastas.Kind[RankKing], MixedCanasta);
   EXPECT_EQ(MeldSize(RankKing), 7);
@@ -164,7 +164,7 @@ TEST_F(Advanced, WithTheCanastaNeededItGoesOutByTheDraw) {
     host.HandResults.clear();
     Lay(table.c_str(), LevelAdvanced);
     host.Reals = {c.draw};
-    computer.playComputerTurn();
+    PlayWholeTurn();
     EXPECT_EQ(host.HandResults.size(), c.out ? 1u : 0u);
   }
 }
@@ -175,13 +175,13 @@ TEST_F(Advanced, AgainstAFullTableOrWithTwoCardsLeftItAlwaysGoesOut) {
       "hand: 4H 4D 6H 6D 7H 7D 8C 8D 9C 9H TC TD TH TS JC JD JH JS QC QD QH QS AC AD AH AS 6S 6C 7S 7C 5H",
       LevelAdvanced);
   host.Reals = {0.999};
-  computer.playComputerTurn();
+  PlayWholeTurn();
   EXPECT_EQ(host.HandResults.size(), 1u);
   host.HandResults.clear();
   Lay("oppmelds: KS KS KC KC KD KD KH 9S 9S 9C; opp: 9D; stock: 8H; hand: 4H 4D 6H 6D 7H 7D 8C 8D 9C 9H",
       LevelAdvanced);
   host.Reals = {0.999};
-  computer.playComputerTurn();
+  PlayWholeTurn();
   EXPECT_EQ(host.HandResults.size(), 1u);
 }
 

@@ -66,6 +66,11 @@ struct ComputerTest : ::testing::Test {
     computer.initialMeldTarget = TGame::InitialMeldFor(t.OpponentScore);
     computer.recountTallies();
   }
+  // A whole turn, from its draw.
+  void PlayWholeTurn() {
+    t.PendingPhase = PhaseDraw;
+    computer.playComputerTurn();
+  }
   // The stock runs down to its top `left` cards: the others go to the player's
   // hand, out of the computer's sight.
   void StockLeft(int left) {

@@ -71,7 +71,7 @@ TEST_F(Beginner, TheTopCardsPointsRaiseTheTargetWhenTheyDoNotCount) {
 TEST_F(Beginner, TheFirstMeldIsLaidFromTriplesUntilTheTargetWithACardLeft) {
   Lay("opp: KH KS KD 9C 9D 9S 5C; stock: 4H");
   EXPECT_TRUE(computer.beginnerInitialMeldEstimate().Reachable);
-  computer.playComputerTurn();
+  PlayWholeTurn();
   EXPECT_EQ(Melds(), "KH KS KD 9C 9D 9S");
   EXPECT_EQ(t.OpponentMeldValue, 60);
   EXPECT_EQ(Hand(), "5C");
@@ -92,7 +92,7 @@ TEST_F(Beginner, APairOfTheHandIsPaddedWithAWildcardWhateverThePairRule) {
     const TMeldEstimate estimate = computer.beginnerInitialMeldEstimate();
     EXPECT_TRUE(estimate.Reachable);
     EXPECT_EQ(estimate.PairsPadded, 1);
-    computer.playComputerTurn();
+    PlayWholeTurn();
     EXPECT_EQ(Melds(), "AH AS JK");
   }
 }
@@ -100,7 +100,7 @@ TEST_F(Beginner, APairOfTheHandIsPaddedWithAWildcardWhateverThePairRule) {
 TEST_F(Beginner, TakingThePileLaysTheTopCardsRankAndCompletesTheFirstMeld) {
   Lay("opp: KH KS JK 2C 9C 9D 9S 5C; pile: KC KH 8C KD");
   t.PileFrozen = true;
-  computer.playComputerTurn();
+  PlayWholeTurn();
   EXPECT_EQ(Melds().substr(0, 17), "KH KS KD 9C 9D 9S");
   EXPECT_NE(Hand().find("8C"), std::string::npos);  // the rest of the pile came into the hand
   EXPECT_EQ(t.DiscardPile.Count, 1);
@@ -110,14 +110,14 @@ TEST_F(Beginner, TakingThePileLaysTheTopCardsRankAndCompletesTheFirstMeld) {
 TEST_F(Beginner, WildcardsCountedForTheFirstMeldGoOntoItsMelds) {
   // Three kings (30) need a joker for 50: the pile decision counts it, and the first meld gets it.
   Lay("opp: KH KS JK 2C 5D 6D 7D 9H; pile: KC KH KD");
-  computer.playComputerTurn();
+  PlayWholeTurn();
   EXPECT_EQ(Melds().substr(0, 11), "KH KS KD JK");
   EXPECT_EQ(t.OpponentCanastas.Count, 1);  // and the kings from the pile with the two make a canasta
 }
 
 TEST_F(Beginner, GoingOutWithSpareWildcardsKeepsOneToDiscard) {
   Lay("opp: JK 2C; hand: 4H 4D; stock: 2D; pile: 5D; oppmelds: KS KS KC KC KD KD KH");
-  computer.playComputerTurn();
+  PlayWholeTurn();
   ASSERT_EQ(host.HandResults.size(), 1u);
   const TTableState& end = host.AtHandEnd;
   EXPECT_EQ(CardName(end.DiscardPile.Top()), "2D");
@@ -127,7 +127,7 @@ TEST_F(Beginner, GoingOutWithSpareWildcardsKeepsOneToDiscard) {
 
 TEST_F(Beginner, GoingOutWithNoSpareWildcardAndNoLooseCardMeldsTheWholeHand) {
   Lay("opp: QH 2C; hand: 4H 4D; stock: QS; pile: 5D; oppmelds: KS KS KC KC KD KD KH");
-  computer.playComputerTurn();
+  PlayWholeTurn();
   ASSERT_EQ(host.HandResults.size(), 1u);
   EXPECT_EQ(CardNames(host.AtHandEnd.DiscardPile), "5D");
   EXPECT_EQ(CardNames(host.AtHandEnd.OpponentHand), "");

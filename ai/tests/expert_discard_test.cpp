@@ -96,7 +96,7 @@ TEST_F(ExpertDiscard, BeforeItsFirstMeldTheComputerFreezesThePileWithItsRedThree
     game.Rules.ThreeBlock = c.threeBlock;
     LayExpert(c.table);
     const int handAfterDraw = t.OpponentHand.Count + 1;
-    computer.playComputerTurn();
+    PlayWholeTurn();
     ASSERT_EQ(t.DiscardPile.Count, 1);
     EXPECT_EQ(IsRedThree(t.DiscardPile.Top()), c.redThreeGoes);
     EXPECT_EQ(t.PileFrozen, c.redThreeGoes);

@@ -69,7 +69,7 @@ TEST_F(GoingOut, TheAdvancedKeepsSixCardsBackWhileShortOfCanastas) {
   Lay("melds: 4S 4S 4C 4C 4D 4D 4H; hand: 6H 6D; opp: AS AD AH QS QD QH 9S 8D 7C JC; oppmelds: 5D 5C 5H; "
       "stock: 6S",
       LevelAdvanced);
-  computer.playComputerTurn();
+  PlayWholeTurn();
   EXPECT_EQ(MeldSize(RankAce), 3);
   EXPECT_EQ(MeldSize(RankQueen), 0);   // 11 cards after the draw: five may go, and the queens would overrun
   EXPECT_EQ(t.OpponentHand.Count, 7);  // after the discard

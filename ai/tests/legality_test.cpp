@@ -54,7 +54,7 @@ TEST_F(Legality, TheRulesRefuseTheMoveThatWouldEmptyTheHandWithoutACanasta) {
     computer.CheckLegality = checks;
     std::vector<std::string> skipped;
     computer.MoveSkipped = [&](const std::string& what) { skipped.push_back(what); };
-    computer.playComputerTurn();
+    PlayWholeTurn();
     ASSERT_FALSE(skipped.empty());
     for (const std::string& what : skipped)
       EXPECT_EQ(what, "refused meld a wildcard: the last card goes onto the table only to complete a canasta");

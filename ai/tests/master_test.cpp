@@ -61,7 +61,7 @@ TEST_F(Master, ItsTurnDoesNotDependOnThePlayersHiddenCards) {
       ++searches;
       EXPECT_EQ(report.Samples, 3);
     };
-    computer.playComputerTurn();
+    PlayWholeTurn();
     EXPECT_GE(searches, 2);  // the pile, the melding and the discard are weighed
     after[i] = "hand " + Hand() + "; melds " + Melds() + "; pile " + Pile();
   }
@@ -85,7 +85,7 @@ TEST_F(Master, EveryCardStaysInOneAreaWhileItWeighsTheRedThreeFreeze) {
       ++searches;
       EXPECT_EQ(CheckCardConservation(t), "") << "while weighing decision " << searches;
     };
-    computer.playComputerTurn();
+    PlayWholeTurn();
     EXPECT_GE(searches, 1);
     EXPECT_EQ(CheckCardConservation(t), "");
   }

@@ -168,4 +168,41 @@ TEST_F(NetworkPrograms, ThePeerGoneParksTheGameAndTheComputerTakesTheSeat) {
   EXPECT_EQ(CardsOf(saved.Table.Stock), CardsOf(before.Stock));
 }
 
+// The side on turn draws and its program is killed: the other side parks the
+// game as the peer left it, and the computer goes on from the peer's draw.
+TEST_F(NetworkPrograms, ThePeerKilledAfterItDrewLeavesTheComputerToPlayOnWithoutDrawingAgain) {
+  AgreeAndDeal();
+  ASSERT_TRUE(WaitUntil([&] { return Dealt(); }));
+  const bool annDraws = !ann->Session().Game().Table.OpponentToMove;
+  std::unique_ptr<TProgram>& drawer = annDraws ? ann : bob;
+  TProgram& watcher = annDraws ? *bob : *ann;
+  const TTableState& t = watcher.Session().Game().Table;
+  drawer->Session().Guarded([&] { TryMove(drawer->Session().MutableGame(), Seat::Player, {.Kind = TMoveKind::Draw}); });
+  ASSERT_TRUE(WaitUntil([&] { return t.PendingPhase == PhaseMeld; })) << "the draw arrived";
+  ExpectSameTableTurnedAround(drawer->Session().Game(), watcher.Session().Game());
+  const TTableState drawn = t;
+
+  drawer.reset();
+  ASSERT_TRUE(WaitUntil([&] { return !watcher.Network().Active(); }));
+  ASSERT_TRUE(WaitUntil([&] { return !boxes.empty() && boxes.back().startsWith("Connection with"); }));
+  const QString parked = QDir(watcher.LifeCycle().DataFolder()).filePath(annDraws ? "Bob_Ann.tvl" : "Ann_Bob.tvl");
+  EXPECT_EQ(
+      boxes.back(),
+      QString("Connection with %1 has been terminated.\nThe game has been saved as\n").arg(annDraws ? "Ann" : "Bob") +
+          parked);
+  const TLoadOutcome read = ReadSavedGameFile(parked, TTableState{});
+  ASSERT_TRUE(read.Loaded) << read.Message.toStdString();
+  const TTableState& saved = read.Game.Table;
+  EXPECT_EQ(CardsOf(saved.PlayerHand), CardsOf(drawn.PlayerHand));
+  EXPECT_EQ(CardsOf(saved.OpponentHand), CardsOf(drawn.OpponentHand));
+  EXPECT_EQ(CardsOf(saved.OpponentMelds), CardsOf(drawn.OpponentMelds));
+  EXPECT_EQ(CardsOf(saved.Stock), CardsOf(drawn.Stock));
+  EXPECT_EQ(CardsOf(saved.DiscardPile), CardsOf(drawn.DiscardPile));
+  EXPECT_EQ(saved.PendingPhase, PhaseMeld);
+
+  ASSERT_TRUE(WaitUntil([&] { return !t.OpponentToMove; })) << "the computer finished the peer's turn";
+  EXPECT_EQ(CardsOf(t.Stock), CardsOf(drawn.Stock)) << "no second draw";
+  EXPECT_EQ(t.DiscardPile.Count, drawn.DiscardPile.Count + 1);
+}
+
 }  // namespace

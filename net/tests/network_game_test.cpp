@@ -9,6 +9,7 @@
 #include "lobby/testing/lobby_fixture.h"
 #include "lobby/testing/raw_player.h"
 #include "lobby/testing/wait_until.h"
+#include "net/protocol/field_codecs.h"
 #include "net/protocol/framing.h"
 #include "net/testing/mirrored_tables.h"
 #include "session/session.h"
@@ -289,6 +290,61 @@ TEST_F(AgainstARawPeer, WhatAPeerMayNotSendLeavesTheTableAsItWas) {
   ASSERT_GE(bob->boxes.Shown.size(), 2u);
   EXPECT_EQ(bob->boxes.Shown[0], "Ann wants to start a new game. Do you want to give up the game in progress?");
   EXPECT_EQ(bob->boxes.Shown[1].rfind("Connection with Ann has been terminated.\rThe game has been saved as\r", 0), 0u);
+}
+
+// The peer's moves change the table only where they apply: a move out of
+// place is let be, and a turn this table refuses to end parks the game, the
+// computer going on from the peer's draw.
+TEST_F(AgainstARawPeer, APeersMovesApplyOnlyWhereTheyMayAndAWrongTurnParksTheGame) {
+  Say(*ann, "PLAYERID", {"Ann", "501"});
+  ASSERT_TRUE(WaitUntil([&] { return bob->network->HandshakeDone(); }));
+  Say(*ann, "DEAL", {OrderedDeal()});
+  ASSERT_TRUE(WaitUntil([&] { return bob->session->Game().LastDealString == OrderedDeal(); }));
+  const TTableState& t = bob->Table();
+  ASSERT_TRUE(t.OpponentToMove) << "the dealer draws first";
+  auto cards = [&] {
+    return std::vector{CardsOf(t.PlayerHand), CardsOf(t.OpponentHand), CardsOf(t.OpponentMelds), CardsOf(t.Stock),
+                       CardsOf(t.DiscardPile)};
+  };
+  const auto dealt = cards();
+  CardId notHeld = 0;
+  for (const TCard& card : t.PlayerHand.Live())
+    if (FindLast(t.OpponentHand, [&](const TCard& c) { return c.Id == card.Id; }) < 0) notHeld = card.Id;
+  ASSERT_NE(notHeld, 0);
+  const std::string held = protocol::CardIdText(t.OpponentHand.Cards[0].Id);
+
+  Say(*ann, "MELD", {protocol::CardIdText(notHeld)});  // a card it does not hold
+  Say(*ann, "DISCARD", {held});                        // before its draw
+  Say(*ann, "UN", {{protocol::ByteCode(t.OpponentHand.Cards[0].Id), protocol::ByteCode(4)}});  // nothing laid
+  Say(*ann, "DRAWPILEREST");                                                                   // no pile taken
+  Say(*ann, "UNDOPILE");
+  Say(*ann, "MELDWILDCARD", {"53", "14"});  // no such column
+  Say(*ann, "MELD", {"99"});                // no such card
+  Settle();
+  EXPECT_EQ(cards(), dealt);
+  EXPECT_FALSE(t.GameInProgress);
+  EXPECT_TRUE(bob->network->Active());
+  EXPECT_TRUE(bob->boxes.Shown.empty());
+
+  const TRuleSettings& rules = bob->session->Game().Rules;
+  const int stock = t.Stock.Count, redThrees = t.OpponentMelds.Count;
+  for (int card = 0; card <= rules.NumberOfCards; ++card) Say(*ann, "DRAWNEW");  // one more than the turn's draw
+  ASSERT_TRUE(WaitUntil([&] { return t.PendingPhase == PhaseMeld; }));
+  Settle();
+  const int replaced = rules.DrawExtra ? t.OpponentMelds.Count - redThrees : 0;
+  EXPECT_EQ(stock - t.Stock.Count, rules.NumberOfCards + replaced) << "the turn's cards and no more";
+  EXPECT_TRUE(t.GameInProgress) << "a move of the peer counts as a game in progress";
+  const int afterDraw = t.Stock.Count;
+
+  // Passing with a full hand: the two tables no longer agree on whose turn it is.
+  Say(*ann, "PASSDISCARD");
+  ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active(); }));
+  ASSERT_EQ(bob->boxes.Shown.size(), 2u);
+  EXPECT_EQ(bob->boxes.Shown[0].rfind("Ann made a move that is not allowed here", 0), 0u) << bob->boxes.Shown[0];
+  EXPECT_EQ(bob->boxes.Shown[1].rfind("Connection with Ann has been terminated.\rThe game has been saved as\r", 0), 0u);
+  // The computer took the seat over after the peer's draw: it melds and discards, and draws nothing.
+  ASSERT_TRUE(WaitUntil([&] { return !t.OpponentToMove; }));
+  EXPECT_EQ(t.Stock.Count, afterDraw) << "no second draw";
 }
 
 // A peer that never introduces itself: the game ends after the time limit, with a message.
