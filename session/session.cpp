@@ -73,9 +73,13 @@ void TSession::ShowHandResults(const THandResults& results) {
   display_->ShowHandResults(results);
 }
 
+// A network game goes on after its last hand however the dialog was closed:
+// the peer's table goes on too, and the player leaves the match only by the
+// network menu or by quitting.
 bool TSession::AskPlayAnotherGame(const TGameOverInfo& info) {
   const TIdleQueue::TBusy busy(events_);
-  return display_->AskPlayAnotherGame(info);
+  const bool another = display_->AskPlayAnotherGame(info);
+  return another || NetworkGameActive();
 }
 
 void TSession::Pause(int milliseconds) {
@@ -110,6 +114,18 @@ void TSession::RecordHandScore(int difference) {
 
 void TSession::RecordMatch(const TGameOverInfo& info) {
   if (Hooks.RecordMatch) Hooks.RecordMatch(info);
+}
+
+// A game is under way from the first draw of its first hand, or once one of its hands was scored.
+std::optional<TAbandonedGame> TSession::NetworkGameUnderWay() const {
+  const TTableState& t = game_.Table;
+  if (!NetworkGameActive() || (!t.GameInProgress && t.PlayerScore == 0 && t.OpponentScore == 0)) return std::nullopt;
+  return TAbandonedGame{PeerName(), t.PlayerScore, t.OpponentScore};
+}
+
+void TSession::RecordAbandonedNetworkGame() {
+  const std::optional<TAbandonedGame> game = NetworkGameUnderWay();
+  if (game && Hooks.RecordAbandonedMatch) Hooks.RecordAbandonedMatch(*game);
 }
 
 void TSession::DeleteAutoSave() {

@@ -19,10 +19,19 @@ namespace tarvelo {
 
 class TComputerPlayer;
 
+// A network game given up for a new one before it ended: the totals as they stood.
+struct TAbandonedGame {
+  std::string OpponentName;  // the peer's
+  std::int32_t PlayerScore = 0;
+  std::int32_t OpponentScore = 0;
+  bool operator==(const TAbandonedGame&) const = default;
+};
+
 // Where the records of hands and matches go; each one not set does nothing.
 struct TSessionHooks {
   std::function<void(int difference)> RecordHandScore;
   std::function<void(const TGameOverInfo&)> RecordMatch;
+  std::function<void(const TAbandonedGame&)> RecordAbandonedMatch;
   std::function<std::string()> PlayerName;  // the current profile's name
   std::function<void()> DeleteAutoSave;
 };
@@ -68,6 +77,8 @@ class TSession : public QObject, public TableHost {
   // --- Input from the table and the menus
   void PlayerClick(MouseButton button, int x, int y, ShiftState shift);
   void PlayerKey(int key, ShiftState shift);
+  // "&New": in a network game under way the player is asked first, and the game
+  // given up is recorded.
   void NewGame();
   void UndoMeld();
   void UndoAll();
@@ -120,6 +131,12 @@ class TSession : public QObject, public TableHost {
   // The turn passes across the table: the seat's holder plays it.
   void PlayComputerTurn() override;
 
+  // A network game under way is given up for a new game the peer asked for: its
+  // totals are recorded, before they are cleared. (The player's own "&New"
+  // records through NewGame.) Nothing is recorded outside a network game or
+  // when no game is under way.
+  void RecordAbandonedNetworkGame();
+
   // --- TableHost: the records
   void RecordHandScore(int difference) override;
   void RecordMatch(const TGameOverInfo& info) override;
@@ -143,6 +160,10 @@ class TSession : public QObject, public TableHost {
   void tableChanged();
 
  private:
+  // The totals of a network game under way; none outside a network game or
+  // when no game is under way.
+  std::optional<TAbandonedGame> NetworkGameUnderWay() const;
+
   TSettingsAccess& settings_;
   TSilentDisplay unseen_;
   TTableDisplay* display_ = &unseen_;

@@ -33,7 +33,12 @@ void TSession::PlayerKey(int key, ShiftState shift) {
 }
 
 void TSession::NewGame() {
+  const std::optional<TAbandonedGame> underWay = NetworkGameUnderWay();
   Guarded([this] { game_.NewGame(); });
+  // The engine asked before giving the game up: it was, when its totals are gone.
+  const TTableState& t = game_.Table;
+  const bool givenUp = !t.GameInProgress && t.PlayerScore == 0 && t.OpponentScore == 0;
+  if (underWay && givenUp && Hooks.RecordAbandonedMatch) Hooks.RecordAbandonedMatch(*underWay);
 }
 
 void TSession::UndoMeld() {
@@ -75,8 +80,9 @@ void TSession::PutSavedGame(const TSavedGame& saved) {
   // now, or a new game when that hand ended the game.
   const TTableState& t = game_.Table;
   if (t.Phase != PhaseHandOver) return;
+  // The loaded game ended there: a new one, with no game under way given up.
   if (t.PlayerScore > 4999 || t.OpponentScore > 4999)
-    NewGame();
+    Guarded([this] { game_.NewGame(); });
   else
     Guarded([this] { game_.DealHand(false); });
 }

@@ -28,15 +28,26 @@ bool AddMatchHistoryLine(TRegistryEnhanced& store, QStringList& lines, const QSt
   return store.ReplaceKey(HistoryKey, values);
 }
 
+namespace {
+// "when: player - opponent: 5120 - 3000"; joined, not formatted: a name holding "%1" stays as it is.
+QString MatchLine(const QString& when, const QString& player, const QString& opponent, int playerScore,
+                  int opponentScore) {
+  return when + QStringLiteral(": ") + player + QStringLiteral(" - ") + opponent + QStringLiteral(": ") +
+         QString::number(playerScore) + QStringLiteral(" - ") + QString::number(opponentScore);
+}
+}  // namespace
+
 QString MatchHistoryLine(const QString& when, const QString& player, const QString& opponent, int playerScore,
                          int opponentScore) {
   const QString winner = playerScore > opponentScore   ? player
                          : playerScore < opponentScore ? opponent
                                                        : QStringLiteral("Draw");
-  // Joined, not formatted: a name holding "%1" stays as it is.
-  return when + QStringLiteral(": ") + player + QStringLiteral(" - ") + opponent + QStringLiteral(": ") +
-         QString::number(playerScore) + QStringLiteral(" - ") + QString::number(opponentScore) +
-         QStringLiteral(", winner: ") + winner;
+  return MatchLine(when, player, opponent, playerScore, opponentScore) + QStringLiteral(", winner: ") + winner;
+}
+
+QString AbandonedMatchHistoryLine(const QString& when, const QString& player, const QString& opponent, int playerScore,
+                                  int opponentScore) {
+  return MatchLine(when, player, opponent, playerScore, opponentScore) + QStringLiteral(", abandoned");
 }
 
 }  // namespace tarvelo

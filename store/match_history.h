@@ -20,5 +20,8 @@ bool AddMatchHistoryLine(TRegistryEnhanced& store, QStringList& lines, const QSt
 // when: the date and time as the desktop writes them. The winner is named, or "Draw".
 QString MatchHistoryLine(const QString& when, const QString& player, const QString& opponent, int playerScore,
                          int opponentScore);
+// A match given up before its end: the totals as they stood, and no winner.
+QString AbandonedMatchHistoryLine(const QString& when, const QString& player, const QString& opponent, int playerScore,
+                                  int opponentScore);
 
 }  // namespace tarvelo

@@ -50,6 +50,12 @@ void TStatistics::MatchEnded(int playerScore, int opponentScore, const QString& 
   RecordMatchResult(playerScore, opponentScore, opponentName);
 }
 
+void TStatistics::MatchAbandoned(int playerScore, int opponentScore, const QString& opponentName) {
+  const QString when = QLocale().toString(Now(), QLocale::ShortFormat);
+  const QString line = AbandonedMatchHistoryLine(when, PlayerName(), opponentName, playerScore, opponentScore);
+  Failed(AddMatchHistoryLine(store_, history_, line));
+}
+
 QString TStatistics::EntryName(THighScoreSet set, int margin) {
   if (margin <= 0) return NetworkGame ? NetworkGame().value_or(QString()) : QString();
   const QString player = PlayerName();

@@ -51,6 +51,9 @@ class TStatistics {
   void HandEnded(int margin);
   // The end of a match, after its last hand: the match set, the win ratio, the history.
   void MatchEnded(int playerScore, int opponentScore, const QString& opponentName);
+  // A network game given up for a new one: a history line with the totals as
+  // they stood. Nobody won it, so no win ratio changes and no match score is entered.
+  void MatchAbandoned(int playerScore, int opponentScore, const QString& opponentName);
 
   // Enters |margin| into the set's table of the game's level; the rank, or 0.
   int RecordHighScore(THighScoreSet set, int margin);

@@ -28,6 +28,9 @@ void TPlayerRecords::AddTo(TSessionHooks& hooks) {
   hooks.RecordMatch = [this](const TGameOverInfo& info) {
     Statistics.MatchEnded(info.PlayerScore, info.OpponentScore, QString::fromStdString(info.OpponentName));
   };
+  hooks.RecordAbandonedMatch = [this](const TAbandonedGame& game) {
+    Statistics.MatchAbandoned(game.PlayerScore, game.OpponentScore, QString::fromStdString(game.OpponentName));
+  };
   hooks.PlayerName = [this] {
     const TPlayerProfile* current = Statistics.Profiles.Current();
     return current ? current->Name.toStdString() : std::string();

@@ -104,9 +104,11 @@ void TfmTvlMain::ShowDetails(const THandResults& results) {
 
 bool TfmTvlMain::AskPlayAnotherGame(const TGameOverInfo& info) {
   Repaint();
-  TfmGameover dialog(info, this);
+  TfmGameover dialog(info, session_.NetworkGameActive() ? TGameOverForm::Network : TGameOverForm::AgainstComputer,
+                     this);
   resultWindow_ = &dialog;
-  return dialog.exec() == QDialog::Accepted;
+  dialog.exec();
+  return dialog.AnotherGame();
 }
 
 void TfmTvlMain::QuitApplication() {

@@ -4,6 +4,7 @@
 
 #include <QLocale>
 
+#include <cstdlib>
 #include <optional>
 #include <tuple>
 #include <vector>
@@ -184,6 +185,56 @@ TEST_F(Records, AMatchCountsOnceAndWritesItsHistoryLine) {
   EXPECT_EQ(Stats->Profiles.List[0].WinRatio->Losses, 1);
 }
 
+TEST_F(Records, ANetworkMatchEntersTheNetworkTableCountsInTheWinRatioAndNamesThePeer) {
+  struct Case {
+    const char* name;
+    int player, opponent;
+    const char* entered;  // the name in the network match table, empty for none
+    int wins, losses;
+    const char* winner;
+  } cases[] = {
+      {"won", 5230, 4100, "Ann", 1, 0, "Ann"},
+      {"lost: the peer's name with the margin", 3900, 5020, "Zed", 0, 1, "Zed"},
+      {"a draw: no margin to enter", 5100, 5100, "", 0, 0, "Draw"},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    Stats->ClearHighScores(SetMatch, NetworkHighScoreLevel);
+    Stats->Profiles.List = {TPlayerProfile{"Ann"}};
+    Stats->Profiles.CurrentPlayer = 0;
+    Stats->NetworkGame = [] { return std::optional<QString>("Zed"); };
+    Stats->ComputerLevel = [] { return 2; };  // the computer's level stays out of a network game
+    Stats->MatchEnded(c.player, c.opponent, "Zed");
+    Restart();
+    const THighScoreEntry& entry = Stats->HighScores.Table(SetMatch, NetworkHighScoreLevel)[0];
+    EXPECT_EQ(entry.Name, c.entered);
+    EXPECT_EQ(entry.Score, std::abs(c.player - c.opponent));
+    EXPECT_TRUE(Stats->HighScores.Table(SetMatch, 2)[0].Empty());
+    EXPECT_EQ(Stats->Profiles.List[0].WinRatio->Wins, c.wins);
+    EXPECT_EQ(Stats->Profiles.List[0].WinRatio->Losses, c.losses);
+    EXPECT_TRUE(Stats->MatchHistory()[0].endsWith(
+        QString("Ann - Zed: %1 - %2, winner: %3").arg(c.player).arg(c.opponent).arg(c.winner)))
+        << Stats->MatchHistory()[0].toStdString();
+  }
+}
+
+TEST_F(Records, AnAbandonedMatchIsOnlyAHistoryLine) {
+  Stats->Profiles.List = {TPlayerProfile{"Ann"}};
+  Stats->Profiles.CurrentPlayer = 0;
+  Stats->NetworkGame = [] { return std::optional<QString>("Zed"); };
+  Stats->MatchEnded(5230, 4100, "Zed");
+  Stats->MatchAbandoned(1200, 2850, "Zed");
+  Restart();
+  const QString when = QLocale().toString(QDateTime(QDate(2026, 3, 14), QTime(15, 9)), QLocale::ShortFormat);
+  EXPECT_EQ(Stats->MatchHistory()[0], when + ": Ann - Zed: 1200 - 2850, abandoned");
+  EXPECT_EQ(Stats->MatchHistory()[1], when + ": Ann - Zed: 5230 - 4100, winner: Ann");
+  EXPECT_EQ(Stats->Profiles.List[0].WinRatio->Wins, 1);
+  EXPECT_EQ(Stats->Profiles.List[0].WinRatio->Losses, 0);
+  const THighScoreTable& matches = Stats->HighScores.Table(SetMatch, NetworkHighScoreLevel);
+  EXPECT_EQ(matches[0].Score, 1130);
+  EXPECT_TRUE(matches[1].Empty());
+}
+
 TEST_F(Records, TheHistoryKeepsTheNewestHundred) {
   for (int match = 1; match <= 101; ++match) AddMatchHistoryLine(*Store, QString("match %1").arg(match));
   const QStringList history = ReadMatchHistory(*Store);
@@ -194,6 +245,7 @@ TEST_F(Records, TheHistoryKeepsTheNewestHundred) {
 
 TEST(MatchHistoryLine, TakesNamesAsTheyAre) {
   EXPECT_EQ(MatchHistoryLine("now", "%1 & <i>", "%2", 3, 4), "now: %1 & <i> - %2: 3 - 4, winner: %2");
+  EXPECT_EQ(AbandonedMatchHistoryLine("now", "%1 & <i>", "%2", 3, 4), "now: %1 & <i> - %2: 3 - 4, abandoned");
 }
 
 TEST_F(Records, ClearingEmptiesOneTableInMemoryAndInTheStore) {

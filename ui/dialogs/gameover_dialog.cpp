@@ -10,7 +10,17 @@
 
 namespace tarvelo {
 
-TfmGameover::TfmGameover(const TGameOverInfo& info, QWidget* parent) : QDialog(parent) {
+namespace {
+QPushButton* AddButton(QDialog* dialog, QHBoxLayout* row, const char* caption, const char* name) {
+  auto* button = new QPushButton(caption, dialog);
+  button->setObjectName(name);
+  row->addWidget(button);
+  return button;
+}
+}  // namespace
+
+TfmGameover::TfmGameover(const TGameOverInfo& info, TGameOverForm form, QWidget* parent)
+    : QDialog(parent), form_(form) {
   setWindowTitle("Game Over");
   auto* layout = new QVBoxLayout(this);
   // The verdict holds the player's name: shown as typed.
@@ -37,19 +47,37 @@ TfmGameover::TfmGameover(const TGameOverInfo& info, QWidget* parent) : QDialog(p
   grid->addWidget(number(info.Difference), 2, 1);
   layout->addLayout(grid);
 
+  if (form == TGameOverForm::Network)
+    AddContinue(layout);
+  else
+    AddQuestion(layout);
+}
+
+void TfmGameover::AddQuestion(QVBoxLayout* layout) {
   layout->addWidget(new QLabel("Do you want to play another game?", this));
   auto* buttons = new QHBoxLayout;
-  auto* yes = new QPushButton("&Yes", this);
-  auto* no = new QPushButton("&No", this);
-  yes->setObjectName("bnYes");
-  no->setObjectName("bnNo");
-  yes->setDefault(true);
   buttons->addStretch();
-  buttons->addWidget(yes);
-  buttons->addWidget(no);
+  QPushButton* yes = AddButton(this, buttons, "&Yes", "bnYes");
+  QPushButton* no = AddButton(this, buttons, "&No", "bnNo");
+  yes->setDefault(true);
   layout->addLayout(buttons);
   connect(yes, &QPushButton::clicked, this, &QDialog::accept);
   connect(no, &QPushButton::clicked, this, &QDialog::reject);
 }
+
+void TfmGameover::AddContinue(QVBoxLayout* layout) {
+  layout->addWidget(new QLabel("Press OK to continue.", this));
+  auto* buttons = new QHBoxLayout;
+  buttons->addStretch();
+  QPushButton* ok = AddButton(this, buttons, "&OK", "bnOK");
+  ok->setDefault(true);
+  // The result goes by e-mail through the web services, which this program
+  // does not have yet: the button is shown but cannot be used.
+  AddButton(this, buttons, "Send &Result", "bnSendResult")->setEnabled(false);
+  layout->addLayout(buttons);
+  connect(ok, &QPushButton::clicked, this, &QDialog::accept);
+}
+
+bool TfmGameover::AnotherGame() const { return form_ == TGameOverForm::Network || result() == QDialog::Accepted; }
 
 }  // namespace tarvelo

@@ -2,9 +2,13 @@
 #include "ui/dialogs/scoring_dialog.h"
 #include "ui/testing/qt_test_app.h"
 
+#include <QCoreApplication>
+#include <QDir>
+#include <QKeyEvent>
 #include <QLabel>
 #include <QPushButton>
 
+#include <functional>
 #include <gtest/gtest.h>
 
 using namespace tarvelo;
@@ -14,6 +18,22 @@ QStringList Texts(const QWidget& w) {
   QStringList texts;
   for (const QLabel* label : w.findChildren<QLabel*>()) texts << label->text();
   return texts;
+}
+
+// The captions of the push buttons, in the order they were made.
+QStringList Buttons(const QWidget& w) {
+  QStringList captions;
+  for (const QPushButton* button : w.findChildren<QPushButton*>()) captions << button->text();
+  return captions;
+}
+
+// Saves a picture of a dialog among the build's artifacts, for a person to look at.
+void Shoot(QWidget& dialog, const QString& name) {
+  dialog.show();
+  QCoreApplication::processEvents();
+  const QString folder = QCoreApplication::applicationDirPath() + "/../artifacts/dialogs";
+  QDir().mkpath(folder);
+  EXPECT_TRUE(dialog.grab().save(folder + "/" + name + ".png"));
 }
 
 THandResults Results() {
@@ -67,11 +87,56 @@ TEST(ResultDialogs, GameOverAsksForAnotherGame) {
   EXPECT_TRUE(Texts(yes).contains("Do you want to play another game?"));
   EXPECT_TRUE(Texts(yes).contains("Computer's score:"));
   EXPECT_TRUE(Texts(yes).contains("Congratulations Ann! You won."));
+  EXPECT_EQ(Buttons(yes), QStringList({"&Yes", "&No"}));
   yes.findChild<QPushButton*>("bnYes")->click();
   EXPECT_EQ(yes.result(), QDialog::Accepted);
+  EXPECT_TRUE(yes.AnotherGame());
   TfmGameover no(info);
   no.findChild<QPushButton*>("bnNo")->click();
   EXPECT_EQ(no.result(), QDialog::Rejected);
+  EXPECT_FALSE(no.AnotherGame());
+}
+
+TEST(ResultDialogs, TheNetworkGameOverTellsTheResultAndAlwaysGoesOn) {
+  TestApp();
+  TGameOverInfo info;
+  info.Verdict = "Too bad, Ann, Zed beat you.";
+  info.OpponentName = "Zed";
+  info.PlayerScore = 4210;
+  info.OpponentScore = 5020;
+  info.Difference = -810;
+  // However the dialog is closed: OK, Escape, or the window's close button.
+  struct Case {
+    const char* name;
+    std::function<void(TfmGameover&)> close;
+  } cases[] = {
+      {"OK", [](TfmGameover& d) { d.findChild<QPushButton*>("bnOK")->click(); }},
+      {"Escape",
+       [](TfmGameover& d) {
+         QKeyEvent escape(QEvent::KeyPress, Qt::Key_Escape, Qt::NoModifier);
+         QCoreApplication::sendEvent(&d, &escape);
+       }},
+      {"closed", [](TfmGameover& d) { d.close(); }},
+  };
+  for (const Case& c : cases) {
+    SCOPED_TRACE(c.name);
+    TfmGameover over(info, TGameOverForm::Network);
+    over.show();
+    const QStringList texts = Texts(over);
+    EXPECT_TRUE(texts.contains("Press OK to continue."));
+    EXPECT_FALSE(texts.contains("Do you want to play another game?"));
+    EXPECT_TRUE(texts.contains("Zed's score:"));
+    EXPECT_TRUE(texts.contains("Too bad, Ann, Zed beat you."));
+    EXPECT_TRUE(texts.contains("-810"));
+    EXPECT_EQ(Buttons(over), QStringList({"&OK", "Send &Result"}));
+    EXPECT_TRUE(over.findChild<QPushButton*>("bnOK")->isDefault());
+    EXPECT_FALSE(over.findChild<QPushButton*>("bnSendResult")->isEnabled());
+    c.close(over);
+    EXPECT_FALSE(over.isVisible());
+    EXPECT_TRUE(over.AnotherGame());
+  }
+  TfmGameover shown(info, TGameOverForm::Network);
+  Shoot(shown, "gameover-network");
 }
 
 TEST(ResultDialogs, NamesShowAsTyped) {
