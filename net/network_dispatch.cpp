@@ -137,6 +137,7 @@ void TNetworkGame::OnDeal(const TDealMessage& message) {
   session_.Guarded([&] { dealt = session_.MutableGame().DealFromString(DealString(message)); });
   if (!dealt) return;
   ++handsDealt_;
+  freshGame_ = StartsAGame(session_.Game().Table);
   newGameAgreed_ = false;
 }
 
@@ -149,10 +150,14 @@ void TNetworkGame::OnNewGame() {
     // The peer has already left this game behind: the two tables could not agree again.
     return Park();
   }
+  if (underWay) session_.RecordAbandonedNetworkGame();
+  // Once a game has ended both sides begin the next: a hand the dealer has
+  // dealt for it since, on which nobody has moved, is that game's first.
+  const bool alreadyDealt = !underWay && freshGame_;
   table.PlayerScore = table.OpponentScore = 0;
   table.GameInProgress = false;
   newGameAgreed_ = true;
-  if (netRole_ == NetRoleInviting) {
+  if (netRole_ == NetRoleInviting && !alreadyDealt) {
     dealPending_ = true;
     DealWhenRulesAgree();
   }

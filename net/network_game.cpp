@@ -129,7 +129,10 @@ void TNetworkGame::Send(const std::string& token, const std::string& payload) {
 // replayed here are its own and are not sent back.
 void TNetworkGame::Reported(const TGameReport& report) {
   // Moves in what is left of a game from before the match mean nothing to the peer.
-  if (std::holds_alternative<TMoveReport>(report) && handsDealt_ == 0) return;
+  if (std::holds_alternative<TMoveReport>(report)) {
+    if (handsDealt_ == 0) return;
+    freshGame_ = newGameAgreed_ = false;
+  }
   if (const auto message = protocol::EncodeForPeer(report)) Send(message->Token, message->Payload);
   if (std::holds_alternative<TNewGameReport>(report)) {
     // Our new game: the next deal begins it, and the dealer owes one.
@@ -138,6 +141,7 @@ void TNetworkGame::Reported(const TGameReport& report) {
   } else if (std::holds_alternative<TDealReport>(report)) {
     dealPending_ = newGameAgreed_ = false;
     ++handsDealt_;
+    freshGame_ = StartsAGame(session_.Game().Table);
   }
   if (std::holds_alternative<TRulesReport>(report) && remoteRules_) ShowRuleDifferences();
 }

@@ -30,6 +30,7 @@ bool TNetworkGame::OnPeerMove(const TReceivedMessage& message) {
   } else {
     // A peer's move makes this a game in progress, as the player's own does.
     game.Table.GameInProgress = true;
+    freshGame_ = newGameAgreed_ = false;
     session_.Guarded([&] { Apply(game, Seat::Opponent, *move); });
   }
   return true;

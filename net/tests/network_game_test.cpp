@@ -18,6 +18,8 @@
 #include <QCoreApplication>
 #include <QTemporaryDir>
 
+#include <algorithm>
+#include <array>
 #include <functional>
 #include <gtest/gtest.h>
 #include <memory>
@@ -42,13 +44,16 @@ struct TBoxes : TSilentDisplay {
 // One side of a match: a session, its lobby client, the invitations and the network game.
 struct TSide {
   TSide(const std::string& nick, std::uint32_t seed, std::vector<std::string>& wire) : Nick(nick) {
-    session = std::make_unique<TSession>(settings, TSessionHooks{}, seed);
+    TSessionHooks records;
+    records.RecordAbandonedMatch = [this](const TAbandonedGame& game) { Abandoned.push_back(game); };
+    session = std::make_unique<TSession>(settings, records, seed);
     session->SetDisplay(&boxes);
     session->SeatComputer();
     TNetworkGameHooks hooks;
     hooks.ShowNetStatus = [this](int status, const std::string&) { Statuses.push_back(status); };
     hooks.ShowRuleDifferences = [this](const std::vector<protocol::TRuleDifference>& rows) { Differences = rows; };
     hooks.Park = [this](const std::string& local, const std::string& remote) {
+      Parked = session->Game().Table;
       return dataFolder.filePath(QString::fromStdString(local + "_" + remote + ".tvl"));
     };
     network = std::make_unique<TNetworkGame>(*session, client, hooks);
@@ -86,6 +91,8 @@ struct TSide {
   std::vector<int> Statuses;
   std::vector<protocol::TRuleDifference> Differences;
   std::vector<std::string> Sent;  // the bytes of each message sent
+  std::vector<TAbandonedGame> Abandoned;
+  TTableState Parked;  // the table as the game was parked
 };
 
 struct NetworkGameOnTheLobby : ::testing::Test {
@@ -171,6 +178,34 @@ TEST_F(NetworkGameOnTheLobby, EveryDealOfManyNewGamesGivesMirroredTables) {
   EXPECT_GT(redThrees, 0);
   EXPECT_GT(frozenUpcards, 0);
   EXPECT_TRUE(bob.boxes.Shown.empty()) << "no game was under way: nobody was asked";
+}
+
+// Once a game has ended both sides begin the next, in either order: the
+// dealer deals its first hand once, and both tables hold it.
+TEST_F(NetworkGameOnTheLobby, BothSidesBeginningTheNextGameGetOneDeal) {
+  TSide ann("Ann", 11, wire), bob("Bob", 12, wire);
+  Agree(ann, bob);
+  ASSERT_TRUE(WaitUntil([&] { return std::count(wire.begin(), wire.end(), "Ann DEAL") == 1; }));
+  int deals = 1;
+  for (const bool dealerFirst : {true, false}) {
+    SCOPED_TRACE(dealerFirst ? "the dealer first" : "the dealer last");
+    TSide& first = dealerFirst ? ann : bob;
+    TSide& last = dealerFirst ? bob : ann;
+    first.session->NewGame();
+    ASSERT_TRUE(WaitUntil([&] { return std::count(wire.begin(), wire.end(), first.Nick + " NEWGAME") == deals; }));
+    if (dealerFirst) {
+      ASSERT_TRUE(WaitUntil([&] { return std::count(wire.begin(), wire.end(), "Ann DEAL") == deals + 1; }));
+    }
+    last.session->NewGame();
+    ++deals;
+    ASSERT_TRUE(WaitUntil([&] {
+      return std::count(wire.begin(), wire.end(), "Ann DEAL") == deals &&
+             bob.session->Game().LastDealString == ann.session->Game().LastDealString;
+    }));
+    WaitUntil([] { return false; }, 500);
+    EXPECT_EQ(std::count(wire.begin(), wire.end(), "Ann DEAL"), deals) << "one deal for the new game";
+    ExpectMirrored(ann.session->Game(), bob.session->Game());
+  }
 }
 
 // A rule that differs is shown on both sides, with the values swapped, and
@@ -376,6 +411,7 @@ TEST_F(AgainstARawPeer, ANewGameAgreedToLetsTheNextDealReplaceTheHand) {
             std::vector<std::string>{"Ann wants to start a new game. Do you want to give up the game in progress?"});
   EXPECT_EQ(bob->Table().PlayerScore, 0);
   EXPECT_EQ(bob->Table().OpponentScore, 0);
+  EXPECT_EQ(bob->Abandoned, (std::vector<TAbandonedGame>{{"Ann", 1200, 800}})) << "the game given up is recorded";
   EXPECT_TRUE(bob->network->Active());
 }
 
@@ -433,6 +469,33 @@ TEST_F(AgainstARawPeer, ThePeerGoneParksTheGame) {
   EXPECT_EQ(bob->boxes.Shown[0], "Connection with Ann has been terminated.\rThe game has been saved as\r" +
                                      bob->dataFolder.filePath("Bob_Ann.tvl").toStdString());
   EXPECT_NE(bob->session->Computer(), nullptr);
+}
+
+// The peer goes with its melds half laid: the game is kept as its turn stood
+// after the draw, the cards it laid back in its hand.
+TEST_F(AgainstARawPeer, APeerGoneWithItsMeldsHalfLaidIsParkedAsItsDrawLeftTheTurn) {
+  Say(*ann, "PLAYERID", {"Ann", "501"});
+  Say(*ann, "DEAL", {OrderedDeal()});
+  ASSERT_TRUE(WaitUntil([&] { return bob->session->Game().LastDealString == OrderedDeal(); }));
+  const TTableState& t = bob->Table();
+  for (int card = 0; card < bob->session->Game().Rules.NumberOfCards; ++card) Say(*ann, "DRAWNEW");
+  ASSERT_TRUE(WaitUntil([&] { return t.PendingPhase == PhaseMeld; }));
+  const TTableState drawn = t;
+  // Two naturals of one rank: a meld of two is no meld yet.
+  std::array<std::vector<CardId>, ColumnCount> byRank;
+  for (const TCard& card : t.OpponentHand.Live())
+    if (card.Rank >= RankFour) byRank[card.Rank].push_back(card.Id);
+  const auto pair = std::find_if(byRank.begin(), byRank.end(), [](const auto& ids) { return ids.size() >= 2; });
+  ASSERT_NE(pair, byRank.end()) << "the ordered deal gives the peer a pair";
+  Say(*ann, "MELD", {protocol::CardIdText((*pair)[0])});
+  Say(*ann, "MELD", {protocol::CardIdText((*pair)[1])});
+  ASSERT_TRUE(WaitUntil([&] { return t.OpponentMelds.Count == drawn.OpponentMelds.Count + 2; }));
+  ann->Server.GS_Disconnect();
+  ASSERT_TRUE(WaitUntil([&] { return !bob->network->Active(); }));
+  EXPECT_EQ(CardsOf(bob->Parked.OpponentHand), CardsOf(drawn.OpponentHand));
+  EXPECT_EQ(CardsOf(bob->Parked.OpponentMelds), CardsOf(drawn.OpponentMelds));
+  EXPECT_EQ(bob->Parked.OpponentMeldValue, drawn.OpponentMeldValue);
+  EXPECT_EQ(bob->Parked.PendingPhase, PhaseMeld) << "the draw stands";
 }
 
 }  // namespace
