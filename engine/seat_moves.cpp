@@ -177,6 +177,9 @@ void TSeatMoves::HandTurnBack() {
     return;
   }
   t.OpponentMeldValueAtTurnStart = t.OpponentMeldValue;
+  // The player's turn starts here, whoever held the other seat: a peer's turn
+  // sets it as the computer's does (going out concealed is judged by it).
+  t.PlayerMeldValueAtTurnStart = game_.MeldValue(false);
   t.OpponentTakeOpen = false;
   t.OpponentToMove = false;
   game_.ShowPhase(PhaseDraw);

@@ -1,5 +1,11 @@
 #include "engine/table_mirror.h"
 
+#include "engine/card_names.h"
+
+#include <algorithm>
+#include <utility>
+#include <vector>
+
 namespace tarvelo {
 
 namespace {
@@ -75,6 +81,54 @@ void TurnTableAround(TGame& game) {
   game.SaveTurnSnapshot();
   t.OpponentToMove = true;
   game.ShowPhase(PhaseOpponent);
+}
+
+namespace {
+std::vector<int> IdsOf(const TCardArea& area, bool sorted) {
+  std::vector<int> ids;
+  for (const TCard& card : area.Live()) ids.push_back(card.Id);
+  if (sorted) std::sort(ids.begin(), ids.end());
+  return ids;
+}
+
+std::vector<std::pair<int, int>> ByColumn(const TCardArea& melds) {
+  std::vector<std::pair<int, int>> cards;
+  for (const TCard& card : melds.Live()) cards.emplace_back(card.Column, card.Id);
+  std::sort(cards.begin(), cards.end());
+  return cards;
+}
+
+int ValueWithoutRedThrees(const TCardArea& melds) {
+  int value = 0;
+  for (const TCard& card : melds.Live()) value += IsRedThree(card) ? 0 : card.Value;
+  return value;
+}
+}  // namespace
+
+std::string MirrorDifference(const TGame& sender, const TGame& receiver) {
+  const TTableState &s = sender.Table, &r = receiver.Table;
+  auto areas = [](const TCardArea& mine, const TCardArea& theirs, const char* name, bool sorted) -> std::string {
+    if (IdsOf(mine, sorted) == IdsOf(theirs, sorted)) return "";
+    return std::string(name) + ": [" + CardNames(mine) + "] against [" + CardNames(theirs) + "]";
+  };
+  std::string difference = areas(r.PlayerHand, s.OpponentHand, "the player's hand", true);
+  if (difference.empty()) difference = areas(r.OpponentHand, s.PlayerHand, "the opponent's hand", true);
+  if (difference.empty()) difference = areas(r.Stock, s.Stock, "the stock", false);
+  if (difference.empty()) difference = areas(r.DiscardPile, s.DiscardPile, "the pile", false);
+  if (!difference.empty()) return difference;
+  if (ByColumn(r.PlayerMelds) != ByColumn(s.OpponentMelds))
+    return "the player's melds: [" + CardNames(r.PlayerMelds) + "] against [" + CardNames(s.OpponentMelds) + "]";
+  if (ByColumn(r.OpponentMelds) != ByColumn(s.PlayerMelds))
+    return "the opponent's melds: [" + CardNames(r.OpponentMelds) + "] against [" + CardNames(s.PlayerMelds) + "]";
+  if (r.PlayerCanastas.Count != s.OpponentCanastas.Count || r.PlayerCanastas.Kind != s.OpponentCanastas.Kind ||
+      r.OpponentCanastas.Count != s.PlayerCanastas.Count || r.OpponentCanastas.Kind != s.PlayerCanastas.Kind)
+    return "the canastas";
+  if (r.OpponentMeldValue != ValueWithoutRedThrees(s.PlayerMelds)) return "the opponent's meld value";
+  if (r.PileFrozen != s.PileFrozen) return "the pile's freeze";
+  if (r.PlayerScore != s.OpponentScore || r.OpponentScore != s.PlayerScore)
+    return "the totals: " + std::to_string(r.PlayerScore) + " and " + std::to_string(r.OpponentScore) + " against " +
+           std::to_string(s.OpponentScore) + " and " + std::to_string(s.PlayerScore);
+  return "";
 }
 
 }  // namespace tarvelo

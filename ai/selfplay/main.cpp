@@ -1,7 +1,7 @@
-// tarvelo-selfplay: whole games between two computer levels, without a window.
-#include "ai/selfplay/selfplay_bench.h"
+// tarvelo-selfplay in a build without Qt: whole games between two computer
+// levels on one table, without a window and without a lobby.
 #include "ai/selfplay/selfplay_options.h"
-#include "ai/selfplay/selfplay_report.h"
+#include "ai/selfplay/selfplay_run.h"
 
 #include <iostream>
 #include <stdexcept>
@@ -17,17 +17,9 @@ int main(int argc, char* argv[]) {
     std::cerr << "tarvelo-selfplay: " << error.what() << "\n\n" << SelfPlayUsage();
     return 2;
   }
-  if (options.Help) {
-    std::cout << SelfPlayUsage();
-    return 0;
+  if (!options.Lobby.empty()) {
+    std::cerr << "tarvelo-selfplay: this build has no network: --lobby needs the build with Qt\n";
+    return 2;
   }
-  if (options.Bench) {
-    std::cout << BenchText(RunBench());
-    return 0;
-  }
-  if (options.Trace) options.Match.Trace = &std::cout;
-  const TMatchResults results = PlayMatch(options.Match);
-  std::cout << SummaryText(options.Match, results);
-  if (options.Json) std::cout << JsonLine(options.Match, results) << '\n';
-  return 0;
+  return RunSelfPlay(options, std::cout);
 }

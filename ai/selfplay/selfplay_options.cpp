@@ -31,6 +31,15 @@ bool Switch(const std::string& option, const std::string& text) {
   throw std::invalid_argument(option + " needs on or off, not \"" + text + "\"");
 }
 
+// "host:port" with a port from 1 to 65535.
+std::string LobbyAddress(const std::string& text) {
+  const size_t colon = text.rfind(':');
+  if (colon == std::string::npos || colon == 0)
+    throw std::invalid_argument("--lobby needs HOST:PORT, not \"" + text + "\"");
+  Number("--lobby's port", text.substr(colon + 1), 1, 65535);
+  return text;
+}
+
 const TRuleSwitch* RuleOption(const std::string& option) {
   for (const TRuleSwitch& s : RuleSwitches)
     if (option == s.Option) return &s;
@@ -57,6 +66,8 @@ std::string SelfPlayUsage() {
       "  --hoyle               start from the Hoyle rules instead of the default rules\n"
       "  --bench               play the fixed bench matches and print their signature and the speed\n"
       "  --trace               tell every turn (hand, pile, melds, the pile's top after) and every hand's score\n"
+      "  --lobby HOST:PORT     play each game between two sessions through the lobby at that address\n"
+      "  --pairs N             with --lobby, play N matches at once (default 1)\n"
       "\n"
       "Rules (each after the preset; BOOL is on or off):\n";
   for (const TRuleSwitch& s : RuleSwitches) {
@@ -110,6 +121,10 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
         m.MasterSamples = 0;
       } else if (option == "--jobs")
         m.Jobs = static_cast<int>(Number(option, value, 1, 256));
+      else if (option == "--lobby")
+        o.Lobby = LobbyAddress(value);
+      else if (option == "--pairs")
+        o.Pairs = static_cast<int>(Number(option, value, 1, 64));
       else if (option == "--player")
         m.Levels[SidePlayer] = LevelFromName(value);
       else if (option == "--opponent")
@@ -121,6 +136,7 @@ TSelfPlayOptions ParseSelfPlayOptions(const std::vector<std::string>& arguments)
         throw std::invalid_argument("unknown option " + option);
     }
   }
+  if (o.Pairs > 1 && o.Lobby.empty()) throw std::invalid_argument("--pairs plays through a lobby: give --lobby too");
   return o;
 }
 

@@ -17,6 +17,10 @@ struct TSelfPlayOptions {
   bool Help = false;
   bool Bench = false;  // play the fixed bench instead
   bool Trace = false;  // tell every turn on the standard output
+  // A network match: each game travels through the lobby at this address
+  // ("host:port") between two sessions, as between two programs.
+  std::string Lobby;
+  int Pairs = 1;  // network matches played at once against the same lobby
 };
 
 // Reads the command line (without the program name). Throws std::invalid_argument

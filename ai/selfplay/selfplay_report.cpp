@@ -127,4 +127,34 @@ std::string JsonLine(const TMatchSettings& s, const TMatchResults& r) {
   return out.str();
 }
 
+namespace {
+// The value below which that share of the sorted figures lies (nearest rank).
+double Percentile(std::vector<double> values, double share) {
+  if (values.empty()) return 0;
+  std::sort(values.begin(), values.end());
+  const auto rank = static_cast<size_t>(std::ceil(share * static_cast<double>(values.size())));
+  return values[std::clamp<size_t>(rank, 1, values.size()) - 1];
+}
+}  // namespace
+
+std::string NetworkSummaryText(const TNetworkFigures& f) {
+  std::ostringstream out;
+  out << "pairs " << f.Pairs << ", messages " << f.LatencyMs.size() << ", mirror faults " << f.MirrorFaults
+      << ", move latency ms p50 " << Fixed(Percentile(f.LatencyMs, 0.5), 2) << " p99 "
+      << Fixed(Percentile(f.LatencyMs, 0.99), 2) << " max " << Fixed(Percentile(f.LatencyMs, 1.0), 2) << '\n';
+  if (!f.FirstMirrorFault.empty()) out << "  first mirror fault: " << f.FirstMirrorFault << '\n';
+  return out.str();
+}
+
+std::string NetworkJsonLine(const TMatchSettings& settings, const TMatchResults& results, const TNetworkFigures& f) {
+  std::string line = JsonLine(settings, results);
+  line.pop_back();  // its closing brace: the network's figures go inside
+  std::ostringstream out;
+  out << line << ",\"mirrorFaults\":" << f.MirrorFaults
+      << ",\"moveLatencyMs\":{\"p50\":" << Fixed(Percentile(f.LatencyMs, 0.5), 3)
+      << ",\"p99\":" << Fixed(Percentile(f.LatencyMs, 0.99), 3) << ",\"max\":" << Fixed(Percentile(f.LatencyMs, 1.0), 3)
+      << "},\"pairs\":" << f.Pairs << "}";
+  return out.str();
+}
+
 }  // namespace tarvelo

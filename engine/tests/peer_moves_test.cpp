@@ -157,3 +157,12 @@ TEST_F(PeerMoves, MeldsHalfLaidGoBackToTheDrawnHand) {
   EXPECT_EQ(t.PendingPhase, PhaseMeld) << "the draw stands";
 }
 }  // namespace
+
+// The player's going out is judged concealed or not by its melds at its turn's start, set when the peer hands it over.
+TEST_F(PeerMoves, ThePeersDiscardStartsThePlayersTurnWithItsMeldValue) {
+  PeerAt("opp: 9C 4D; melds: KH KS KD", true);
+  t.PlayerMeldValueAtTurnStart = 0;
+  ASSERT_TRUE(Step({.Kind = TMoveKind::Discard, .Card = OppHandIndex("4D")}));
+  EXPECT_FALSE(t.OpponentToMove);
+  EXPECT_EQ(t.PlayerMeldValueAtTurnStart, 30);
+}
