@@ -31,12 +31,16 @@ bool Switch(const std::string& option, const std::string& text) {
   throw std::invalid_argument(option + " needs on or off, not \"" + text + "\"");
 }
 
-// "host:port" with a port from 1 to 65535.
+// "host:port" with a port from 1 to 65535, and a second one after a comma.
 std::string LobbyAddress(const std::string& text) {
-  const size_t colon = text.rfind(':');
-  if (colon == std::string::npos || colon == 0)
-    throw std::invalid_argument("--lobby needs HOST:PORT, not \"" + text + "\"");
-  Number("--lobby's port", text.substr(colon + 1), 1, 65535);
+  const size_t comma = text.find(',');
+  for (const std::string& address : {text.substr(0, comma), comma == std::string::npos ? "" : text.substr(comma + 1)}) {
+    if (address.empty() && comma == std::string::npos) continue;
+    const size_t colon = address.rfind(':');
+    if (colon == std::string::npos || colon == 0)
+      throw std::invalid_argument("--lobby needs HOST:PORT[,HOST:PORT], not \"" + text + "\"");
+    Number("--lobby's port", address.substr(colon + 1), 1, 65535);
+  }
   return text;
 }
 
@@ -66,7 +70,8 @@ std::string SelfPlayUsage() {
       "  --hoyle               start from the Hoyle rules instead of the default rules\n"
       "  --bench               play the fixed bench matches and print their signature and the speed\n"
       "  --trace               tell every turn (hand, pile, melds, the pile's top after) and every hand's score\n"
-      "  --lobby HOST:PORT     play each game between two sessions through the lobby at that address\n"
+      "  --lobby HOST:PORT     play each game between two sessions through the lobby at that address;\n"
+      "                        after a comma, a second server of the same lobby for the second side\n"
       "  --pairs N             with --lobby, play N matches at once (default 1)\n"
       "\n"
       "Rules (each after the preset; BOOL is on or off):\n";

@@ -18,7 +18,8 @@ struct TSelfPlayOptions {
   bool Bench = false;  // play the fixed bench instead
   bool Trace = false;  // tell every turn on the standard output
   // A network match: each game travels through the lobby at this address
-  // ("host:port") between two sessions, as between two programs.
+  // ("host:port") between two sessions, as between two programs; after a
+  // comma, the address of another server of the lobby for the second side.
   std::string Lobby;
   int Pairs = 1;  // network matches played at once against the same lobby
 };

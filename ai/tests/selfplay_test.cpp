@@ -96,6 +96,14 @@ TEST(SelfPlayOptions, EveryRuleHasAnOptionAndThePresetComesFirst) {
   EXPECT_EQ(Parse({"--hoyle"}).Match.Rules, HoyleRules());
 }
 
+TEST(SelfPlayOptions, ALobbyMatchNamesOneServerOrOnePerSide) {
+  const TSelfPlayOptions one = Parse({"--lobby", "127.0.0.1:6667", "--pairs", "3"});
+  EXPECT_EQ(one.Lobby, "127.0.0.1:6667");
+  EXPECT_EQ(one.Pairs, 3);
+  EXPECT_EQ(Parse({"--lobby", "127.0.0.1:6667,127.0.0.1:6669"}).Lobby, "127.0.0.1:6667,127.0.0.1:6669");
+  EXPECT_EQ(Parse({}).Pairs, 1);
+}
+
 TEST(SelfPlayOptions, AnythingElseIsRefusedWithAMessage) {
   const std::vector<std::vector<std::string>> bad = {
       {"--games"},
@@ -113,6 +121,11 @@ TEST(SelfPlayOptions, AnythingElseIsRefusedWithAMessage) {
       {"--seed", "99999999999"},
       {"--natural-pair", "maybe"},
       {"--colour", "green"},
+      {"--lobby", "nohost"},
+      {"--lobby", ":6667"},
+      {"--lobby", "127.0.0.1:0"},
+      {"--lobby", "127.0.0.1:6667,elsewhere"},
+      {"--pairs", "2"},  // without a lobby
       {"stray"},
   };
   for (const auto& arguments : bad) {

@@ -19,6 +19,11 @@ namespace {
 // No message for this long: the pair's match is stuck and given up.
 constexpr qint64 StuckMilliseconds = 60000;
 
+QString HostOf(const std::string& address) { return QString::fromStdString(address.substr(0, address.rfind(':'))); }
+quint16 PortOf(const std::string& address) {
+  return static_cast<quint16>(std::stoi(address.substr(address.rfind(':') + 1)));
+}
+
 TComputerSettings LevelOf(const TMatchSettings& m, int side) {
   return {.computerLevel = m.Levels[side],
           .aggressiveness = m.Aggressiveness,
@@ -32,8 +37,9 @@ class TPair {
   TPair(const TSelfPlayOptions& options, int number, const QString& folder, TMatchResults& results,
         TNetworkFigures& figures);
 
-  void LogIn(const QString& host, quint16 port) {
-    for (THeadlessSide* side : {a_.get(), b_.get()}) side->LogIn(host, port);
+  void LogIn(const std::string& first, const std::string& second) {
+    a_->LogIn(HostOf(first), PortOf(first));
+    b_->LogIn(HostOf(second), PortOf(second));
   }
   // Invites once both are in the lobby and see each other.
   void InviteWhenReady();
@@ -120,14 +126,14 @@ void TPair::GameOver(const TGameOverInfo& info) {
 TMatchResults PlayNetworkMatch(const TSelfPlayOptions& options, TNetworkFigures& figures, std::string& error) {
   TMatchResults results;
   figures.Pairs = options.Pairs;
-  const size_t colon = options.Lobby.rfind(':');
-  const QString host = QString::fromStdString(options.Lobby.substr(0, colon));
-  const auto port = static_cast<quint16>(std::stoi(options.Lobby.substr(colon + 1)));
+  const size_t comma = options.Lobby.find(',');
+  const std::string first = options.Lobby.substr(0, comma);
+  const std::string second = comma == std::string::npos ? first : options.Lobby.substr(comma + 1);
   QTemporaryDir folder;
   std::vector<std::unique_ptr<TPair>> pairs;
   for (int p = 0; p < options.Pairs; ++p) {
     pairs.push_back(std::make_unique<TPair>(options, p, folder.path() + "/" + QString::number(p), results, figures));
-    pairs.back()->LogIn(host, port);
+    pairs.back()->LogIn(first, second);
   }
   QElapsedTimer clock;
   clock.start();
