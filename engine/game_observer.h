@@ -42,7 +42,14 @@ struct TRulesReport {
   bool operator==(const TRulesReport&) const = default;
 };
 
-using TGameReport = std::variant<TMoveReport, TDealReport, TNewGameReport, TRulesReport>;
+// A game has ended: the player's final total minus the opponent's. The side
+// that did not lose begins the next game (TNewGameReport follows).
+struct TGameOverReport {
+  int Difference = 0;
+  bool operator==(const TGameOverReport&) const = default;
+};
+
+using TGameReport = std::variant<TMoveReport, TDealReport, TNewGameReport, TRulesReport, TGameOverReport>;
 
 // Hears what happens at the table, in the order it happens. The engine tells
 // it and asks nothing back: it never encodes a message nor decides whether

@@ -53,6 +53,7 @@ bool TGame::GameOver() {
     Host.QuitApplication();
     return false;
   }
+  Report(TGameOverReport{info.Difference});
   t.PlayerScore = 0;
   t.OpponentScore = 0;
   if (info.Difference >= 0) Report(TNewGameReport{});

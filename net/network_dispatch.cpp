@@ -130,19 +130,24 @@ bool TNetworkGame::AtHandBoundary() const {
 // the middle of a hand would replace a hand the peer is losing.
 void TNetworkGame::OnDeal(const TDealMessage& message) {
   if (netRole_ != NetRoleInvited || !handshakeDone_ || !AtHandBoundary()) {
-    qWarning("A deal from %s in the middle of a hand was refused.", remoteName_.c_str());
+    qWarning("A deal from %s in the middle of a hand was refused (hands dealt %d, phase %d).", remoteName_.c_str(),
+             handsDealt_, session_.Game().Table.Phase);
     return;
   }
   bool dealt = false;
   session_.Guarded([&] { dealt = session_.MutableGame().DealFromString(DealString(message)); });
   if (!dealt) return;
   ++handsDealt_;
-  freshGame_ = StartsAGame(session_.Game().Table);
   newGameAgreed_ = false;
 }
 
 // A new game while one is under way ends that game: only with the player's consent.
 void TNetworkGame::OnNewGame() {
+  // The next game after one that ended here: begun already, and dealt by the dealer.
+  if (peerNewGameDue_) {
+    peerNewGameDue_ = false;
+    return;
+  }
   TTableState& table = session_.MutableGame().Table;
   const bool underWay = table.GameInProgress || table.PlayerScore != 0 || table.OpponentScore != 0;
   if (underWay &&
@@ -151,13 +156,10 @@ void TNetworkGame::OnNewGame() {
     return Park();
   }
   if (underWay) session_.RecordAbandonedNetworkGame();
-  // Once a game has ended both sides begin the next: a hand the dealer has
-  // dealt for it since, on which nobody has moved, is that game's first.
-  const bool alreadyDealt = !underWay && freshGame_;
   table.PlayerScore = table.OpponentScore = 0;
   table.GameInProgress = false;
   newGameAgreed_ = true;
-  if (netRole_ == NetRoleInviting && !alreadyDealt) {
+  if (netRole_ == NetRoleInviting) {
     dealPending_ = true;
     DealWhenRulesAgree();
   }

@@ -131,7 +131,7 @@ void TNetworkGame::Reported(const TGameReport& report) {
   // Moves in what is left of a game from before the match mean nothing to the peer.
   if (std::holds_alternative<TMoveReport>(report)) {
     if (handsDealt_ == 0) return;
-    freshGame_ = newGameAgreed_ = false;
+    newGameAgreed_ = false;
   }
   if (const auto message = protocol::EncodeForPeer(report)) Send(message->Token, message->Payload);
   if (std::holds_alternative<TNewGameReport>(report)) {
@@ -141,8 +141,8 @@ void TNetworkGame::Reported(const TGameReport& report) {
   } else if (std::holds_alternative<TDealReport>(report)) {
     dealPending_ = newGameAgreed_ = false;
     ++handsDealt_;
-    freshGame_ = StartsAGame(session_.Game().Table);
   }
+  if (const auto* over = std::get_if<TGameOverReport>(&report)) peerNewGameDue_ = over->Difference <= 0;
   if (std::holds_alternative<TRulesReport>(report) && remoteRules_) ShowRuleDifferences();
 }
 

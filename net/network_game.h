@@ -129,7 +129,6 @@ class TNetworkGame : public QObject, private TGameObserver {
   bool OnPeerMove(const protocol::TReceivedMessage& message);
   void EndOnRefusedTurn(const std::string& reason);
   bool AtHandBoundary() const;
-  static bool StartsAGame(const TTableState& table) { return table.PlayerScore == 0 && table.OpponentScore == 0; }
   // The dealer deals once both sides play by the same rules.
   void DealWhenRulesAgree();
 
@@ -143,8 +142,10 @@ class TNetworkGame : public QObject, private TGameObserver {
   bool handshakeDone_ = false;
   bool dealPending_ = false;    // the dealer waits for the rules to agree
   bool newGameAgreed_ = false;  // a deal may replace the hand
-  bool freshGame_ = false;      // the hand on the table begins a game and nobody has moved yet
-  int handsDealt_ = 0;          // in this network game
+  // This side's game is over and it did not win: the peer's NEWGAME that
+  // begins the next one is due, and the dealer has already dealt for it.
+  bool peerNewGameDue_ = false;
+  int handsDealt_ = 0;  // in this network game
   bool dispatchPosted_ = false;
   std::optional<TRuleSettings> remoteRules_;
   protocol::TReceiveBuffer buffer_;

@@ -19,7 +19,8 @@ bool TNetworkGame::OnPeerMove(const TReceivedMessage& message) {
   TGame& game = session_.MutableGame();
   const std::optional<TMove> move = PeerMoveOf(game.Table, message);
   if (!move || handsDealt_ == 0) {
-    qWarning("A move from %s names a card it does not hold; it was let be.", remoteName_.c_str());
+    qWarning("A move from %s names a card it does not hold; it was let be (hands dealt %d).", remoteName_.c_str(),
+             handsDealt_);
     return true;
   }
   const TRefusal refusal = Refusal(game, Seat::Opponent, *move);
@@ -30,7 +31,8 @@ bool TNetworkGame::OnPeerMove(const TReceivedMessage& message) {
   } else {
     // A peer's move makes this a game in progress, as the player's own does.
     game.Table.GameInProgress = true;
-    freshGame_ = newGameAgreed_ = false;
+    // A peer that moves on in the next game without its NEWGAME has begun it all the same.
+    newGameAgreed_ = peerNewGameDue_ = false;
     session_.Guarded([&] { Apply(game, Seat::Opponent, *move); });
   }
   return true;

@@ -63,6 +63,8 @@ struct TEncoder {
     return TPeerMessage{"DEAL", deal.DealString};
   }
   std::optional<TPeerMessage> operator()(const TNewGameReport&) const { return TPeerMessage{"NEWGAME", ""}; }
+  // Each side sees the game end for itself; the winner's NEWGAME tells the next one begins.
+  std::optional<TPeerMessage> operator()(const TGameOverReport&) const { return std::nullopt; }
   std::optional<TPeerMessage> operator()(const TRulesReport& rules) const {
     return TPeerMessage{"RULES", RuleString(rules.Rules)};
   }

@@ -103,8 +103,9 @@ void TPair::InviteWhenReady() {
 void TPair::CheckTables() {
   if (!aToB_.empty() || !bToA_.empty()) return;
   const TGame &a = a_->Game(), &b = b_->Game();
-  if (a.LastDealString.empty() || a.LastDealString != b.LastDealString) return;
-  std::string fault = CheckCardConservation(a.Table);
+  if (a.LastDealString.empty() || b.LastDealString.empty()) return;  // not dealt yet
+  std::string fault = a.LastDealString == b.LastDealString ? "" : "the two tables hold different deals";
+  if (fault.empty()) fault = CheckCardConservation(a.Table);
   if (fault.empty()) fault = CheckCardConservation(b.Table);
   if (fault.empty()) fault = MirrorDifference(a, b);
   if (fault.empty()) return;

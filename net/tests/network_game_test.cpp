@@ -180,32 +180,39 @@ TEST_F(NetworkGameOnTheLobby, EveryDealOfManyNewGamesGivesMirroredTables) {
   EXPECT_TRUE(bob.boxes.Shown.empty()) << "no game was under way: nobody was asked";
 }
 
-// Once a game has ended both sides begin the next, in either order: the
-// dealer deals its first hand once, and both tables hold it.
-TEST_F(NetworkGameOnTheLobby, BothSidesBeginningTheNextGameGetOneDeal) {
+// The dealer loses the game, deals the next one's first hand and draws before
+// the winner's NEWGAME reaches it: that NEWGAME begins the game already dealt.
+TEST_F(NetworkGameOnTheLobby, TheWinnersNewGameAfterTheDealersNextDealDealsNothingMore) {
   TSide ann("Ann", 11, wire), bob("Bob", 12, wire);
   Agree(ann, bob);
-  ASSERT_TRUE(WaitUntil([&] { return std::count(wire.begin(), wire.end(), "Ann DEAL") == 1; }));
-  int deals = 1;
-  for (const bool dealerFirst : {true, false}) {
-    SCOPED_TRACE(dealerFirst ? "the dealer first" : "the dealer last");
-    TSide& first = dealerFirst ? ann : bob;
-    TSide& last = dealerFirst ? bob : ann;
-    first.session->NewGame();
-    ASSERT_TRUE(WaitUntil([&] { return std::count(wire.begin(), wire.end(), first.Nick + " NEWGAME") == deals; }));
-    if (dealerFirst) {
-      ASSERT_TRUE(WaitUntil([&] { return std::count(wire.begin(), wire.end(), "Ann DEAL") == deals + 1; }));
-    }
-    last.session->NewGame();
-    ++deals;
-    ASSERT_TRUE(WaitUntil([&] {
-      return std::count(wire.begin(), wire.end(), "Ann DEAL") == deals &&
-             bob.session->Game().LastDealString == ann.session->Game().LastDealString;
-    }));
-    WaitUntil([] { return false; }, 500);
-    EXPECT_EQ(std::count(wire.begin(), wire.end(), "Ann DEAL"), deals) << "one deal for the new game";
-    ExpectMirrored(ann.session->Game(), bob.session->Game());
+  ASSERT_TRUE(WaitUntil([&] { return bob.session->Game().LastDealString == ann.session->Game().LastDealString; }));
+  TGame& a = ann.session->MutableGame();
+  TGame& b = bob.session->MutableGame();
+  if (b.PlayerOnTurn()) {  // Bob's turn first: a draw and a discard hand it to Ann
+    bob.session->Guarded([&] {
+      TryMove(b, Seat::Player, {.Kind = TMoveKind::Draw});
+      for (int i = 0; b.PlayerOnTurn() && i < b.Table.PlayerHand.Count; ++i)
+        TryMove(b, Seat::Player, {.Kind = TMoveKind::Discard, .Card = i});
+    });
   }
+  ASSERT_TRUE(WaitUntil([&] { return a.PlayerOnTurn() && ann.Table().PendingPhase == PhaseOpponent; }));
+  // Ann far behind on both tables, the stock as good as gone on both.
+  a.Table.PlayerScore = b.Table.OpponentScore = 4990;
+  a.Table.OpponentScore = b.Table.PlayerScore = 6000;
+  a.Table.StockExhausted = b.Table.StockExhausted = true;
+  a.Table.PlayerDrawsFirst = true;  // Ann draws first in the next game
+  ann.session->Guarded([&] {
+    ASSERT_TRUE(TryMove(a, Seat::Player, {.Kind = TMoveKind::EndHand}));
+    ASSERT_TRUE(a.PlayerOnTurn()) << "the next game dealt at once";
+    TryMove(a, Seat::Player, {.Kind = TMoveKind::Draw});
+  });
+  ASSERT_TRUE(WaitUntil([&] { return std::count(wire.begin(), wire.end(), "Bob NEWGAME") == 1; }));
+  ASSERT_TRUE(WaitUntil([&] { return ann.network->HandshakeDone() && bob.Table().PendingPhase == PhaseMeld; }));
+  WaitUntil([] { return false; }, 500);
+  EXPECT_EQ(std::count(wire.begin(), wire.end(), "Ann DEAL"), 2) << "one deal for the next game";
+  EXPECT_EQ(std::count(wire.begin(), wire.end(), "Ann NEWGAME"), 0) << "the loser leaves it to the winner";
+  EXPECT_EQ(bob.session->Game().LastDealString, a.LastDealString);
+  ExpectSameTableTurnedAround(a, bob.session->Game());
 }
 
 // A rule that differs is shown on both sides, with the values swapped, and
