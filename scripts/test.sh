@@ -67,7 +67,7 @@ main() {
   echo "== IRC lines and lobby event texts under libFuzzer (half a minute) =="
   run_fuzzer IRC "$root/lobby/irc/fuzz" "$root/build-fuzz-irc" irc_fuzzer 30 --inputs "$root/lobby/irc/fuzz/seeds"
 
-  echo "== peer messages as they arrive, cut and decoded, under libFuzzer (half a minute) =="
+  echo "== peer messages as they arrive, cut, decoded and made on a scratch table, under libFuzzer (half a minute) =="
   run_fuzzer protocol "$root/net/protocol/fuzz" "$root/build-fuzz-protocol" protocol_fuzzer 30 --inputs "$root/net/protocol/fuzz/seeds"
 
   bash "$root/scripts/setup.sh" "$root/build" -DTARVELO_WERROR=ON
