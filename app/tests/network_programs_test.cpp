@@ -1,7 +1,9 @@
 // Two whole programs play each other through a real lobby: the invitation,
 // the handshake, the rules, the deal, and the game parked when one side goes.
+#include "ai/selfplay/player_seat_computer.h"
 #include "app/program.h"
 #include "app/tests/program_fixture.h"
+#include "engine/table_mirror.h"
 #include "lobby/testing/irc_network.h"
 #include "lobby/testing/lobby_fixture.h"
 #include "lobby/testing/wait_until.h"
@@ -203,6 +205,44 @@ TEST_F(NetworkPrograms, ThePeerKilledAfterItDrewLeavesTheComputerToPlayOnWithout
   ASSERT_TRUE(WaitUntil([&] { return !t.OpponentToMove; })) << "the computer finished the peer's turn";
   EXPECT_EQ(CardsOf(t.Stock), CardsOf(drawn.Stock)) << "no second draw";
   EXPECT_EQ(t.DiscardPile.Count, drawn.DiscardPile.Count + 1);
+}
+
+// A computer level in each program's player's seat plays a whole hand through
+// the lobby, every move a message: once every message of each side has
+// reached the other, both tables hold the same cards.
+TEST_F(NetworkPrograms, AWholeHandKeepsBothTablesAlikeWheneverEveryMessageHasArrived) {
+  AgreeAndDeal();
+  ASSERT_TRUE(WaitUntil([&] { return Dealt(); }));
+  const std::string firstDeal = ann->Session().Game().LastDealString;
+  std::array<std::unique_ptr<TPlayerSeatComputer>, 2> players;
+  std::array<int, 2> sent{}, handled{};
+  int checks = 0;
+  std::vector<std::string> faults;
+  TProgram* programs[] = {ann.get(), bob.get()};
+  for (int side = 0; side < 2; ++side) {
+    TSession& session = programs[side]->Session();
+    players[side] = std::make_unique<TPlayerSeatComputer>(TComputerSettings{.computerLevel = LevelExpert});
+    QObject::connect(&session, &TSession::tableChanged, &session, [&, side] {
+      session.Post([&, side] {
+        if (programs[side]->Network().Active() && session.Game().PlayerOnTurn())
+          session.Guarded([&, side] { players[side]->PlayTurn(session.MutableGame()); });
+      });
+    });
+    QObject::connect(&programs[side]->Network(), &TNetworkGame::sent, [&, side] { ++sent[side]; });
+    QObject::connect(&programs[side]->Network(), &TNetworkGame::handled, [&, side] {
+      ++handled[side];
+      if (handled[0] != sent[1] || handled[1] != sent[0]) return;
+      ++checks;
+      if (std::string fault = MirrorDifference(ann->Session().Game(), bob->Session().Game()); !fault.empty())
+        faults.push_back(fault);
+    });
+  }
+  // The side on turn begins; the hand ends and the dealer deals the next.
+  ann->Session().Post([&] { emit ann->Session().tableChanged(); });
+  bob->Session().Post([&] { emit bob->Session().tableChanged(); });
+  ASSERT_TRUE(WaitUntil([&] { return ann->Session().Game().LastDealString != firstDeal && Dealt(); }, 60000));
+  EXPECT_TRUE(faults.empty()) << faults.front();
+  EXPECT_GT(checks, 20) << "the tables were compared throughout the hand";
 }
 
 }  // namespace
