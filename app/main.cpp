@@ -1,3 +1,4 @@
+#include "app/autoplay.h"
 #include "app/program.h"
 
 #include <QApplication>
@@ -8,6 +9,7 @@ int main(int argc, char* argv[]) {
   // No display name: X11 would append it to every window's caption.
   QApplication::setApplicationName("Tarvelo");
   tarvelo::TProgram program(tarvelo::TStoreLocations::Default(), QApplication::arguments().mid(1));
+  const auto autoplay = tarvelo::AutoplayFromEnvironment(program.Session());
   program.Start();
   return QApplication::exec();
 }
