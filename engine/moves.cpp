@@ -1,6 +1,7 @@
 #include "engine/moves.h"
 
 #include "engine/game.h"
+#include "engine/meld_checks.h"
 #include "engine/peer_moves.h"
 #include "engine/seat_moves.h"
 #include "engine/seat_rules.h"
@@ -150,6 +151,8 @@ TRefusal SeatMoveRefusal(const TGame& game, Seat seat, const TMove& move) {
     case TMoveKind::DiscardRedThree:
       return RedThreeRefusal(game, seat, move);
     case TMoveKind::PassDiscard:
+      // A pile take not yet made good is made good or given back first: passing would keep its top card.
+      if (seat == Seat::Player && t.TopCardPending) return TRefusal::Silent(TopCardFault);
       return HasDrawn(t, seat) && MayPassDiscard(game, seat) ? TRefusal::None() : TRefusal::Silent();
     case TMoveKind::EndHand:
       return EndHandRefusal(game, seat);

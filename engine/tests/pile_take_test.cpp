@@ -95,6 +95,20 @@ TEST_F(TurnTest, ANewMeldFromThePileIsCompletedFromTheHand) {
   EXPECT_EQ(t.Phase, PhaseMeld);
 }
 
+// A last card left while the take is still to be made good is not passed:
+// the top card would stay in the melds without the take.
+TEST_F(TurnTest, NoPassWhileAPileTakeIsStillToBeMadeGood) {
+  ToDraw("hand: 7H 7S 2C; melds: KH KS KD; pile: KD 5C 7D");
+  TakePile();
+  ASSERT_TRUE(t.PileTakeOpen);
+  Meld("7H");
+  AddWildcards(RankKing);
+  ASSERT_EQ(NamesOf(t.PlayerHand), "7S");
+  EXPECT_FALSE(Move({.Kind = TMoveKind::PassDiscard}));
+  EXPECT_TRUE(t.PileTakeOpen);
+  EXPECT_FALSE(t.OpponentToMove);
+}
+
 TEST_F(TurnTest, AFrozenPileOntoAnExistingMeldNeedsTwoNaturalsFromTheHand) {
   ToDraw("hand: 7H 7S JK 9C 8S; melds: 7D 7C 7D; pile: 5C 7C");
   t.PileFrozen = true;

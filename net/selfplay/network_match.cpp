@@ -45,12 +45,13 @@ class TPair {
   void InviteWhenReady();
   bool Done() const { return done_; }
   bool Stuck() const { return !done_ && sinceMessage_.elapsed() > StuckMilliseconds; }
-  void GiveUp() { done_ = true; }
+  void GiveUp() { Finish(); }
 
  private:
   void Wire(THeadlessSide& from, THeadlessSide& to, std::deque<qint64>& inFlight);
   void CheckTables();
   void GameOver(const TGameOverInfo& info);
+  void Finish();
 
   const TSelfPlayOptions& options_;
   TMatchResults& results_;
@@ -120,7 +121,20 @@ void TPair::GameOver(const TGameOverInfo& info) {
     ++results_.Wins[info.PlayerWon ? SidePlayer : SideOpponent];
   results_.FinalScoreSum[SidePlayer] += info.PlayerScore;
   results_.FinalScoreSum[SideOpponent] += info.OpponentScore;
-  if (++games_ >= options_.Match.Games) done_ = true;
+  if (++games_ >= options_.Match.Games) Finish();
+}
+
+// The turns a side could not make as its computer played them count as refused moves.
+void TPair::Finish() {
+  done_ = true;
+  for (THeadlessSide* side : {a_.get(), b_.get()}) {
+    const int refused = side->RefusedTurns();
+    if (refused == 0) continue;
+    results_.Refused += refused;
+    TViolationKind& kind = results_.RefusedKinds["a turn not made as the computer played it"];
+    kind.Count += refused;
+    if (kind.Example.empty()) kind.Example = side->Nick();
+  }
 }
 }  // namespace
 
