@@ -139,13 +139,11 @@ class TGame : public TGameValues {
   void TakeBackLastMeld();
   void UndoAll();
   void UndoTakePile();
-  void SaveTurnSnapshot();
-  void RestoreTurnSnapshot();
-  // A peer's turn keeps its snapshot in the same areas (the player is not on
-  // turn meanwhile): its hand, melds and canastas and the pile as they stood
-  // before its pile take or after its draw.
-  void SaveOpponentSnapshot();
-  void RestoreOpponentSnapshot();
+  // The turn's start as the undo areas keep it: the player's, or a peer's (the
+  // player is not on turn meanwhile) as its turn stood before its pile take or
+  // after its draw.
+  void SaveTurnSnapshot(Seat seat = Seat::Player);
+  void RestoreTurnSnapshot(Seat seat = Seat::Player);
   void ClearUndo();
 
   // --- Melding and discarding: the player's moves as Apply makes them, after Refusal allowed them

@@ -128,7 +128,7 @@ void DrawStep(TGame& game, TSeatMoves& seat) {
   if (!seat.DrawOneCard()) return;
   t.StockDraws = 0;
   t.PendingPhase = PhaseMeld;
-  game.SaveOpponentSnapshot();
+  game.SaveTurnSnapshot(Seat::Opponent);
 }
 
 // The top card goes into the melds first, as the peer's own side laid it; a
@@ -138,7 +138,7 @@ void TakePileStep(TGame& game, TSeatMoves& seat) {
   const bool onlyForced = !MayTakePile(game, Peer, false);
   const bool frozen = game.IsPileFrozen(Peer);
   if (t.DiscardPile.Count > 12 && !game.Rehearsing) game.Host.PlaySound("Take Huge Pile");
-  game.SaveOpponentSnapshot();
+  game.SaveTurnSnapshot(Seat::Opponent);
   const int rank = t.DiscardPile.Top().Rank;
   const int columnBefore = CountedColumns(t)[CountOpponentMelds + rank];
   const auto naturalsBefore = std::count_if(t.OpponentMelds.Live().begin(), t.OpponentMelds.Live().end(),
@@ -146,7 +146,7 @@ void TakePileStep(TGame& game, TSeatMoves& seat) {
   t.PileTopCard = seat.LayPileTopInMelds();
   if (onlyForced) {
     t.PendingPhase = PhaseMeld;
-    game.SaveOpponentSnapshot();
+    game.SaveTurnSnapshot(Seat::Opponent);
     return;
   }
   t.PendingPhase = PhaseTakePile;
@@ -165,13 +165,13 @@ void RestOfPileStep(TGame& game, TSeatMoves& seat) {
   t.OpponentTakeConditional = false;
   t.PendingPhase = PhaseMeld;
   // The melds made for the take can no longer be taken back.
-  game.SaveOpponentSnapshot();
+  game.SaveTurnSnapshot(Seat::Opponent);
 }
 
 // Given back, the take costs 50 points and leaves the table as it was before it.
 void GiveBackStep(TGame& game) {
   TTableState& t = game.Table;
-  game.RestoreOpponentSnapshot();
+  game.RestoreTurnSnapshot(Seat::Opponent);
   t.OpponentScore -= 50;
   t.OpponentTakeOpen = false;
   t.OpponentTakeConditional = false;
@@ -256,7 +256,7 @@ void SettlePeerTurn(TGame& game) {
   while (t.StockDraws > 0 && !HasDrawn(t, Peer) && !t.Stock.Empty()) LayStep(game, {.Kind = TMoveKind::Draw});
   const bool takeOpen = TakeOpen(t);
   if (takeOpen || (HasDrawn(t, Peer) && !MeldFault(game, Peer, {.Minimum = PeerMinimum(game)}).empty())) {
-    game.RestoreOpponentSnapshot();
+    game.RestoreTurnSnapshot(Seat::Opponent);
     if (takeOpen) t.PendingPhase = PhaseDraw;
   }
   t.OpponentTakeOpen = false;

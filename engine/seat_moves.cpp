@@ -56,9 +56,8 @@ void TSeatMoves::CheckCanastaAfterMeld(int column) {
   if (MeldCountOf(column) >= 7) game_.CheckCanasta(seat_, column);
 }
 
-void TSeatMoves::MeldFromHand(int index) {
+TCard TSeatMoves::LayInRankColumn(const TCard& from) {
   TTableState& t = game_.Table;
-  const TCard from = RemoveFromHand(index);
   TCard card = from;
   card.FaceUp = 1;
   // A closed canasta is one pile: later cards go onto it.
@@ -66,6 +65,11 @@ void TSeatMoves::MeldFromHand(int index) {
   AddCard(Melds(), card);
   if (!Player() && !IsRedThree(card)) t.OpponentMeldValue += card.Value;
   game_.AnimateMove(from, card);
+  return card;
+}
+
+void TSeatMoves::MeldFromHand(int index) {
+  const TCard card = LayInRankColumn(RemoveFromHand(index));
   Pause();
   CheckCanastaAfterMeld(card.Rank);
 }

@@ -72,8 +72,8 @@ class TSeatMoves {
   int FindInHand(int rank) const;
   // A meld column grown to seven cards may have become a canasta.
   void CheckCanastaAfterMeld(int column);
-  // The cards of a column stacked again one by one from its anchor.
-  void RestackColumn(int column);
+  // A card that has left the hand or the pile laid face up into its rank's meld column.
+  TCard LayInRankColumn(const TCard& from);
 
   TGame& game_;
   const Seat seat_;

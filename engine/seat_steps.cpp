@@ -17,14 +17,7 @@ bool TSeatMoves::DrawOneCard() {
 }
 
 TCard TSeatMoves::LayPileTopInMelds() {
-  TTableState& t = game_.Table;
-  const TCard from = PopTop(t.DiscardPile);
-  TCard card = from;
-  card.FaceUp = 1;
-  PlaceInColumn(Melds(), Player(), t.CanastasOf(seat_).Kind[card.Rank] != NoCanasta, card);
-  AddCard(Melds(), card);
-  if (!Player() && !IsRedThree(card)) t.OpponentMeldValue += card.Value;
-  game_.AnimateMove(from, card);
+  const TCard card = LayInRankColumn(PopTop(game_.Table.DiscardPile));
   game_.RepaintPile();
   CheckCanastaAfterMeld(card.Rank);
   return card;

@@ -2,33 +2,21 @@
 
 namespace tarvelo {
 
-void TGame::SaveTurnSnapshot() {
-  Table.UndoPlayerHand = Table.PlayerHand;
-  Table.UndoPlayerMelds = Table.PlayerMelds;
-  Table.UndoDiscardPile = Table.DiscardPile;
-  Table.UndoPlayerCanastas = Table.PlayerCanastas;
-}
-
-void TGame::RestoreTurnSnapshot() {
-  Table.PlayerHand = Table.UndoPlayerHand;
-  Table.PlayerMelds = Table.UndoPlayerMelds;
-  Table.DiscardPile = Table.UndoDiscardPile;
-  Table.PlayerCanastas = Table.UndoPlayerCanastas;
-}
-
-void TGame::SaveOpponentSnapshot() {
-  Table.UndoPlayerHand = Table.OpponentHand;
-  Table.UndoPlayerMelds = Table.OpponentMelds;
-  Table.UndoDiscardPile = Table.DiscardPile;
-  Table.UndoPlayerCanastas = Table.OpponentCanastas;
-}
-
-void TGame::RestoreOpponentSnapshot() {
+void TGame::SaveTurnSnapshot(Seat seat) {
   TTableState& t = Table;
-  t.OpponentHand = t.UndoPlayerHand;
-  t.OpponentMelds = t.UndoPlayerMelds;
+  t.UndoPlayerHand = seat == Seat::Player ? t.PlayerHand : t.OpponentHand;
+  t.UndoPlayerMelds = t.MeldsOf(seat);
+  t.UndoDiscardPile = t.DiscardPile;
+  t.UndoPlayerCanastas = t.CanastasOf(seat);
+}
+
+void TGame::RestoreTurnSnapshot(Seat seat) {
+  TTableState& t = Table;
+  (seat == Seat::Player ? t.PlayerHand : t.OpponentHand) = t.UndoPlayerHand;
+  t.MeldsOf(seat) = t.UndoPlayerMelds;
   t.DiscardPile = t.UndoDiscardPile;
-  t.OpponentCanastas = t.UndoPlayerCanastas;
+  t.CanastasOf(seat) = t.UndoPlayerCanastas;
+  if (seat == Seat::Player) return;
   // The opponent's meld value counts every card it has laid but its red threes.
   t.OpponentMeldValue = 0;
   for (const TCard& card : t.OpponentMelds.Live())

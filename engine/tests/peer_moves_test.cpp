@@ -22,7 +22,7 @@ struct PeerMoves : TurnTest {
     t.StockDraws = 0;
     t.OpponentTakeOpen = t.OpponentTakeConditional = false;
     t.OpponentMeldValue = game.MeldValueOf(Seat::Opponent, true);
-    game.SaveOpponentSnapshot();
+    game.SaveTurnSnapshot(Seat::Opponent);
   }
   int OppHandIndex(const char* name) const {
     return FindLast(t.OpponentHand, [&](const TCard& c) { return NameOf(c) == name; });

@@ -37,7 +37,7 @@ struct ReplayedTurn : TurnTest {
     static_cast<TGameValues&>(receiver) = game;
     TurnTableAround(receiver);
     receiver.Table.PendingPhase = drawn ? PhaseMeld : PhaseDraw;
-    receiver.SaveOpponentSnapshot();
+    receiver.SaveTurnSnapshot(Seat::Opponent);
     replayed = reports.Reports.size();
   }
 

@@ -75,14 +75,21 @@ TEST(ResultDialogs, DetailsShowEveryRowCaptionAndTheNames) {
   EXPECT_TRUE(texts.contains("7"));
 }
 
+namespace {
+TGameOverInfo Finished(const char* verdict, const char* opponent, int playerScore, int opponentScore) {
+  TGameOverInfo info;
+  info.Verdict = verdict;
+  info.OpponentName = opponent;
+  info.PlayerScore = playerScore;
+  info.OpponentScore = opponentScore;
+  info.Difference = playerScore - opponentScore;
+  return info;
+}
+}  // namespace
+
 TEST(ResultDialogs, GameOverAsksForAnotherGame) {
   TestApp();
-  TGameOverInfo info;
-  info.Verdict = "Congratulations Ann! You won.";
-  info.OpponentName = "Computer";
-  info.PlayerScore = 5100;
-  info.OpponentScore = 4800;
-  info.Difference = 300;
+  const TGameOverInfo info = Finished("Congratulations Ann! You won.", "Computer", 5100, 4800);
   TfmGameover yes(info);
   EXPECT_TRUE(Texts(yes).contains("Do you want to play another game?"));
   EXPECT_TRUE(Texts(yes).contains("Computer's score:"));
@@ -99,12 +106,7 @@ TEST(ResultDialogs, GameOverAsksForAnotherGame) {
 
 TEST(ResultDialogs, TheNetworkGameOverTellsTheResultAndAlwaysGoesOn) {
   TestApp();
-  TGameOverInfo info;
-  info.Verdict = "Too bad, Ann, Zed beat you.";
-  info.OpponentName = "Zed";
-  info.PlayerScore = 4210;
-  info.OpponentScore = 5020;
-  info.Difference = -810;
+  const TGameOverInfo info = Finished("Too bad, Ann, Zed beat you.", "Zed", 4210, 5020);
   // However the dialog is closed: OK, Escape, or the window's close button.
   struct Case {
     const char* name;
