@@ -114,6 +114,7 @@ void TPair::CheckTables() {
 }
 
 void TPair::GameOver(const TGameOverInfo& info) {
+  if (done_) return;  // its sessions play on while the other pairs finish
   ++results_.Games;
   if (info.Draw)
     ++results_.Draws;
