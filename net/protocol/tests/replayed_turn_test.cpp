@@ -33,6 +33,7 @@ struct ReplayedTurn : TurnTest {
   void BothAt(const char* table, bool drawn, int stockHolds = -1) {
     drawn ? Drawn(table) : ToDraw(table);
     if (stockHolds >= 0) builder.StockHolds(stockHolds);
+    t.PileFrozen = false;  // a case freezes it itself
     t.PlayerMeldValueAtTurnStart = game.MeldValue(false);
     static_cast<TGameValues&>(receiver) = game;
     TurnTableAround(receiver);
@@ -140,6 +141,18 @@ const TurnCase TurnCases[] = {
        f.game.Rules.NumberOfCanastas = 1;
        f.BothAt("hand: AH AS AD; melds: KH KS KD KC KH KS KD; opp: 4C 5C", true);
        f.Meld("AH", 3);
+       f.Sync();
+       EXPECT_EQ(f.receiver.Table.WhoWentOut, OpponentWentOut);
+     }},
+    {"a take the exhausted stock forces, then going out",
+     [](ReplayedTurn& f) {
+       f.game.Rules.NumberOfCanastas = 1;
+       f.game.Rules.AddExistingMeld = true;  // only the force takes the top card onto the nines
+       f.BothAt("hand: QH QS QD; melds: KH KS KD KC KH KS KD 9C 9S 9D; pile: 5D 9H; opp: 4C 5C", false, 0);
+       f.TakePile();
+       f.Sync();
+       EXPECT_EQ(NamesOf(f.receiver.Table.DiscardPile), "5D") << "the rest of the pile stays";
+       f.Meld("QH", 3);
        f.Sync();
        EXPECT_EQ(f.receiver.Table.WhoWentOut, OpponentWentOut);
      }},
