@@ -9,12 +9,14 @@
 #include "lobby/testing/wait_until.h"
 #include "net/testing/mirrored_tables.h"
 #include "store/saved_game_file.h"
+#include "ui/dialogs/gameover_dialog.h"
 #include "ui/status_bar.h"
 
 #include <QAction>
 #include <QDir>
 #include <QFileInfo>
 #include <QMessageBox>
+#include <QPointer>
 #include <QPushButton>
 #include <QTimer>
 #include <QTreeWidget>
@@ -243,6 +245,38 @@ TEST_F(NetworkPrograms, AWholeHandKeepsBothTablesAlikeWheneverEveryMessageHasArr
   ASSERT_TRUE(WaitUntil([&] { return ann->Session().Game().LastDealString != firstDeal && Dealt(); }, 60000));
   EXPECT_TRUE(faults.empty()) << faults.front();
   EXPECT_GT(checks, 20) << "the tables were compared throughout the hand";
+}
+
+// The hand that ends the game: both programs show the game-over dialog of a
+// network game, and it stays until the player closes it.
+TEST_F(NetworkPrograms, TheGameOverDialogWaitsOnBothSides) {
+  AgreeAndDeal();
+  ASSERT_TRUE(WaitUntil([&] { return Dealt(); }));
+  // Two programs in one process: the second dialog's loop runs inside the
+  // first's, so each is looked at and closed a second after it opens.
+  std::vector<QPointer<TfmGameover>> open;
+  int stillOpenAfterASecond = 0;
+  KeepOpen = [&](QWidget* modal) {
+    auto* over = qobject_cast<TfmGameover*>(modal);
+    if (!over || std::find(open.begin(), open.end(), over) != open.end()) return over != nullptr;
+    open.push_back(over);
+    QTimer::singleShot(1000, [&, dialog = QPointer<TfmGameover>(over)] {
+      stillOpenAfterASecond += dialog && dialog->isVisible();
+      if (dialog) dialog->accept();
+    });
+    return true;
+  };
+  TProgram& onTurn = ann->Session().Game().PlayerOnTurn() ? *ann : *bob;
+  TProgram& other = &onTurn == ann.get() ? *bob : *ann;
+  TGame& a = onTurn.Session().MutableGame();
+  TGame& b = other.Session().MutableGame();
+  a.Table.PlayerScore = b.Table.OpponentScore = 4990;
+  a.Table.OpponentScore = b.Table.PlayerScore = 6000;
+  a.Table.StockExhausted = b.Table.StockExhausted = true;
+  onTurn.Session().Post(
+      [&] { onTurn.Session().Guarded([&] { TryMove(a, Seat::Player, {.Kind = TMoveKind::EndHand}); }); });
+  ASSERT_TRUE(WaitUntil([&] { return open.size() == 2 && !open[0] && !open[1]; })) << open.size() << " shown";
+  EXPECT_EQ(stillOpenAfterASecond, 2) << "each dialog waits for its player";
 }
 
 }  // namespace
