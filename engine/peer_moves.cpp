@@ -158,24 +158,24 @@ void TakePileStep(TGame& game, TSeatMoves& seat) {
   t.PileTakeNeedsHand = frozen || game.Rules.NaturalPair;
 }
 
-void RestOfPileStep(TGame& game, TSeatMoves& seat) {
-  TTableState& t = game.Table;
-  seat.TakeRestOfPileLayingRedThrees();
+void CloseTake(TTableState& t, std::uint8_t phase) {
   t.OpponentTakeOpen = false;
   t.OpponentTakeConditional = false;
-  t.PendingPhase = PhaseMeld;
+  t.PendingPhase = phase;
+}
+
+void RestOfPileStep(TGame& game, TSeatMoves& seat) {
+  seat.TakeRestOfPileLayingRedThrees();
+  CloseTake(game.Table, PhaseMeld);
   // The melds made for the take can no longer be taken back.
   game.SaveTurnSnapshot(Seat::Opponent);
 }
 
-// Given back, the take costs 50 points and leaves the table as it was before it.
-void GiveBackStep(TGame& game) {
-  TTableState& t = game.Table;
+// Undone, the take leaves the table as it was before it; given back, it costs 50 points.
+void UndoTake(TGame& game, int charge) {
   game.RestoreTurnSnapshot(Seat::Opponent);
-  t.OpponentScore -= 50;
-  t.OpponentTakeOpen = false;
-  t.OpponentTakeConditional = false;
-  t.PendingPhase = PhaseDraw;
+  game.Table.OpponentScore -= charge;
+  CloseTake(game.Table, PhaseDraw);
   game.RepaintPile();
   game.Host.Repaint();
 }
@@ -193,7 +193,7 @@ void LayStep(TGame& game, const TMove& move) {
       RestOfPileStep(game, seat);
       break;
     case TMoveKind::GiveBackPile:
-      GiveBackStep(game);
+      UndoTake(game, 50);
       break;
     case TMoveKind::Meld:
       seat.MeldFromHand(move.Card);
@@ -254,13 +254,9 @@ void SettlePeerTurn(TGame& game) {
   TTableState& t = game.Table;
   if (!t.OpponentToMove || t.Phase == PhaseHandOver) return;
   while (t.StockDraws > 0 && !HasDrawn(t, Peer) && !t.Stock.Empty()) LayStep(game, {.Kind = TMoveKind::Draw});
-  const bool takeOpen = TakeOpen(t);
-  if (takeOpen || (HasDrawn(t, Peer) && !MeldFault(game, Peer, {.Minimum = PeerMinimum(game)}).empty())) {
-    game.RestoreTurnSnapshot(Seat::Opponent);
-    if (takeOpen) t.PendingPhase = PhaseDraw;
-  }
-  t.OpponentTakeOpen = false;
-  t.OpponentTakeConditional = false;
+  if (TakeOpen(t)) return UndoTake(game, 0);
+  if (!HasDrawn(t, Peer) || MeldFault(game, Peer, {.Minimum = PeerMinimum(game)}).empty()) return;
+  game.RestoreTurnSnapshot(Seat::Opponent);
   game.RepaintPile();
   game.Host.Repaint();
 }

@@ -18,9 +18,12 @@ bool TNetworkGame::OnPeerMove(const TReceivedMessage& message) {
   if (!IsPeerMove(message)) return false;
   TGame& game = session_.MutableGame();
   const std::optional<TMove> move = PeerMoveOf(game.Table, message);
-  if (!move || handsDealt_ == 0) {
-    qWarning("A move from %s names a card it does not hold; it was let be (hands dealt %d).", remoteName_.c_str(),
-             handsDealt_);
+  if (handsDealt_ == 0) {
+    qWarning("A move from %s before the first deal was let be.", remoteName_.c_str());
+    return true;
+  }
+  if (!move) {
+    qWarning("A move from %s names a card it does not hold; it was let be.", remoteName_.c_str());
     return true;
   }
   const TRefusal refusal = Refusal(game, Seat::Opponent, *move);

@@ -3,13 +3,11 @@
 // tables of the hall of fame, the win ratio and the match history of both sides.
 #include "engine/testing/table_builder.h"
 #include "session/testing/fake_peer_seat.h"
-#include "store/registry_enhanced.h"
-#include "store/store_settings.h"
 #include "ui/dialogs/gameover_dialog.h"
 #include "ui/dialogs/hiscores_dialog.h"
-#include "ui/player_records.h"
+#include "ui/testing/artifact_shot.h"
 #include "ui/testing/qt_test_app.h"
-#include "ui/testing/table_window.h"
+#include "ui/testing/records_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -29,30 +27,19 @@ namespace {
 
 // One side of the match: its own store, profile, records and window, and the
 // other side's player in the seat across the table.
-struct TSide {
+struct TSide : TRecordsWindow {
   TSide(const char* player, const char* peer, bool deals) {
     settings.WriteBool("Settings\\Show Highscores", false);
     records.Statistics.Profiles.List = {TPlayerProfile{player}};
     records.Statistics.Profiles.CurrentPlayer = 0;
-    TSessionHooks sessionHooks;
-    records.AddTo(sessionHooks);
-    window = tables.Open(settings, {}, {}, sessionHooks);
-    records.Attach(*window);
+    Open();
     window->show();
-    window->EndStartUp();
     window->Session().SeatPeer(std::make_unique<TFakePeerSeat>(peer, deals));
   }
   TGame& Game() { return window->Session().MutableGame(); }
   const THighScoreEntry& Best(THighScoreSet set) {
     return records.Statistics.HighScores.Table(set, NetworkHighScoreLevel)[0];
   }
-
-  QTemporaryDir dir;
-  TRegistryEnhanced store{dir.filePath("Tarvelo.conf"), QString()};
-  TStoreSettings settings{store};
-  TPlayerRecords records{store, settings};
-  TTableWindows tables;
-  std::unique_ptr<TfmTvlMain> window;
 };
 
 // Closes the game-over dialog as a player who does not press OK would (the
@@ -81,14 +68,6 @@ class TGameOverCloser {
  private:
   QTimer timer_;
 };
-
-void Shoot(QWidget& window, const QString& name) {
-  window.show();
-  QCoreApplication::processEvents();
-  const QString folder = QCoreApplication::applicationDirPath() + "/../artifacts/network";
-  QDir().mkpath(folder);
-  EXPECT_TRUE(window.grab().save(folder + "/" + name + ".png"));
-}
 
 struct NetworkGameOver : ::testing::Test {
   QApplication& app = TestApp();  // before the closer's timer
@@ -158,10 +137,10 @@ TEST_F(NetworkGameOver, BothSidesRecordTheMatchAgainstEachOtherAndPlayOn) {
   EXPECT_EQ(ann.Best(SetHand).Score, bob.Best(SetHand).Score);
 
   TfmHighscores match(bob.records.Statistics, NetworkHighScoreLevel, SetMatch, 1);
-  Shoot(match, "hall-of-fame-network-match");
+  SaveArtifactShot(match, "network", "hall-of-fame-network-match");
   TfmHighscores hand(ann.records.Statistics, ann.records.Statistics.GameLevel(), SetHand, 1);
   EXPECT_EQ(hand.Level(), NetworkHighScoreLevel) << "the hall of fame opens on the network game's level";
-  Shoot(hand, "hall-of-fame-network-hand");
+  SaveArtifactShot(hand, "network", "hall-of-fame-network-hand");
 }
 
 TEST_F(NetworkGameOver, AGameGivenUpForANewOneIsInTheHistoryOfBothSidesAndInNoWinRatio) {

@@ -1,15 +1,13 @@
 // The statistics and the customise dialog reached from the window's menus.
 #include "ui/player_records.h"
 
-#include "store/registry_enhanced.h"
-#include "store/store_settings.h"
 #include "ui/dialogs/customize_dialog.h"
 #include "ui/dialogs/hiscores_dialog.h"
 #include "ui/dialogs/name_input.h"
 #include "ui/status_bar.h"
 #include "ui/table_view.h"
 #include "ui/testing/qt_test_app.h"
-#include "ui/testing/table_window.h"
+#include "ui/testing/records_window.h"
 
 #include <QAbstractButton>
 #include <QAction>
@@ -30,27 +28,16 @@ using namespace tarvelo;
 
 namespace {
 
-struct RecordsInWindow : ::testing::Test {
+struct RecordsInWindow : ::testing::Test, TRecordsWindow {
   RecordsInWindow() {
     TestApp();
-    TSessionHooks sessionHooks;
-    records.AddTo(sessionHooks);
-    window = tables.Open(settings, {}, {}, sessionHooks);
-    records.Attach(*window);
-    window->EndStartUp();
+    Open();
   }
 
   // Runs `answer` on the modal window the next action opens.
   static void OnModal(std::function<void(QWidget*)> answer) {
     QTimer::singleShot(0, [answer] { answer(QApplication::activeModalWidget()); });
   }
-
-  QTemporaryDir dir;
-  TRegistryEnhanced store{dir.filePath("Tarvelo.conf"), QString()};
-  TStoreSettings settings{store};
-  TPlayerRecords records{store, settings};
-  TTableWindows tables;
-  std::unique_ptr<TfmTvlMain> window;
 };
 
 TEST_F(RecordsInWindow, TheStatisticsItemsAreThere) {

@@ -1,5 +1,6 @@
 #include "ui/dialogs/gameover_dialog.h"
 #include "ui/dialogs/scoring_dialog.h"
+#include "ui/testing/artifact_shot.h"
 #include "ui/testing/qt_test_app.h"
 
 #include <QCoreApplication>
@@ -25,15 +26,6 @@ QStringList Buttons(const QWidget& w) {
   QStringList captions;
   for (const QPushButton* button : w.findChildren<QPushButton*>()) captions << button->text();
   return captions;
-}
-
-// Saves a picture of a dialog among the build's artifacts, for a person to look at.
-void Shoot(QWidget& dialog, const QString& name) {
-  dialog.show();
-  QCoreApplication::processEvents();
-  const QString folder = QCoreApplication::applicationDirPath() + "/../artifacts/dialogs";
-  QDir().mkpath(folder);
-  EXPECT_TRUE(dialog.grab().save(folder + "/" + name + ".png"));
 }
 
 THandResults Results() {
@@ -138,7 +130,7 @@ TEST(ResultDialogs, TheNetworkGameOverTellsTheResultAndAlwaysGoesOn) {
     EXPECT_TRUE(over.AnotherGame());
   }
   TfmGameover shown(info, TGameOverForm::Network);
-  Shoot(shown, "gameover-network");
+  SaveArtifactShot(shown, "dialogs", "gameover-network");
 }
 
 TEST(ResultDialogs, NamesShowAsTyped) {
